@@ -1,0 +1,21 @@
+#include "platform/fileurl.h"
+
+#include <QUrl>
+
+namespace FileUrl {
+
+QString fromLocalPath(const QString &path)
+{
+    if (path.isEmpty())
+        return QString();
+    return QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded());
+}
+
+QString toLocalPath(const QString &urlOrPath)
+{
+    if (!urlOrPath.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        return urlOrPath;
+    return QUrl(urlOrPath).toLocalFile();
+}
+
+} // namespace FileUrl

@@ -1,0 +1,261 @@
+#include "settings/configuration.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+const char *const kLanguage = "language";
+const char *const kMaps = "maps";
+const char *const kSpeedUnit = "speedUnit";
+const char *const kVolume = "Volume";
+const char *const kMute = "Mute";
+const char *const kVideoFilePath = "videoFilePath";
+const char *const kScreenshotSavePath = "ScreenshotSavePath";
+const char *const kMainwindowsRect = "mainwindowsRect";
+const char *const kMainwindowsIsMaximize = "mainwindowsIsMaximize";
+const char *const kParseDelayMs = "ParseDelayMs";
+
+const int kNoLanguageChosen = 13;
+
+struct Catalogues
+{
+    const char *app; // compiled-in application catalogue, or nullptr
+    const char *qt;  // Qt's own catalogue file, or nullptr
+};
+
+// Indexed by the language index; the order is that of the settings dialog's list.
+const Catalogues kCatalogues[] = {
+    {":/translations/Chinese.qm", "translations/qt_zh_CN.qm"},
+    {":/translations/ChineseTraditional.qm", "translations/qt_zh_TW.qm"},
+    {nullptr, nullptr},
+    {nullptr, nullptr},
+    {":/translations/French.qm", "translations/qt_fr.qm"},
+    {":/translations/Italian.qm", "translations/qt_it.qm"},
+    {":/translations/Japanese.qm", "translations/qt_ja.qm"},
+    {":/translations/Polish.qm", "translations/qt_pl.qm"},
+    {":/translations/Russian.qm", "translations/qt_ru.qm"},
+    {":/translations/German.qm", "translations/qt_de.qm"},
+    {":/translations/Spanish.qm", "translations/qt_es.qm"},
+    {":/translations/Portugal.qm", nullptr},
+    {":/translations/Korean.qm", "translations/qt_ko.qm"},
+};
+
+const Catalogues *cataloguesFor(int index)
+{
+    if (index < 0 || index >= int(sizeof kCatalogues / sizeof kCatalogues[0]))
+        return nullptr;
+    return kCatalogues[index].app ? &kCatalogues[index] : nullptr;
+}
+
+// Qt's catalogue is named relative to the current directory; a player started from
+// elsewhere would keep Qt's own texts in English. Look beside the executable and in
+// Qt's translations folder as well.
+bool loadQtCatalogue(QTranslator &translator, const QString &relativePath)
+{
+    if (translator.load(relativePath))
+        return true;
+    const QString name = QFileInfo(relativePath).fileName();
+    const QStringList folders = {
+        QCoreApplication::applicationDirPath() + QLatin1String("/translations"),
+        QLibraryInfo::location(QLibraryInfo::TranslationsPath),
+    };
+    for (const QString &folder : folders) {
+        if (translator.load(name, folder))
+            return true;
+    }
+    return false;
+}
+
+QString firstLocation(QStandardPaths::StandardLocation location)
+{
+    const QStringList paths = QStandardPaths::standardLocations(location);
+    return paths.isEmpty() ? QDir::homePath() : paths.first();
+}
+
+} // namespace
+
+Configuration *Configuration::instance()
+{
+    static Configuration *store = new Configuration;
+    return store;
+}
+
+Configuration::Configuration()
+{
+    const QStringList folders = QStandardPaths::standardLocations(QStandardPaths::AppLocalDataLocation);
+    const QString folder = folders.isEmpty() ? QCoreApplication::applicationDirPath() : folders.first();
+    const QString path = folder + QLatin1String("/configuration.ini");
+    settings = new QSettings(path, QSettings::IniFormat, this);
+    qDebug() << "Configuration file:" << path;
+}
+
+QString Configuration::fileName() const
+{
+    return settings->fileName();
+}
+
+int Configuration::languageForLocale(const QLocale &locale)
+{
+    switch (locale.language()) {
+    case QLocale::Chinese:
+        return (locale.country() == QLocale::Taiwan || locale.country() == QLocale::HongKong) ? 1 : 0;
+    case QLocale::English:
+        return 2;
+    case QLocale::French:
+        return 4;
+    case QLocale::Italian:
+        return 5;
+    case QLocale::Japanese:
+        return 6;
+    case QLocale::Polish:
+        return 7;
+    case QLocale::Russian:
+        return 8;
+    case QLocale::German:
+        return 9;
+    case QLocale::Spanish:
+        return 10;
+    case QLocale::Portuguese:
+        return 11;
+    case QLocale::Korean:
+        return 12;
+    default:
+        return 2;
+    }
+}
+
+int Configuration::language()
+{
+    int index = settings->value(kLanguage, kNoLanguageChosen).toInt();
+    if (index == kNoLanguageChosen) {
+        const QLocale locale;
+        qDebug() << "Language" << QLocale::languageToString(locale.language()) << "Country"
+                 << QLocale::countryToString(locale.country());
+        index = languageForLocale(locale);
+    }
+    qDebug() << "targetLanguage" << index;
+    return index;
+}
+
+void Configuration::setLanguage(int index)
+{
+    if (const Catalogues *catalogues = cataloguesFor(index)) {
+        if (!appTranslator.load(QString::fromLatin1(catalogues->app)))
+            return;
+        QCoreApplication::installTranslator(&appTranslator);
+        // Portuguese has no Qt catalogue: Qt's texts stay in whatever language they were.
+        if (catalogues->qt && loadQtCatalogue(qtTranslator, QString::fromLatin1(catalogues->qt)))
+            QCoreApplication::installTranslator(&qtTranslator);
+    } else {
+        QCoreApplication::removeTranslator(&appTranslator);
+        QCoreApplication::removeTranslator(&qtTranslator);
+    }
+    settings->setValue(kLanguage, index);
+    emit updateLanguage();
+}
+
+int Configuration::maps()
+{
+    return settings->value(kMaps, int(OpenStreetMap)).toInt();
+}
+
+void Configuration::setMaps(MapTypes type)
+{
+    if (maps() == int(type))
+        return;
+    settings->setValue(kMaps, int(type));
+    emit mapsChanged(type);
+}
+
+int Configuration::speedUnit()
+{
+    return settings->value(kSpeedUnit, 0).toInt();
+}
+
+void Configuration::setSpeedUnit(int unit)
+{
+    settings->setValue(kSpeedUnit, unit);
+}
+
+int Configuration::volume()
+{
+    return settings->value(kVolume, 30).toInt();
+}
+
+void Configuration::setVolume(int volume)
+{
+    settings->setValue(kVolume, volume);
+}
+
+bool Configuration::isMute()
+{
+    return settings->value(kMute, false).toBool();
+}
+
+void Configuration::setMute(bool muted)
+{
+    settings->setValue(kMute, muted);
+}
+
+QString Configuration::videoFilePath()
+{
+    return settings->value(kVideoFilePath, firstLocation(QStandardPaths::MoviesLocation)).toString();
+}
+
+void Configuration::setVideoFilePath(const QString &folder)
+{
+    settings->setValue(kVideoFilePath, folder);
+}
+
+QString Configuration::screenshotSavePath()
+{
+    const QString fallback = QStringLiteral("%1/%2")
+                                 .arg(firstLocation(QStandardPaths::PicturesLocation),
+                                      QCoreApplication::applicationName());
+    return settings->value(kScreenshotSavePath, fallback).toString();
+}
+
+void Configuration::setScreenshotSavePath(const QString &folder)
+{
+    settings->setValue(kScreenshotSavePath, folder);
+}
+
+QRect Configuration::mainwindowsRect()
+{
+    return settings->value(kMainwindowsRect, QRect(483, 166, 621, 628)).toRect();
+}
+
+void Configuration::setMainwindowsRect(const QRect &rect)
+{
+    settings->setValue(kMainwindowsRect, rect);
+}
+
+bool Configuration::isMainwindowsMaximize()
+{
+    return settings->value(kMainwindowsIsMaximize, false).toBool();
+}
+
+void Configuration::setMainwindowsMaximize(bool maximised)
+{
+    settings->setValue(kMainwindowsIsMaximize, maximised);
+}
+
+int Configuration::parseDelayMs()
+{
+    bool ok = false;
+    const int ms = settings->value(kParseDelayMs, 5).toInt(&ok);
+    // A hand-edited value must not stall parsing for minutes or go negative.
+    return ok ? qBound(0, ms, 1000) : 5;
+}
+
+void Configuration::setParseDelayMs(int ms)
+{
+    settings->setValue(kParseDelayMs, ms);
+}
