@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDateTime>
+#include <QSize>
+#include <QString>
+#include <QUrl>
+
+class CVideoParserRunnable;
+class VideoParser;
+
+// One playlist row: one recording, represented by its front-channel file.
+// Copies (PlaylistModel::itemAt with a copy target) carry the plain fields only; the
+// parser and runnable pointers belong to the row held by the model and must not be
+// used through a copy.
+struct PlaylistItem
+{
+    int rowId = -1;
+    QString fileName;
+    int duration = 0; // seconds
+    // Unknown until the parse result arrives; 0 tells the chart code to take one sample
+    // per record instead of one per frame.
+    float frameRate = 0.0f;
+    QDateTime createDate;
+    qint64 size = 0;
+    QSize resolution{0, 0};
+    // Started on the model's pool, which deletes it after it has run or been cancelled.
+    CVideoParserRunnable *runnable = nullptr;
+    // Owned by the model's row; deleted only after the pool has finished every job.
+    VideoParser *parser = nullptr;
+    QUrl url;
+    int codec = 0; // VideoCodec; CodecUnknown until the parse result arrives
+};
