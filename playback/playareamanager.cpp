@@ -1,0 +1,489 @@
+#include "playback/playareamanager.h"
+
+#include "library/playlistitem.h"
+#include "platform/fileurl.h"
+#include "playback/playerwidget.h"
+#include "settings/configuration.h"
+
+#include <QDebug>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMimeData>
+#include <QUrl>
+#include <algorithm>
+
+namespace {
+
+QMediaContent mediaFor(const QString &urlOrPath)
+{
+    if (urlOrPath.isEmpty())
+        return QMediaContent();
+    // Callers hand in "file:" URL strings or plain paths; both become one local-file URL.
+    return QMediaContent(QUrl(FileUrl::fromLocalPath(FileUrl::toLocalPath(urlOrPath))));
+}
+
+} // namespace
+
+PlayAreaManager::PlayAreaManager(QWidget *parent) : QWidget(parent)
+{
+    registerShowModeMetaType();
+    background = new QWidget(this);
+    background->setObjectName(QStringLiteral("wgtbackWidget"));
+    background->setStyleSheet(
+        QStringLiteral("QWidget#wgtbackWidget{background-color: rgb(10, 10, 10);}"));
+    grid = new QGridLayout(background);
+    grid->setSpacing(1);
+    grid->setContentsMargins(0, 0, 0, 0);
+    auto *box = new QHBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(background);
+
+    setAcceptDrops(true);
+    mainPlayer = createPlayer();
+    setChannelCount(1);
+
+    QMediaPlayer *player = mainPlayer->mediaPlayer();
+    connect(player, &QMediaPlayer::stateChanged, this, &PlayAreaManager::stateChanged);
+    connect(player, &QMediaPlayer::volumeChanged, this, &PlayAreaManager::volumeChanged);
+    connect(player, &QMediaPlayer::mutedChanged, this, &PlayAreaManager::mutedChanged);
+    connect(player, &QMediaPlayer::durationChanged, this, &PlayAreaManager::durationChanged);
+    connect(player, &QMediaPlayer::positionChanged, this, &PlayAreaManager::onPositionChanged);
+}
+
+PlayAreaManager::~PlayAreaManager() = default;
+
+PlayerWidget *PlayAreaManager::createPlayer()
+{
+    auto *player = new PlayerWidget(background);
+    connect(player, &PlayerWidget::keyPressSignals, this, &PlayAreaManager::keyPressSignals);
+    connect(player, &PlayerWidget::fullScreen, this, &PlayAreaManager::fullScreenChanged);
+    return player;
+}
+
+void PlayAreaManager::ensurePlayer(PlayerWidget *&slot)
+{
+    if (!slot)
+        slot = createPlayer();
+}
+
+void PlayAreaManager::deletePlayer(PlayerWidget *&slot)
+{
+    if (!slot)
+        return;
+    PlayerWidget *player = slot;
+    slot = nullptr;
+    grid->removeWidget(player);
+    player->exitFullScreen();
+    player->hide();
+    player->mediaPlayer()->stop();
+    player->disconnect(this);
+    // Later, not now: this may run inside one of the player's own signals.
+    player->deleteLater();
+}
+
+QList<PlayerWidget *> PlayAreaManager::secondaryPlayers() const
+{
+    QList<PlayerWidget *> players;
+    for (PlayerWidget *player : {rearPlayer, thirdPlayer, fourthPlayer}) {
+        if (player)
+            players.append(player);
+    }
+    return players;
+}
+
+QList<PlayerWidget *> PlayAreaManager::allPlayers() const
+{
+    return QList<PlayerWidget *>{mainPlayer} + secondaryPlayers();
+}
+
+PlayerWidget *PlayAreaManager::playerFor(ShowMode channel) const
+{
+    switch (channel) {
+    case ShowFront:
+        return mainPlayer;
+    case ShowRear:
+        return rearPlayer;
+    case ShowThird:
+        return thirdPlayer;
+    case ShowFourth:
+        return fourthPlayer;
+    case ShowAll:
+        break;
+    }
+    return nullptr;
+}
+
+void PlayAreaManager::setChannelPresence(bool front, bool rear, bool third, bool fourth)
+{
+    ShowMode mode = ShowAll;
+    if (front)
+        mode = ShowFront;
+    if (rear)
+        mode = ShowRear;
+    if (third)
+        mode = ShowThird;
+    if (fourth)
+        mode = ShowFourth;
+    if (front && rear && third && fourth)
+        mode = ShowAll;
+    presenceMode = mode;
+    qDebug() << "gPlayShowMode=" << int(presenceMode);
+}
+
+void PlayAreaManager::setSources(PlaylistItem *newItem, const QString &rear, const QString &third,
+                                 const QString &fourth)
+{
+    qDebug() << "[main] rowid: " << (newItem ? newItem->rowId : -1)
+             << " url: " << (newItem ? newItem->url : QUrl());
+    qDebug() << "[rear] : " << rear;
+    qDebug() << "[third] : " << third;
+    qDebug() << "[fourth] : " << fourth;
+    item = newItem;
+    rearUrl = rear;
+    thirdUrl = third;
+    fourthUrl = fourth;
+}
+
+void PlayAreaManager::setChannelCount(int count)
+{
+    channelCount = qBound(1, count, 4);
+    switch (channelCount) {
+    case 1:
+        deletePlayer(rearPlayer);
+        deletePlayer(thirdPlayer);
+        deletePlayer(fourthPlayer);
+        break;
+    case 2:
+        // The one secondary channel is the first that the recording has. A front+fourth
+        // recording gets its fourth player here rather than keeping stale players.
+        if (!rearUrl.isEmpty()) {
+            ensurePlayer(rearPlayer);
+            deletePlayer(thirdPlayer);
+            deletePlayer(fourthPlayer);
+        } else if (!thirdUrl.isEmpty()) {
+            ensurePlayer(thirdPlayer);
+            deletePlayer(rearPlayer);
+            deletePlayer(fourthPlayer);
+        } else if (!fourthUrl.isEmpty()) {
+            ensurePlayer(fourthPlayer);
+            deletePlayer(rearPlayer);
+            deletePlayer(thirdPlayer);
+        } else {
+            return;
+        }
+        break;
+    case 3: {
+        // Players for exactly the two secondary channels present (rear+fourth shows the
+        // fourth camera bottom right); without such a pair, rear and third as usual.
+        const bool rear = !rearUrl.isEmpty();
+        const bool third = !thirdUrl.isEmpty();
+        const bool fourth = !fourthUrl.isEmpty();
+        const bool usePresent = int(rear) + int(third) + int(fourth) == 2;
+        const bool wantRear = usePresent ? rear : true;
+        const bool wantThird = usePresent ? third : true;
+        const bool wantFourth = usePresent && fourth;
+        wantRear ? ensurePlayer(rearPlayer) : deletePlayer(rearPlayer);
+        wantThird ? ensurePlayer(thirdPlayer) : deletePlayer(thirdPlayer);
+        wantFourth ? ensurePlayer(fourthPlayer) : deletePlayer(fourthPlayer);
+        break;
+    }
+    default:
+        ensurePlayer(rearPlayer);
+        ensurePlayer(thirdPlayer);
+        ensurePlayer(fourthPlayer);
+        break;
+    }
+    layoutChannels(channelCount);
+}
+
+bool PlayAreaManager::inGrid(PlayerWidget *player) const
+{
+    return player && grid->indexOf(player) >= 0;
+}
+
+void PlayAreaManager::place(PlayerWidget *player, int row, int column, int rowSpan, int columnSpan)
+{
+    if (!player || inGrid(player))
+        return;
+    grid->addWidget(player, row, column, rowSpan, columnSpan);
+    player->show();
+}
+
+void PlayAreaManager::removeAndHide(PlayerWidget *player)
+{
+    if (!player)
+        return;
+    grid->removeWidget(player);
+    player->hide();
+}
+
+void PlayAreaManager::layoutChannels(int n)
+{
+    for (PlayerWidget *player : allPlayers())
+        grid->removeWidget(player);
+    place(mainPlayer, 0, 0, n == 1 || n == 4 ? 1 : 2, 1);
+
+    QList<PlayerWidget *> placed;
+    if (n == 2) {
+        PlayerWidget *second = !rearUrl.isEmpty()    ? rearPlayer
+                               : !thirdUrl.isEmpty() ? thirdPlayer
+                                                     : fourthPlayer;
+        if (second) {
+            place(second, 0, 1, 2, 1);
+            placed.append(second);
+        }
+    } else if (n == 3) {
+        QList<PlayerWidget *> present;
+        if (!rearUrl.isEmpty())
+            present.append(rearPlayer);
+        if (!thirdUrl.isEmpty())
+            present.append(thirdPlayer);
+        if (!fourthUrl.isEmpty())
+            present.append(fourthPlayer);
+        if (present.size() == 2) {
+            place(present[0], 0, 1, 1, 1);
+            place(present[1], 1, 1, 1, 1);
+            placed = present;
+        }
+    } else if (n == 4) {
+        place(rearPlayer, 0, 1, 1, 1);
+        place(thirdPlayer, 1, 0, 1, 1);
+        place(fourthPlayer, 1, 1, 1, 1);
+        placed = secondaryPlayers();
+    }
+    // A player taken out of the grid but left visible would float over the others.
+    for (PlayerWidget *player : secondaryPlayers()) {
+        if (!placed.contains(player))
+            removeAndHide(player);
+    }
+}
+
+void PlayAreaManager::setShowMode(ShowMode mode)
+{
+    PlayerWidget *alone = mode == ShowAll ? nullptr : playerFor(mode);
+    if (mode == ShowAll) {
+        layoutChannels(channelCount);
+    } else {
+        // A channel without a player shows the front camera rather than an empty area.
+        if (!alone)
+            alone = mainPlayer;
+        for (PlayerWidget *player : allPlayers()) {
+            if (player != alone)
+                removeAndHide(player);
+        }
+        grid->removeWidget(alone);
+        place(alone, 0, 0, 1, 1);
+    }
+    qDebug() << "mode...=" << int(mode) << " "
+             << "gPlayShowMode=" << int(presenceMode);
+
+    ShowMode reported = mode;
+    if (channelCount == 1 && presenceMode >= ShowRear && presenceMode <= ShowFourth)
+        reported = presenceMode;
+    currentMode = reported;
+    emit showModeChanged(reported);
+}
+
+void PlayAreaManager::loadMedia()
+{
+    if (item)
+        mainPlayer->mediaPlayer()->setMedia(mediaFor(item->url.toString(QUrl::FullyEncoded)));
+    if (rearPlayer)
+        rearPlayer->mediaPlayer()->setMedia(mediaFor(rearUrl));
+    if (thirdPlayer)
+        thirdPlayer->mediaPlayer()->setMedia(mediaFor(thirdUrl));
+    if (fourthPlayer)
+        fourthPlayer->mediaPlayer()->setMedia(mediaFor(fourthUrl));
+}
+
+void PlayAreaManager::hideAll()
+{
+    for (PlayerWidget *player : allPlayers()) {
+        player->exitFullScreen();
+        player->hide();
+    }
+}
+
+void PlayAreaManager::clearItem()
+{
+    item = nullptr;
+}
+
+QMediaContent PlayAreaManager::mainMedia() const
+{
+    return mainPlayer->mediaPlayer()->media();
+}
+
+QMediaPlayer::State PlayAreaManager::state() const
+{
+    return mainPlayer->mediaPlayer()->state();
+}
+
+int PlayAreaManager::volume() const
+{
+    return mainPlayer->mediaPlayer()->volume();
+}
+
+void PlayAreaManager::play()
+{
+    QMediaPlayer *main = mainPlayer->mediaPlayer();
+    main->play();
+    for (PlayerWidget *player : secondaryPlayers()) {
+        QMediaPlayer *secondary = player->mediaPlayer();
+        secondary->play();
+        secondary->setMuted(true);
+        secondary->setPlaybackRate(main->playbackRate());
+    }
+    setShowMode(channelCount > 1 ? currentMode : ShowFront);
+}
+
+void PlayAreaManager::pause()
+{
+    for (PlayerWidget *player : allPlayers())
+        player->mediaPlayer()->pause();
+}
+
+void PlayAreaManager::stop()
+{
+    for (PlayerWidget *player : allPlayers())
+        player->mediaPlayer()->stop();
+    item = nullptr;
+    rearUrl.clear();
+    thirdUrl.clear();
+    fourthUrl.clear();
+}
+
+void PlayAreaManager::seek(int seconds)
+{
+    for (PlayerWidget *player : allPlayers())
+        player->mediaPlayer()->setPosition(qint64(seconds) * 1000);
+}
+
+void PlayAreaManager::setVolume(int volume)
+{
+    for (PlayerWidget *player : allPlayers())
+        player->mediaPlayer()->setVolume(volume);
+    // Volume 0 is how the panel mutes; remembering it would start the next session silent.
+    if (volume != 0)
+        Configuration::instance()->setVolume(volume);
+}
+
+void PlayAreaManager::setMuted(bool muted)
+{
+    mainPlayer->mediaPlayer()->setMuted(muted);
+    Configuration::instance()->setMute(muted);
+}
+
+void PlayAreaManager::setPlaybackRate(double rate)
+{
+    for (PlayerWidget *player : allPlayers())
+        player->mediaPlayer()->setPlaybackRate(rate);
+}
+
+QList<PlayerWidget *> PlayAreaManager::screenshotTargets() const
+{
+    QList<PlayerWidget *> targets;
+    if (!item)
+        return targets;
+    const auto add = [&](PlayerWidget *player) {
+        // A single-channel recording shows its one camera in the main player whatever
+        // the view; it is captured once, not once per missing channel.
+        if (!player && channelCount == 1)
+            player = mainPlayer;
+        if (player && !targets.contains(player))
+            targets.append(player);
+    };
+    switch (currentMode) {
+    case ShowAll:
+        add(mainPlayer);
+        add(rearPlayer);
+        add(thirdPlayer);
+        add(fourthPlayer);
+        break;
+    case ShowFront:
+        add(mainPlayer);
+        break;
+    default:
+        add(playerFor(currentMode));
+        break;
+    }
+    return targets;
+}
+
+void PlayAreaManager::screenshot()
+{
+    const QList<PlayerWidget *> targets = screenshotTargets();
+    if (targets.isEmpty())
+        return;
+    PlayerWidget::capturePending = true;
+    for (PlayerWidget *player : targets)
+        player->screenshot(player->mediaPlayer()->position());
+}
+
+void PlayAreaManager::update()
+{
+    for (PlayerWidget *player : allPlayers())
+        player->repaint();
+}
+
+void PlayAreaManager::onSliderStatusChanged(bool isSliderDown, int seconds)
+{
+    qDebug() << "onSliderStatusChanged" << isSliderDown << seconds;
+    if (isSliderDown) {
+        pause();
+        return;
+    }
+    for (PlayerWidget *player : allPlayers()) {
+        QMediaPlayer *mp = player->mediaPlayer();
+        // A player already in that second is only resumed: seeking it would jump back.
+        if (mp->position() / 1000 != seconds)
+            mp->setPosition(qint64(seconds) * 1000);
+        mp->play();
+    }
+}
+
+void PlayAreaManager::onPositionChanged(qint64 position)
+{
+    if (item)
+        emit positionChanged(position / 1000, item->rowId);
+}
+
+bool PlayAreaManager::acceptsUrl(const QUrl &url)
+{
+    if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isDir())
+        return false;
+    const QString text = url.toString();
+    for (const char *suffix : {"mp4", "mov", "avi"}) {
+        if (text.endsWith(QLatin1String(suffix), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+void PlayAreaManager::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::any_of(urls.begin(), urls.end(), &PlayAreaManager::acceptsUrl))
+        event->acceptProposedAction();
+}
+
+void PlayAreaManager::dropEvent(QDropEvent *event)
+{
+    if (!event->mimeData()->hasUrls())
+        return;
+    emit dropStop();
+    QList<QUrl> urls = event->mimeData()->urls();
+    std::sort(urls.begin(), urls.end(),
+              [](const QUrl &a, const QUrl &b) { return a.toString() < b.toString(); });
+    for (int i = 0; i < urls.size(); ++i) {
+        const QUrl &url = urls[i];
+        if (!acceptsUrl(url))
+            continue;
+        emit dropFile(
+            url.isLocalFile() ? FileUrl::fromLocalPath(url.toLocalFile()) : url.toString(), i);
+    }
+    event->acceptProposedAction();
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "playback/showmode.h"
+
+#include <QList>
+#include <QMediaContent>
+#include <QMediaPlayer>
+#include <QString>
+#include <QWidget>
+
+class PlayerWidget;
+class QGridLayout;
+class QKeyEvent;
+struct PlaylistItem;
+
+// The middle of the main window: one player per camera channel of the current recording,
+// laid out in a grid and driven together. The front player is the reference: only its
+// media signals leave this widget and only it plays sound.
+class PlayAreaManager : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PlayAreaManager(QWidget *parent = nullptr);
+    ~PlayAreaManager() override;
+
+    void setChannelPresence(bool front, bool rear, bool third, bool fourth);
+    void setSources(PlaylistItem *item, const QString &rear, const QString &third,
+                    const QString &fourth);
+    void setChannelCount(int count);
+    void loadMedia();
+    void setShowMode(ShowMode mode);
+    void hideAll();
+    void clearItem();
+
+    QMediaContent mainMedia() const;
+    QMediaPlayer::State state() const;
+    int volume() const;
+    PlaylistItem *currentItem() const { return item; }
+    ShowMode showMode() const { return currentMode; }
+    ShowMode presence() const { return presenceMode; }
+    int channels() const { return channelCount; }
+    // ShowFront is the main player; null for a channel without a player.
+    PlayerWidget *playerFor(ShowMode channel) const;
+    // The players that one screenshot request captures, in order.
+    QList<PlayerWidget *> screenshotTargets() const;
+
+    // The same test as a drop uses: not a folder, and a video file name.
+    static bool acceptsUrl(const QUrl &url);
+
+    using QWidget::update;
+
+signals:
+    void stateChanged(QMediaPlayer::State newState);
+    void volumeChanged(int volume);
+    void mutedChanged(bool muted);
+    void durationChanged(qint64 duration);
+    void positionChanged(qint64 second, int rowId);
+    void keyPressSignals(QKeyEvent *event);
+    void fullScreenChanged(bool fullScreen);
+    void dropFile(QString filePath, int index);
+    void dropStop();
+    void showModeChanged(ShowMode mode);
+    // Part of the window's wiring; the end of a recording is detected by the control panel.
+    void playNext();
+
+public slots:
+    void play();
+    void pause();
+    void stop();
+    void seek(int seconds);
+    void setVolume(int volume);
+    void setMuted(bool muted);
+    void setPlaybackRate(double rate);
+    void screenshot();
+    void update();
+    void onSliderStatusChanged(bool isSliderDown, int seconds);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private slots:
+    void onPositionChanged(qint64 position);
+
+private:
+    PlayerWidget *createPlayer();
+    void ensurePlayer(PlayerWidget *&slot);
+    void deletePlayer(PlayerWidget *&slot);
+    QList<PlayerWidget *> secondaryPlayers() const;
+    QList<PlayerWidget *> allPlayers() const;
+    void layoutChannels(int n);
+    void place(PlayerWidget *player, int row, int column, int rowSpan, int columnSpan);
+    void removeAndHide(PlayerWidget *player);
+    bool inGrid(PlayerWidget *player) const;
+
+    QWidget *background = nullptr;
+    QGridLayout *grid = nullptr;
+    PlayerWidget *mainPlayer = nullptr;
+    PlayerWidget *rearPlayer = nullptr;
+    PlayerWidget *thirdPlayer = nullptr;
+    PlayerWidget *fourthPlayer = nullptr;
+    ShowMode presenceMode = ShowAll;
+    QString rearUrl;
+    QString thirdUrl;
+    QString fourthUrl;
+    ShowMode currentMode = ShowAll;
+    PlaylistItem *item = nullptr;
+    int channelCount = 1;
+};

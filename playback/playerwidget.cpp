@@ -1,0 +1,172 @@
+#include "playback/playerwidget.h"
+
+#include "platform/fileurl.h"
+#include "playback/capturethread.h"
+
+#include <QDebug>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMetaEnum>
+#include <QToolTip>
+
+bool PlayerWidget::capturePending = false;
+
+PlayerWidget::PlayerWidget(QWidget *parent) : QVideoWidget(parent)
+{
+    QPalette pal = palette();
+    pal.setBrush(QPalette::All, QPalette::Window, QBrush(Qt::black));
+    setPalette(pal);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    player.setAudioRole(QAudio::VideoRole);
+    player.setVideoOutput(this);
+    connect(&player, &QMediaPlayer::stateChanged, this, &PlayerWidget::onStateChanged);
+    connect(&player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
+            &PlayerWidget::onError);
+    setUpdatesEnabled(true);
+}
+
+PlayerWidget::~PlayerWidget()
+{
+    // The worker's destructor stops a running ffmpeg and waits for the thread; no result
+    // may reach this half-destroyed widget meanwhile.
+    if (captureThread)
+        captureThread->disconnect(this);
+    captureThread.reset();
+    player.disconnect(this);
+    player.setVideoOutput(static_cast<QVideoWidget *>(nullptr));
+}
+
+void PlayerWidget::exitFullScreen()
+{
+    if (!isFullScreen())
+        return;
+    setWindowFlags(savedWindowFlags);
+    showNormal();
+}
+
+bool PlayerWidget::screenshot(qint64 postion, QSize resolution, bool isOriginal)
+{
+    Q_UNUSED(resolution)
+    Q_UNUSED(isOriginal)
+    const QMediaPlayer::State state = player.state();
+    if (state != QMediaPlayer::PlayingState && state != QMediaPlayer::PausedState)
+        return true;
+    if (!captureThread) {
+        captureThread = std::make_unique<CaptureThread>();
+        connect(captureThread.get(), &CaptureThread::captureFinished, this,
+                &PlayerWidget::onCaptureFinished);
+    }
+    const QUrl url = player.media().request().url();
+    captureThread->addTask(FileUrl::toLocalPath(url.toString(QUrl::FullyEncoded)), postion);
+    captureThread->start(QThread::InheritPriority);
+    return true;
+}
+
+void PlayerWidget::onStateChanged(QMediaPlayer::State newState)
+{
+    if (newState == QMediaPlayer::StoppedState) {
+        setUpdatesEnabled(true);
+        repaint();
+    } else {
+        // The video output paints; the widget's own black fill would flicker over it.
+        setUpdatesEnabled(false);
+    }
+}
+
+void PlayerWidget::onError(QMediaPlayer::Error error)
+{
+    const QMetaObject &meta = QMediaPlayer::staticMetaObject;
+    const QMetaEnum errors = meta.enumerator(meta.indexOfEnumerator("Error"));
+    qDebug() << "onError"
+             << QStringLiteral("QMediaPlayer::%1").arg(QLatin1String(errors.valueToKey(error)))
+             << player.errorString();
+    if (error != QMediaPlayer::NoError)
+        setUpdatesEnabled(true);
+}
+
+void PlayerWidget::onCaptureFinished(int result)
+{
+    if (!capturePending)
+        return;
+    capturePending = false;
+    QWidget *anchorWidget = parentWidget() ? parentWidget() : this;
+    const QPoint anchor = anchorWidget->mapToGlobal(QPoint(0, 0));
+    if (result == 0) {
+        QToolTip::showText(anchor, tr("Snapshot success"));
+    } else if (result == -3) {
+        // Not exec(): a nested event loop here would run inside a queued slot fed by the
+        // worker, and further results would arrive underneath it.
+        auto *box = new QMessageBox(QMessageBox::Warning, tr("Error"), tr("Directory not exist!"),
+                                    QMessageBox::Ok);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->show();
+    } else {
+        QToolTip::showText(anchor, tr("Failed to capture"));
+    }
+}
+
+void PlayerWidget::mousePressEvent(QMouseEvent *event)
+{
+    QVideoWidget::mousePressEvent(event);
+}
+
+void PlayerWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const bool full = isFullScreen();
+    emit fullScreen(!full);
+    if (full) {
+        setWindowFlags(savedWindowFlags);
+        showNormal();
+    } else {
+        savedWindowFlags = windowFlags();
+        setWindowFlags(Qt::Window);
+        showFullScreen();
+    }
+    event->accept();
+}
+
+void PlayerWidget::toggleFullScreenProperty()
+{
+    const bool newState = !isFullScreen();
+    qDebug() << "Key_Enter, setValue=" << newState;
+    emit fullScreen(newState);
+    setFullScreen(newState);
+}
+
+void PlayerWidget::keyPressEvent(QKeyEvent *event)
+{
+    qDebug() << "PlayerWidget::keyPressEvent" << event->key() << event->modifiers();
+    const bool altEnter = event->key() == Qt::Key_Enter && (event->modifiers() & Qt::AltModifier);
+    if (isFullScreen()) {
+        switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            emit keyPressSignals(event);
+            break;
+        case Qt::Key_Escape:
+            qDebug() << "Key_Escape, setValue=false";
+            emit fullScreen(false);
+            setFullScreen(false);
+            event->accept();
+            break;
+        default:
+            // Alt+Enter leaves full screen the way it entered; every other key is
+            // swallowed so that it cannot reach the hidden main window.
+            if (altEnter) {
+                toggleFullScreenProperty();
+                event->accept();
+            }
+            break;
+        }
+        return;
+    }
+    if (altEnter) {
+        toggleFullScreenProperty();
+        event->accept();
+        return;
+    }
+    QVideoWidget::keyPressEvent(event);
+}
