@@ -1,0 +1,43 @@
+#include "parser/gpsdata.h"
+
+#include <cstring>
+
+GpsData::GpsData()
+{
+    // Zero the padding too: records travel by value and are compared byte for byte.
+    std::memset(static_cast<void *>(this), 0, sizeof(*this));
+}
+
+const char *gpsSourceKindName(GpsSourceKind kind)
+{
+    switch (kind) {
+    case GpsSourceKind::GpsNone:
+        return "GpsNone";
+    case GpsSourceKind::AmbarellaTrack:
+        return "AmbarellaTrack";
+    case GpsSourceKind::GpsBoxTable:
+        return "GpsBoxTable";
+    case GpsSourceKind::FreeGpsAudio:
+        return "FreeGpsAudio";
+    case GpsSourceKind::Gps0Box:
+        return "Gps0Box";
+    case GpsSourceKind::SStarTrack:
+        return "SStarTrack";
+    case GpsSourceKind::GpsMetaTrack:
+        return "GpsMetaTrack";
+    case GpsSourceKind::AviGpslBlock:
+        return "AviGpslBlock";
+    case GpsSourceKind::AviAudioChunks:
+        return "AviAudioChunks";
+    case GpsSourceKind::JldvAudio:
+        return "JldvAudio";
+    }
+    return "Unknown";
+}
+
+void registerParserMetaTypes()
+{
+    qRegisterMetaType<VideoInfo>("VideoInfo");
+    qRegisterMetaType<GpsData>("GpsData");
+    qRegisterMetaType<QList<GpsData>>("QList<GpsData>");
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "parser/gpsdata.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QObject>
+#include <QString>
+
+// Common base of the container readers: owns the open recording, the facts that make up
+// VideoInfo and the locator that tells decode() where the embedded GPS records lie.
+class ParserObject : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int RecordSize = 312;
+    // Bytes 2..311 of every stored record are XORed with this byte.
+    static constexpr quint8 PayloadMask = 0x5A;
+    // No recording holds more records than a day at two per second; a count beyond this
+    // can only come from a damaged file and would exhaust memory.
+    static constexpr int MaxRecords = 24 * 3600 * 2;
+
+    explicit ParserObject(const QString &path, QObject *parent = nullptr);
+    ~ParserObject() override;
+
+    // Milliseconds the readers and the parse jobs pause after every box and record (and four
+    // times that at the end of a parse). 5 by default; 0 for tools and benchmarks.
+    static void setParseDelayMs(int ms);
+    static int parseDelayMs();
+    static void pause();
+
+    // Fills out from record index; false when there is no such record. Meant to be called
+    // for 0, 1, 2, ... in order: the course depends on the previous call.
+    bool decode(int index, GpsData &out);
+
+    GpsSourceKind kind() const { return mKind; }
+    qint32 width() const { return mWidth; }
+    qint32 height() const { return mHeight; }
+    qint32 codec() const { return mCodec; }
+    qint32 duration() const { return mDuration; }
+    float frameRate() const { return mFrameRate; }
+    QDateTime creationTime() const { return mCreationTime; }
+    qint64 tableOffset() const { return mTableOffset; }
+    qint32 recordCount() const { return mRecordCount; }
+    qint32 markerOffset() const { return mMarkerOffset; }
+    QString handlerName() const { return mHandlerName; }
+    qint64 fileSize() const { return mFileSize; }
+
+protected:
+    // Bounded reads at an absolute offset; bytes past the end of the file read as zero.
+    // They return the number of bytes that really came from the file.
+    qint64 readAt(qint64 offset, char *dst, qint64 length);
+    quint16 readU16BE(qint64 offset);
+    quint32 readU32BE(qint64 offset);
+    quint64 readU64BE(qint64 offset);
+    quint32 readU32LE(qint64 offset);
+
+    QFile mFile;
+    GpsSourceKind mKind = GpsSourceKind::GpsNone;
+    qint32 mWidth = 0;
+    qint32 mHeight = 0;
+    qint32 mCodec = CodecUnknown;
+    qint32 mDuration = 0;
+    float mFrameRate = 0;
+    QDateTime mCreationTime;
+    qint64 mTableOffset = 0;
+    qint32 mRecordCount = 0;
+    qint32 mMarkerOffset = 0;
+    QString mHandlerName;
+    qint32 mPrevIndex = 0;
+    double mPrevLonAbs = 0;
+    double mPrevLatAbs = 0;
+    double mPrevCourse = 0;
+
+private:
+    bool recordStart(int index, qint64 &start);
+    bool aviAudioRecordStart(int index, qint64 &start);
+    qint64 tableEntry(qint64 entryOffset, bool &inFile);
+    void decodeRecord(const char *record, int index, GpsData &out);
+    void updateCourse(int index, double latAbs, double lonAbs, GpsData &out);
+
+    qint64 mFileSize = 0;
+    // A small read-ahead block: box headers and chunk headers sit close together.
+    QByteArray mBlock;
+    qint64 mBlockStart = -1;
+    // Where the "01wb" search of the previous record stopped, so that one pass over the
+    // records walks the movie list once instead of once per record.
+    qint64 mChunkCursor = -1;
+    int mChunkCursorCount = 0;
+};
