@@ -19,7 +19,7 @@ import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SKIP_DIRS = {".git", "__pycache__"}
-REFERENCE = re.compile(r":/image/([A-Za-z0-9_]+)\.png")
+REFERENCE = re.compile(r":/?image/([A-Za-z0-9_]+)\.png")
 SVG_SIZE = re.compile(r'<svg[^>]*\swidth="(\d+)"[^>]*\sheight="(\d+)"')
 
 

@@ -421,7 +421,7 @@ def speed_dial():
         elif v % 10 == 0:
             parts.append(tick(165, 190, a, 3, "#c8c8d0"))
         else:
-            parts.append(tick(177, 187, a, 1.6, "#8a8a96"))
+            parts.append(tick(177, 187, a, 2.2, "#8a8a96"))
     for v in range(0, 221, 20):
         x, y = polar(C, C, 212, speed_angle(v))
         colour = "#ff6a6a" if v >= 180 else "#ececf2"
@@ -465,7 +465,7 @@ def compass_dial():
         elif d % 10 == 0:
             parts.append(tick(176, 194, d, 2.5, "#c8c8d0"))
         else:
-            parts.append(tick(180, 190, d, 1.6, "#8a8a96"))
+            parts.append(tick(180, 190, d, 2.2, "#8a8a96"))
     for d in range(0, 360, 20):
         x, y = polar(C, C, 216, d)
         parts.append(label(x, y, str(d), 20, "#ff6a6a" if d == 0 else "#ececf2"))
