@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 // Process-wide crash handler. On a fatal signal (SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT) or
 // an exception that no thread catches, it writes a report beside the executable (its full
 // path + ".dmp", an older report replaced) and tells the user through a message shown by a
@@ -36,8 +38,11 @@ constexpr const char *messageArgument = "--waylume-crash-message";
 // When the arguments ask for the crash message, shows it (a message box with its own
 // QApplication; with the environment variable WAYLUME_CRASH_MESSAGE_FILE set, the caption
 // and text are written to that file instead), stores the exit code and returns true; main()
-// then returns that code. Otherwise returns false and does nothing.
-bool runMessageModeIfRequested(int argc, char **argv, int *exitCode);
+// then returns that code. Otherwise returns false and does nothing. `prepare` runs once the
+// application object exists and before the text is translated: the place to set the
+// application's identity and install its translators.
+bool runMessageModeIfRequested(int argc, char **argv, int *exitCode,
+                               const std::function<void()> &prepare = {});
 
 // The path the report is written to: the executable's full path + ".dmp". Empty before an
 // installer exists or when the executable's path could not be read.
