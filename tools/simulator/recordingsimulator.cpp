@@ -1,0 +1,161 @@
+#include "tools/simulator/recordingsimulator.h"
+
+#include "tools/simulator/writers.h"
+
+#include <QBuffer>
+#include <QSaveFile>
+#include <QtMath>
+
+namespace Simulator {
+
+namespace {
+
+struct Name
+{
+    Arrangement arrangement;
+    const char *name;
+};
+
+constexpr Name Names[] = {
+    {Arrangement::None, "GpsNone"},
+    {Arrangement::AmbarellaTrack, "AmbarellaTrack"},
+    {Arrangement::GpsBoxTable, "GpsBoxTable"},
+    {Arrangement::FreeGpsAudio, "FreeGpsAudio"},
+    {Arrangement::Gps0Box, "Gps0Box"},
+    {Arrangement::SStarTrack, "SStarTrack"},
+    {Arrangement::GpsMetaTrack, "GpsMetaTrack"},
+    {Arrangement::AviGpslBlock, "AviGpslBlock"},
+    {Arrangement::AviAudioChunks, "AviAudioChunks"},
+    {Arrangement::JldvAudio, "JldvAudio"},
+};
+
+bool isAviArrangement(Arrangement a)
+{
+    return a == Arrangement::AviGpslBlock || a == Arrangement::AviAudioChunks;
+}
+
+bool check(const Recording &r, QString *error)
+{
+    const Container container = containerOf(r);
+    if (isAviArrangement(r.arrangement) != (container == Container::Avi) &&
+        r.arrangement != Arrangement::None) {
+        *error = QStringLiteral("arrangement %1 needs a different container")
+                     .arg(arrangementName(r.arrangement));
+        return false;
+    }
+    if (r.width <= 0 || r.height <= 0 || r.width > 65535 || r.height > 65535 ||
+        !(r.frameRate > 0 && r.frameRate <= 1000) || r.duration < 0 || r.duration > 86400) {
+        *error = QStringLiteral("video size, frame rate or duration out of range");
+        return false;
+    }
+    const int marker = r.freeGpsMarkerOffset;
+    if (r.arrangement == Arrangement::FreeGpsAudio && marker != 65540 && marker != 131076 &&
+        marker != 262148) {
+        *error = QStringLiteral("freeGPS marker offset must be 65540, 131076 or 262148");
+        return false;
+    }
+    return true;
+}
+
+bool writeTo(const Recording &r, QIODevice *device, QString *error)
+{
+    if (!check(r, error))
+        return false;
+    Sink sink(device);
+    const bool done =
+        containerOf(r) == Container::Avi ? writeAvi(r, sink, error) : writeMp4(r, sink, error);
+    if (done && !sink.ok()) {
+        *error = QStringLiteral("write failed: ") + device->errorString();
+        return false;
+    }
+    return done;
+}
+
+} // namespace
+
+Container containerOf(const Recording &recording)
+{
+    if (recording.container != Container::Auto)
+        return recording.container;
+    return isAviArrangement(recording.arrangement) ? Container::Avi : Container::Mp4;
+}
+
+double durationOf(const Recording &recording)
+{
+    if (recording.duration > 0)
+        return recording.duration;
+    const int count = recording.track.size();
+    return recording.arrangement == Arrangement::JldvAudio ? qCeil(count / 2.0) : count;
+}
+
+quint32 macSeconds(const QDateTime &time)
+{
+    if (!time.isValid())
+        return 0;
+    const QDateTime epoch(QDate(1904, 1, 1), QTime(0, 0), Qt::LocalTime);
+    return quint32(qBound<qint64>(0, epoch.secsTo(time), 0xFFFFFFFF));
+}
+
+bool write(const Recording &recording, const QString &path, QString *error)
+{
+    QString ignored;
+    QString *reason = error ? error : &ignored;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *reason = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    if (!writeTo(recording, &file, reason)) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *reason = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+QByteArray build(const Recording &recording, QString *error)
+{
+    QString ignored;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeTo(recording, &buffer, error ? error : &ignored))
+        return QByteArray();
+    buffer.close();
+    return bytes;
+}
+
+QString arrangementName(Arrangement arrangement)
+{
+    for (const Name &entry : Names) {
+        if (entry.arrangement == arrangement)
+            return QLatin1String(entry.name);
+    }
+    return QString();
+}
+
+bool arrangementFromName(const QString &name, Arrangement *arrangement)
+{
+    for (const Name &entry : Names) {
+        if (name.compare(QLatin1String(entry.name), Qt::CaseInsensitive) == 0) {
+            *arrangement = entry.arrangement;
+            return true;
+        }
+    }
+    return false;
+}
+
+QList<Arrangement> gpsArrangements()
+{
+    QList<Arrangement> all;
+    for (const Name &entry : Names) {
+        if (entry.arrangement != Arrangement::None)
+            all.append(entry.arrangement);
+    }
+    return all;
+}
+
+} // namespace Simulator
