@@ -1,0 +1,32 @@
+#pragma once
+
+#include "library/folderscheme.h"
+#include "library/playlistitem.h"
+
+#include <QUrl>
+
+// Finding a playlist row's rear, third and fourth channel files from the front file's name,
+// folder and folder scheme. Touches only the file system; every result is a local-file URL
+// or an empty URL for an absent channel.
+namespace ChannelLookup {
+
+// Channel kinds as the main window passes them.
+enum Kind : int
+{
+    KindRear = 1,
+    KindThird = 2,
+    KindFourth = 4
+};
+
+QUrl relatedUrl(const PlaylistItem &item, FolderScheme scheme, int kind);
+// The letter-and-number search in the local folder `dir`.
+QUrl numberSearch(const PlaylistItem &item, FolderScheme scheme, int kind, const QString &dir);
+// The last-letter search in `dir`, a local folder or a "file:" URL string.
+QUrl lastLetterSearch(const PlaylistItem &item, const QString &dir, int kind);
+
+// The local path of the row's file (its URL as a local file, or the text as a path).
+QString localPathOf(const PlaylistItem &item);
+// The local-file URL of a local path.
+QUrl localUrl(const QString &path);
+
+} // namespace ChannelLookup

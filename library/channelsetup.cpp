@@ -1,0 +1,53 @@
+#include "library/channelsetup.h"
+
+#include "library/channellookup.h"
+#include "library/channelnames.h"
+
+#include <QDebug>
+#include <QFileInfo>
+
+using namespace ChannelNames;
+
+ChannelSetup channelSetupFor(const PlaylistItem &item)
+{
+    ChannelSetup s;
+    const QString path = ChannelLookup::localPathOf(item);
+    const FolderScheme scheme = folderScheme(QFileInfo(path).absolutePath());
+    qDebug() << item.url;
+    const QUrl u1 = ChannelLookup::relatedUrl(item, scheme, ChannelLookup::KindRear);
+    const QUrl u2 = ChannelLookup::relatedUrl(item, scheme, ChannelLookup::KindThird);
+    const QUrl u4 = ChannelLookup::relatedUrl(item, scheme, ChannelLookup::KindFourth);
+
+    s.rearUrl = u1;
+    s.thirdUrl = u2;
+    s.rear = !u1.isEmpty();
+    s.third = !u2.isEmpty();
+    s.fourth = !u4.isEmpty();
+    s.fourthUrl = u4;
+    // The rear player plays the kind-2 file whenever there is one; the third player then
+    // plays the kind-1 file.
+    if (!u2.isEmpty()) {
+        s.rearUrl = u2;
+        s.thirdUrl = u1;
+        s.rear = true;
+        s.third = !u1.isEmpty();
+    }
+    qDebug() << "Real-url: " << s.rearUrl;
+    qDebug() << "Thrid-url: " << s.thirdUrl;
+    qDebug() << "Fourth-url: " << u4;
+
+    const QString &name = item.fileName;
+    if (scheme == FolderScheme::SchemeFrontRear) {
+        s.front = hasMarker(name, frontTailMarker) || hasMarker(name, markerF) ||
+                  hasMarker(name, markerA);
+        s.rear = s.rear || hasMarker(name, secondaryTailMarker) || hasMarker(name, markerR) ||
+                 hasMarker(name, markerB);
+    } else {
+        s.front = hasMarker(name, markerF) || hasMarker(name, markerA);
+        s.rear = s.rear || hasMarker(name, markerR) || hasMarker(name, markerB);
+    }
+    s.count = int(s.front) + int(s.rear) + int(s.third) + int(s.fourth);
+    if (s.count == 0)
+        s.count = 1;
+    return s;
+}

@@ -1,0 +1,76 @@
+#include "library/folderscheme.h"
+
+#include "library/channelnames.h"
+#include "platform/fileurl.h"
+
+#include <QRegularExpression>
+
+namespace ChannelNames {
+
+bool hasMarker(const QString &fileName, QLatin1String marker)
+{
+    return fileName.contains(marker, Qt::CaseInsensitive);
+}
+
+bool hasFrontLetter(const QString &fileName)
+{
+    return hasMarker(fileName, markerA) || hasMarker(fileName, markerF);
+}
+
+bool hasSecondaryLetter(const QString &fileName)
+{
+    for (QLatin1String m : {markerB, markerC, markerI, markerR, markerX, markerY}) {
+        if (hasMarker(fileName, m))
+            return true;
+    }
+    return false;
+}
+
+} // namespace ChannelNames
+
+FolderScheme folderScheme(const QString &path)
+{
+    QString local = FileUrl::toLocalPath(path);
+    // A folder typed or picked with a trailing slash names the same folder.
+    while (local.size() > 1 && local.endsWith(QLatin1Char('/')))
+        local.chop(1);
+    if (!local.contains(QLatin1Char('/')))
+        return FolderScheme::SchemeLetters;
+    static const QRegularExpression numbered(QStringLiteral("/1/|/2/|/1$|/2$"));
+    if (numbered.match(local).hasMatch())
+        return FolderScheme::SchemeNumbered;
+    const QString name = lastComponent(local);
+    if (name.startsWith(ChannelNames::frontFolder) || name.startsWith(ChannelNames::rearFolder))
+        return FolderScheme::SchemeFrontRear;
+    // "RO" (read-only) and "EMR" (emergency) folders hold letter-named files.
+    if (name.startsWith(QLatin1Char('F')) ||
+        (name.startsWith(QLatin1Char('R')) && name != QLatin1String("RO")))
+        return FolderScheme::SchemePrefix;
+    if (name.endsWith(QLatin1Char('F')) ||
+        (name.endsWith(QLatin1Char('R')) && name != QLatin1String("EMR")))
+        return FolderScheme::SchemeSuffix;
+    return FolderScheme::SchemeLetters;
+}
+
+QString folderOfPath(const QString &path)
+{
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? QString() : path.left(slash);
+}
+
+QString lastComponent(const QString &path)
+{
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString baseUpToFirstDot(const QString &fileName)
+{
+    const int dot = fileName.indexOf(QLatin1Char('.'));
+    return dot < 0 ? fileName : fileName.left(dot);
+}
+
+QString suffixAfterLastDot(const QString &fileName)
+{
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : fileName.mid(dot + 1);
+}

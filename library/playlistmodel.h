@@ -1,0 +1,95 @@
+#pragma once
+
+#include "library/folderscheme.h"
+#include "library/playlistitem.h"
+#include "library/recordinggroups.h"
+#include "parser/gpsdata.h"
+
+#include <QAbstractItemModel>
+#include <QFileInfo>
+#include <QThreadPool>
+#include <memory>
+#include <vector>
+
+// The playlist: one row per recording, in the order found. Each row starts a parse job on
+// the model's own pool; the job's results fill the row and are passed on as signals.
+class PlaylistModel : public QAbstractItemModel
+{
+    Q_OBJECT
+
+public:
+    enum Column
+    {
+        ColumnFileName,
+        ColumnDuration,
+        ColumnCreateDate,
+        ColumnSize,
+        ColumnResolution
+    };
+    static constexpr int columnTotal = 5;
+
+    explicit PlaylistModel(QObject *parent = nullptr);
+    ~PlaylistModel() override;
+
+    QModelIndex index(int row, int column,
+                      const QModelIndex &parent = QModelIndex()) const override;
+    QModelIndex parent(const QModelIndex &child) const override;
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // A single file (dropped or opened); the row that already holds a file of this name, or
+    // the new row.
+    int addUrl(const QUrl &url);
+    // Appends a row for a discovered file; its row number.
+    int addRow(const QFileInfo &fileInfo);
+    // Adds a discovered file unless its recording already has a row; -1 for a directory.
+    int addGroupedFile(const QFileInfo &fileInfo, FolderScheme scheme, bool &added);
+    int addGroupedFile(const QFileInfo &fileInfo, FolderScheme scheme);
+
+    // The row record, or null outside the table; with `copy`, the plain fields are copied
+    // into it and `copy` is returned.
+    PlaylistItem *itemAt(int row, PlaylistItem *copy = nullptr) const;
+    PlaylistItem *next(const QUrl &url) const;
+    PlaylistItem *previous(const QUrl &url) const;
+    int codecAt(int row) const;
+    QSize resolutionAt(int row) const;
+    int durationAt(int row) const;
+    float frameRateAt(int row) const;
+    void requestGpsAt(int row, int second);
+    void requestAllGps(int row);
+
+    // Channel file lookup of a row (kinds 1 rear, 2 third, 4 fourth).
+    static QUrl relatedUrl(const PlaylistItem *item, FolderScheme scheme, int kind);
+    static QUrl numberSearch(const PlaylistItem *item, FolderScheme scheme, int kind,
+                             const QString &dir);
+    static QUrl lastLetterSearch(const PlaylistItem *item, const QString &dirUrl, int kind);
+
+    // "1023 bytes", "2 KB", "10 MB": the size column's text.
+    static QString sizeText(qint64 size);
+
+    // While suspended, new rows get no parse job; resuming starts the held jobs in row
+    // order. For listing a folder without reading every recording (the probe tool).
+    void setParsingSuspended(bool suspended);
+
+signals:
+    void gpsDataChanged(int mId, GpsData data);
+    void allGpsDataParserFinished(int mId, QList<GpsData> dataList);
+
+public slots:
+    void onVideoInfoChanged(int mId, VideoInfo info);
+
+private:
+    int appendRow(const QFileInfo &fileInfo, const QUrl &url, const QDateTime &createDate);
+    void startJob(PlaylistItem *item);
+    bool inTable(int row) const { return row >= 0 && row < int(items.size()); }
+
+    std::vector<std::unique_ptr<PlaylistItem>> items;
+    RecordingGroups groups;
+    bool parsingSuspended = false;
+    std::vector<int> heldRows;
+    // Last member: destroyed first, after the destructor has already drained it.
+    QThreadPool pool;
+};

@@ -1,0 +1,85 @@
+#include "library/probereport.h"
+
+#include "library/channelsetup.h"
+#include "library/playlistmodel.h"
+#include "library/recordingdiscovery.h"
+#include "platform/fileurl.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+
+namespace {
+
+// A window that is always stopped and only remembers which row it was asked to play.
+class ProbeHost : public DiscoveryHost
+{
+public:
+    bool isMediaStopped() const override { return !playing; }
+    void playRecording(PlaylistItem *item) override
+    {
+        if (item && item->url.isValid()) {
+            playRow = item->rowId;
+            playing = true;
+        }
+    }
+    void resetAfterEmptyOpen() override {}
+    void storeVideoFolder(const QString &) override {}
+
+    int playRow = -1;
+    bool playing = false;
+};
+
+QString urlText(const QUrl &url)
+{
+    return url.isEmpty() ? QString() : QString::fromUtf8(url.toEncoded());
+}
+
+} // namespace
+
+namespace ProbeReport {
+
+QJsonObject scan(const QString &folder)
+{
+    PlaylistModel model;
+    model.setParsingSuspended(true);
+    ProbeHost host;
+    RecordingDiscovery discovery(&model, &host);
+    const QString absolute = QFileInfo(FileUrl::toLocalPath(folder)).absoluteFilePath();
+    discovery.openUrls(QStringList{FileUrl::fromLocalPath(absolute)}, true);
+
+    QJsonArray rows;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const PlaylistItem *item = model.itemAt(row);
+        const ChannelSetup s = channelSetupFor(*item);
+        const QJsonObject channels{{"front", s.front},
+                                   {"rear", s.rear},
+                                   {"third", s.third},
+                                   {"fourth", s.fourth},
+                                   {"count", s.count},
+                                   {"rearUrl", urlText(s.rearUrl)},
+                                   {"thirdUrl", urlText(s.thirdUrl)},
+                                   {"fourthUrl", urlText(s.fourthUrl)}};
+        rows.append(QJsonObject{{"row", row},
+                                {"fileName", item->fileName},
+                                {"url", urlText(item->url)},
+                                {"channels", channels}});
+    }
+    return QJsonObject{{"rows", rows}, {"play", host.playRow}};
+}
+
+QJsonObject front(const QString &file)
+{
+    const QString path = QFileInfo(FileUrl::toLocalPath(file)).absoluteFilePath();
+    const QString fileUrl = FileUrl::fromLocalPath(path);
+    PlaylistModel model;
+    ProbeHost host;
+    RecordingDiscovery discovery(&model, &host);
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    QString front = discovery.frontFileFor(path.left(slash), path.mid(slash + 1));
+    // As the main window does with a drop: keep the dropped file when the front is missing.
+    if (front.isEmpty() || !QFileInfo::exists(FileUrl::toLocalPath(front)))
+        front = fileUrl;
+    return QJsonObject{{"file", fileUrl}, {"front", front}};
+}
+
+} // namespace ProbeReport

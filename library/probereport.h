@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+// The probe tool's views of discovery, computed through the same code as "Open Folder"
+// with the player stopped; no recording is parsed.
+namespace ProbeReport {
+
+// {"rows": [{"row", "fileName", "url", "channels": {"front", "rear", "third", "fourth",
+//   "count", "rearUrl", "thirdUrl", "fourthUrl"}}], "play": row or -1}
+QJsonObject scan(const QString &folder);
+// {"file", "front"}: the file that a drop of `file` adds as a row.
+QJsonObject front(const QString &file);
+
+} // namespace ProbeReport
