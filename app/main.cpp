@@ -1,12 +1,56 @@
-#include <QApplication>
-#include <QWidget>
+#include "app/applicationfont.h"
+#include "app/mainwindows.h"
+#include "app/startup.h"
+#include "platform/crashhandler.h"
+#include "platform/keepawake.h"
+#include "settings/configuration.h"
 
-// Placeholder entry point; the application shell replaces it.
-int main(int argc, char **argv)
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QTextCodec>
+
+namespace {
+
+// In place before main() runs, so that a crash during start-up still leaves a report.
+CrashHandlerInstaller crashHandlerInstaller;
+
+} // namespace
+
+int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QWidget w;
-    w.setWindowTitle(QStringLiteral("Waylume 2.50"));
-    w.show();
-    return app.exec();
+    // The crash message process is our own executable; it must not start a player.
+    int messageExitCode = 0;
+    const auto prepareMessage = [] {
+        ApplicationIdentity::apply();
+        Configuration *store = Configuration::instance();
+        store->setLanguage(store->language());
+    };
+    if (CrashHandler::runMessageModeIfRequested(argc, argv, &messageExitCode, prepareMessage))
+        return messageExitCode;
+
+    ArgumentArray arguments(argc, argv);
+    QApplication app(arguments.count(), arguments.values());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":image/logo.png")));
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    QApplication::setFont(QFont(QStringLiteral("Calibri"), 11));
+    ApplicationIdentity::apply();
+
+    Configuration *store = Configuration::instance();
+    store->setLanguage(store->language());
+
+    // The session bus needs the application object, and the reason shown by the desktop is
+    // translated, so the inhibition starts here rather than first thing; it holds until the
+    // process ends.
+    const std::unique_ptr<KeepAwake> keepAwake = KeepAwake::create();
+    keepAwake->inhibit(ApplicationIdentity::keepAwakeReason());
+
+    ApplicationFont::install(ApplicationFont::defaultPath());
+
+    MainWindows window(nullptr);
+    app.installNativeEventFilter(&window);
+    window.show();
+    const int exitCode = app.exec();
+    app.removeNativeEventFilter(&window);
+    return exitCode;
 }

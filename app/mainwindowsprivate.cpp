@@ -1,0 +1,5 @@
+#include "app/mainwindowsprivate.h"
+
+#include "app/mainwindows.h"
+
+MainWindowsPrivate::MainWindowsPrivate(MainWindows *window) : QObject(window), mainWindow(window) {}

@@ -1,0 +1,55 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="it">
+<context>
+    <name>ApplicationIdentity</name>
+    <message>
+        <location filename="../../app/startup.cpp" line="15" />
+        <source>Quorvix</source>
+        <translation>Quorvix</translation>
+    </message>
+    <message>
+        <location filename="../../app/startup.cpp" line="21" />
+        <source>Playing dash-camera recordings</source>
+        <translation>Riproduzione di registrazioni della dashcam</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindows</name>
+    <message>
+        <location filename="../../app/mainwindows.ui" line="6" />
+        <source>MainWindows</source>
+        <translation>Finestra principale</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.ui" line="37" />
+        <source>Waylume V1.1 - 20190712</source>
+        <translation>Waylume V1.1 - 20190712</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.ui" line="77" />
+        <source>Setup</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.ui" line="87" />
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.ui" line="97" />
+        <location filename="../../app/mainwindows.cpp" line="150" />
+        <source>Maximize</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.ui" line="107" />
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.cpp" line="150" />
+        <source>Restore Down</source>
+        <translation>Ripristina giù</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,55 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="ru">
+<context>
+    <name>ApplicationIdentity</name>
+    <message>
+        <location filename="../../app/startup.cpp" line="15" />
+        <source>Quorvix</source>
+        <translation>Quorvix</translation>
+    </message>
+    <message>
+        <location filename="../../app/startup.cpp" line="21" />
+        <source>Playing dash-camera recordings</source>
+        <translation>Воспроизведение записей видеорегистратора</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindows</name>
+    <message>
+        <location filename="../../app/mainwindows.ui" line="6" />
+        <source>MainWindows</source>
+        <translation>Главное окно</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.ui" line="37" />
+        <source>Waylume V1.1 - 20190712</source>
+        <translation>Waylume V1.1 - 20190712</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.ui" line="77" />
+        <source>Setup</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.ui" line="87" />
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.ui" line="97" />
+        <location filename="../../app/mainwindows.cpp" line="150" />
+        <source>Maximize</source>
+        <translation>Развернуть</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.ui" line="107" />
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.cpp" line="150" />
+        <source>Restore Down</source>
+        <translation>Свернуть в окно</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,267 @@
+#include "app/mainwindows.h"
+#include "app/startup.h"
+#include "settings/configuration.h"
+
+#include <QApplication>
+#include <QDesktopWidget>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSizeGrip>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+void sendMouse(QWidget *target, QEvent::Type type, Qt::MouseButton button, const QPoint &global)
+{
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+    QMouseEvent event(type, target->mapFromGlobal(global), global, button,
+                      type == QEvent::MouseMove ? held : Qt::MouseButtons(button), Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// A drag on the window's own surface (not on a child that takes the mouse).
+void drag(QWidget *window, Qt::MouseButton button, const QPoint &delta)
+{
+    const QPoint start = window->mapToGlobal(QPoint(window->width() / 2, 20));
+    sendMouse(window, QEvent::MouseButtonPress, button, start);
+    sendMouse(window, QEvent::MouseMove, button, start + delta / 2);
+    sendMouse(window, QEvent::MouseMove, button, start + delta);
+    sendMouse(window, QEvent::MouseButtonRelease, button, start + delta);
+}
+
+QRect availableFor(QWidget *window)
+{
+    return QApplication::desktop()->availableGeometry(window);
+}
+
+} // namespace
+
+class TestMainWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void formCarriesItsNames();
+    void escapeNeverCloses();
+    void maximiseAndRestoreRoundTrip();
+    void closeStoresGeometry();
+    void maximisedStartRestoresStoredRect();
+    void lostMonitorFallsBack();
+    void moverInTheWindow();
+    void languageChangeKeepsApplicationName();
+    void fontsFollowDpiFactor();
+
+private:
+    MainWindows *makeWindow();
+    std::unique_ptr<MainWindows> window;
+};
+
+void TestMainWindows::init()
+{
+    Configuration *store = Configuration::instance();
+    store->setMainwindowsRect(QRect(40, 30, 700, 500));
+    store->setMainwindowsMaximize(false);
+}
+
+void TestMainWindows::cleanup()
+{
+    window.reset();
+}
+
+MainWindows *TestMainWindows::makeWindow()
+{
+    window = std::make_unique<MainWindows>(nullptr);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qWarning("window not exposed");
+    return window.get();
+}
+
+void TestMainWindows::formCarriesItsNames()
+{
+    MainWindows *w = makeWindow();
+    QCOMPARE(w->objectName(), QStringLiteral("MainWindows"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Waylume 2.50"));
+    QVERIFY(w->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(w->findChild<QLabel *>("lbl_Title")->text(), QStringLiteral("Waylume 2.50"));
+    // Style sheets and the slots connected by name depend on these names.
+    for (const char *name :
+         {"wgt_Header", "lblIcon", "lbl_FileName", "widgetTitleButton", "wgt_Left", "wgt_PlayArea",
+          "wgt_Background", "wgt_PlayCtrl", "wgt_Right", "wgt_MapView", "wgt_Speed",
+          "wgt_Direction", "gView_GyroChart"})
+        QVERIFY2(w->findChild<QWidget *>(name), name);
+    for (const char *name : {"pBtn_Step", "pBtn_Minimize", "pBtn_Maximize", "pBtn_Close"}) {
+        auto *button = w->findChild<QPushButton *>(name);
+        QVERIFY2(button, name);
+        QCOMPARE(button->size(), QSize(24, 24));
+        QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+    }
+    QVERIFY(!w->findChild<QSizeGrip *>("wgt_Grip")->isEnabled());
+    QCOMPARE(w->findChild<QWidget *>("wgt_PlayCtrl")->focusPolicy(), Qt::StrongFocus);
+    QCOMPARE(w->findChild<QTableView *>("tbl_PlayListView")->height(), 150);
+}
+
+void TestMainWindows::escapeNeverCloses()
+{
+    MainWindows *w = makeWindow();
+    QTest::keyClick(w, Qt::Key_Escape);
+    QVERIFY(w->isVisible());
+}
+
+void TestMainWindows::maximiseAndRestoreRoundTrip()
+{
+    MainWindows *w = makeWindow();
+    const QRect normal(60, 50, 640, 480);
+    w->setGeometry(normal);
+    auto *maximize = w->findChild<QPushButton *>("pBtn_Maximize");
+
+    maximize->click();
+    QRect filled = availableFor(w);
+    filled.setHeight(filled.height() - 1);
+    QCOMPARE(w->geometry(), filled);
+    QCOMPARE(w->minimumSize(), filled.size());
+    QCOMPARE(w->maximumSize(), filled.size());
+    QCOMPARE(Configuration::instance()->mainwindowsRect(), normal);
+    QVERIFY(maximize->isChecked());
+    QCOMPARE(maximize->toolTip(), QStringLiteral("Restore Down"));
+
+    maximize->click();
+    QCOMPARE(w->geometry(), normal);
+    QCOMPARE(w->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    QVERIFY(!maximize->isChecked());
+    QCOMPARE(maximize->toolTip(), QStringLiteral("Maximize"));
+}
+
+void TestMainWindows::closeStoresGeometry()
+{
+    Configuration *store = Configuration::instance();
+    MainWindows *w = makeWindow();
+    const QRect normal(70, 40, 650, 470);
+    w->setGeometry(normal);
+    w->close();
+    QCOMPARE(store->mainwindowsRect(), normal);
+    QCOMPARE(store->isMainwindowsMaximize(), false);
+
+    w = makeWindow();
+    QCOMPARE(w->geometry(), normal);
+    w->findChild<QPushButton *>("pBtn_Maximize")->click();
+    w->close();
+    QCOMPARE(store->mainwindowsRect(), normal); // not the maximised geometry
+    QCOMPARE(store->isMainwindowsMaximize(), true);
+}
+
+void TestMainWindows::maximisedStartRestoresStoredRect()
+{
+    Configuration *store = Configuration::instance();
+    const QRect stored(90, 80, 620, 480);
+    store->setMainwindowsRect(stored);
+    store->setMainwindowsMaximize(true);
+    MainWindows *w = makeWindow();
+    auto *maximize = w->findChild<QPushButton *>("pBtn_Maximize");
+    QVERIFY(maximize->isChecked());
+    QCOMPARE(w->size().height(), availableFor(w).height() - 1);
+    // The rectangle of the previous run survives a maximised start.
+    QCOMPARE(store->mainwindowsRect(), stored);
+    maximize->click();
+    QCOMPARE(w->geometry(), stored);
+}
+
+void TestMainWindows::lostMonitorFallsBack()
+{
+    Configuration::instance()->setMainwindowsRect(QRect(5000, 4000, 700, 500));
+    MainWindows *w = makeWindow();
+    QCOMPARE(w->geometry(), QRect(483, 166, 921, 628));
+}
+
+void TestMainWindows::moverInTheWindow()
+{
+    MainWindows *w = makeWindow();
+    w->setGeometry(QRect(50, 50, 640, 480));
+    const QPoint origin = w->pos();
+
+    drag(w, Qt::RightButton, QPoint(30, 20));
+    QCOMPARE(w->pos(), origin);
+    drag(w, Qt::LeftButton, QPoint(30, 20));
+    QCOMPARE(w->pos(), origin + QPoint(30, 20));
+
+    // A double click on the window's surface maximises; a maximised window stays put.
+    const QPoint inside = w->mapToGlobal(QPoint(w->width() / 2, 20));
+    sendMouse(w, QEvent::MouseButtonDblClick, Qt::LeftButton, inside);
+    auto *maximize = w->findChild<QPushButton *>("pBtn_Maximize");
+    QVERIFY(maximize->isChecked());
+    const QPoint maximisedPos = w->pos();
+    drag(w, Qt::LeftButton, QPoint(30, 20));
+    QCOMPARE(w->pos(), maximisedPos);
+
+    // Double clicks still arrive while moving is locked, and restore.
+    sendMouse(w, QEvent::MouseButtonDblClick, Qt::LeftButton,
+              w->mapToGlobal(QPoint(w->width() / 2, 20)));
+    QVERIFY(!maximize->isChecked());
+    QCOMPARE(w->pos(), origin + QPoint(30, 20));
+}
+
+void TestMainWindows::languageChangeKeepsApplicationName()
+{
+    Configuration *store = Configuration::instance();
+    MainWindows *w = makeWindow();
+    auto *maximize = w->findChild<QPushButton *>("pBtn_Maximize");
+    maximize->click();
+    w->setFileNameText(QStringLiteral("2024_0101_120000_F.MP4"));
+
+    store->setLanguage(9);
+    QCOMPARE(w->findChild<QLabel *>("lbl_Title")->text(), QStringLiteral("Waylume 2.50"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Waylume 2.50"));
+    QCOMPARE(w->findChild<QLabel *>("lbl_FileName")->text(),
+             QStringLiteral("2024_0101_120000_F.MP4"));
+    // The form's own tooltip would say "Maximieren" while the window is maximised.
+    QCOMPARE(maximize->toolTip(), QStringLiteral("Verkleinern"));
+    QCOMPARE(w->findChild<QPushButton *>("pBtn_Close")->toolTip(), QStringLiteral("Schließen"));
+
+    store->setLanguage(2);
+    QCOMPARE(maximize->toolTip(), QStringLiteral("Restore Down"));
+}
+
+void TestMainWindows::fontsFollowDpiFactor()
+{
+    MainWindows *w = makeWindow();
+    auto *title = w->findChild<QLabel *>("lbl_Title");
+    auto *fileName = w->findChild<QLabel *>("lbl_FileName");
+
+    w->applySystemFontSize(1.5);
+    QCOMPARE(QApplication::font().pointSize(), 9);
+    QCOMPARE(QApplication::font("QPushButton").pointSize(), 9);
+    QCOMPARE(title->font().pointSize(), 10);
+    QCOMPARE(fileName->font().pixelSize(), 16);
+    QCOMPARE(fileName->font().family(), QApplication::font().family());
+
+    // At the larger steps the file-name label keeps the font it had.
+    fileName->setFont(QFont(QStringLiteral("Serif"), 20));
+    w->applySystemFontSize(2.0);
+    QCOMPARE(QApplication::font().pointSize(), 6);
+    QCOMPARE(title->font().pointSize(), 7);
+    QCOMPARE(fileName->font().pointSize(), 20);
+
+    w->applySystemFontSize(std::nullopt);
+    QCOMPARE(QApplication::font().pointSize(), 11);
+}
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir home;
+    for (const char *name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+        qputenv(name, home.path().toUtf8());
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    ApplicationIdentity::apply();
+    TestMainWindows test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mainwindows.moc"
