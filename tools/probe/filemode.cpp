@@ -1,0 +1,28 @@
+#include "parser/recordingscan.h"
+#include "tools/probe/probe.h"
+#include "tools/probe/probeformat.h"
+
+#include <QIODevice>
+
+namespace Probe {
+
+int runFileMode(const FileOptions &options, QIODevice &out)
+{
+    // A file that cannot be opened still scans: kind GpsNone, zero facts, no records.
+    const RecordingScan scan = scanRecording(options.path);
+    const QList<GpsData> &records = options.raw ? scan.rawRecords : scan.track;
+    switch (options.format) {
+    case Format::Json:
+        out.write(toJson(options.path, scan.kind, scan.info, records));
+        break;
+    case Format::Csv:
+        out.write(toCsv(records));
+        break;
+    case Format::Gpx:
+        out.write(toGpx(options.path, records));
+        break;
+    }
+    return 0;
+}
+
+} // namespace Probe

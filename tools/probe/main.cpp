@@ -1,0 +1,85 @@
+// waylume-probe [--raw] [--format json|csv|gpx] FILE
+//
+// Scripts depend on this contract: exit 0 whenever the file was examined (with or without
+// GPS, also when it cannot be opened), exit 2 with a usage message for bad arguments.
+
+#include "parser/parserobject.h"
+#include "tools/probe/probe.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+
+const char Usage[] = "usage: waylume-probe [--raw] [--format json|csv|gpx] FILE\n";
+
+int usageError(const QString &problem)
+{
+    fprintf(stderr, "waylume-probe: %s\n%s", qPrintable(problem), Usage);
+    return 2;
+}
+
+// The readers report damaged input on the debug channel; a probe over a folder of camera
+// files would drown its caller's terminal in them. Warnings and worse still go through.
+void quietDebug(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg)
+        return;
+    fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    qInstallMessageHandler(quietDebug);
+
+    Probe::FileOptions file;
+    QStringList positional;
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    bool optionsEnded = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
+            positional.append(arg);
+        } else if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            fputs(Usage, stdout);
+            return 0;
+        } else if (arg == QLatin1String("--raw")) {
+            file.raw = true;
+        } else if (arg == QLatin1String("--format") || arg.startsWith(QLatin1String("--format="))) {
+            QString value;
+            if (arg.contains(QLatin1Char('='))) {
+                value = arg.section(QLatin1Char('='), 1);
+            } else if (i + 1 < args.size()) {
+                value = args.at(++i);
+            } else {
+                return usageError(QStringLiteral("--format needs a value"));
+            }
+            if (value == QLatin1String("json"))
+                file.format = Probe::Format::Json;
+            else if (value == QLatin1String("csv"))
+                file.format = Probe::Format::Csv;
+            else if (value == QLatin1String("gpx"))
+                file.format = Probe::Format::Gpx;
+            else
+                return usageError(QStringLiteral("unknown format \"%1\"").arg(value));
+        } else {
+            return usageError(QStringLiteral("unknown option \"%1\"").arg(arg));
+        }
+    }
+    if (positional.size() != 1)
+        return usageError(positional.isEmpty() ? QStringLiteral("no file given")
+                                               : QStringLiteral("more than one file given"));
+    file.path = positional.first();
+
+    ParserObject::setParseDelayMs(0);
+    QFile out;
+    out.open(stdout, QIODevice::WriteOnly);
+    return Probe::runFileMode(file, out);
+}

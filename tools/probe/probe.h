@@ -1,0 +1,30 @@
+#pragma once
+
+// waylume-probe: command-line views of what the parser learns from recordings. main()
+// parses the arguments and hands each mode its options; every mode lives in its own file.
+
+#include <QString>
+
+class QIODevice;
+
+namespace Probe {
+
+enum class Format
+{
+    Json,
+    Csv,
+    Gpx
+};
+
+struct FileOptions
+{
+    QString path;
+    bool raw = false; // the decoder's records instead of the parse job's fitted track
+    Format format = Format::Json;
+};
+
+// Examines one recording and writes the report to out. Returns the process exit code:
+// 0 whenever the file was examined, also when it has no GPS or cannot be opened.
+int runFileMode(const FileOptions &options, QIODevice &out);
+
+} // namespace Probe
