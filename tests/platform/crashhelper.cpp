@@ -20,7 +20,8 @@ extern "C" __attribute__((noinline)) void waylumeFaultOnPurpose()
     *pointer = 42;
 }
 
-__attribute__((noinline)) int divideOnPurpose(int divisor)
+// The sanitizer build would report the division itself instead of letting the CPU trap.
+__attribute__((noinline, no_sanitize("undefined"))) int divideOnPurpose(int divisor)
 {
     volatile int dividend = 7;
     return dividend / divisor;
