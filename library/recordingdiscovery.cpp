@@ -126,6 +126,9 @@ void RecordingDiscovery::progress(int i, int n, const QString &folder, int first
 
 QString RecordingDiscovery::frontFileFor(const QString &folderUrl, const QString &fileName) const
 {
+    // Without a name the folder itself would pass for an existing front file.
+    if (fileName.isEmpty())
+        return QString();
     QString folder = withoutTrailingSlash(FileUrl::toLocalPath(folderUrl));
     switch (folderScheme(folder)) {
     case FolderScheme::SchemeLetters: {
