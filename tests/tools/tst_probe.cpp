@@ -1,0 +1,292 @@
+// The waylume-probe contract that scripts depend on, checked on simulated recordings.
+
+#include "tools/simulator/recordingsimulator.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run probe(const QStringList &args)
+{
+    QProcess process;
+    process.start(QStringLiteral(WAYLUME_BIN_DIR "/waylume-probe"), args);
+    Run run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QJsonObject json(const Run &run)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(run.out, &error);
+    if (error.error != QJsonParseError::NoError)
+        qWarning() << "bad JSON:" << error.errorString();
+    return doc.object();
+}
+
+QStringList sortedKeys(const QJsonObject &o)
+{
+    QStringList keys = o.keys();
+    keys.sort();
+    return keys;
+}
+
+} // namespace
+
+class TestProbe : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void jsonReportsFactsAndFittedTrack();
+    void rawGivesDecoderRecords();
+    void csvHasHeaderAndOneLinePerRecord();
+    void gpxIsValidAndSkipsRecordsWithoutPosition();
+    void aviAndNoGpsFiles();
+    void unopenableFilesAreExamined();
+    void badArgumentsGiveUsage_data();
+    void badArgumentsGiveUsage();
+
+private:
+    QTemporaryDir mDir;
+    QString mMeta; // GpsMetaTrack, 10 s, 8 slots -> 7 raw records, 11 fitted
+    QVector<Simulator::Fix> mTrack;
+};
+
+void TestProbe::initTestCase()
+{
+    QVERIFY(mDir.isValid());
+    Simulator::Recording recording;
+    recording.arrangement = Simulator::Arrangement::GpsMetaTrack;
+    mTrack = Simulator::makeTrack(8);
+    // A record without position (the camera had no fix yet), and a damaged hemisphere
+    // letter that needs quoting in CSV.
+    mTrack[1].latitude = 0;
+    mTrack[1].longitude = 0;
+    mTrack[2].lonHemisphere = ',';
+    recording.track = mTrack;
+    recording.duration = 10;
+    recording.frameRate = 29.97;
+    recording.width = 2560;
+    recording.height = 1440;
+    recording.creationTime = QDateTime(QDate(2024, 2, 29), QTime(23, 59, 58));
+    mMeta = mDir.filePath(QStringLiteral("meta.mp4"));
+    QString error;
+    QVERIFY2(Simulator::write(recording, mMeta, &error), qPrintable(error));
+}
+
+void TestProbe::jsonReportsFactsAndFittedTrack()
+{
+    const Run run = probe({mMeta});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject root = json(run);
+    QCOMPARE(sortedKeys(root), QStringList({"file", "kind", "records", "video"}));
+    QCOMPARE(root.value("file").toString(), mMeta);
+    QCOMPARE(root.value("kind").toString(), QStringLiteral("GpsMetaTrack"));
+
+    const QJsonObject video = root.value("video").toObject();
+    QCOMPARE(sortedKeys(video),
+             QStringList({"codec", "creationTime", "duration", "frameRate", "height", "width"}));
+    QCOMPARE(video.value("width").toInt(), 2560);
+    QCOMPARE(video.value("height").toInt(), 1440);
+    QCOMPARE(video.value("duration").toInt(), 10);
+    QCOMPARE(video.value("frameRate").toDouble(), 30.0); // 300 samples in 10 s
+    QCOMPARE(video.value("creationTime").toString(), QStringLiteral("2024-02-29T23:59:58"));
+    QCOMPARE(video.value("codec").toInt(), 1);
+
+    const QJsonArray records = root.value("records").toArray();
+    QCOMPARE(records.size(), 11); // seconds 0..10; the 7 decoded records padded with the last
+    const QJsonObject first = records.at(0).toObject();
+    QCOMPARE(sortedKeys(first),
+             QStringList({"course", "dateTime", "extraNumber", "gsensorX", "gsensorY", "gsensorZ",
+                          "index", "latDegrees", "latHemisphere", "latMinutes", "latitude",
+                          "lonDegrees", "lonHemisphere", "lonMinutes", "longitude", "speed"}));
+    QCOMPARE(first.value("dateTime").toString(), QStringLiteral("20240517083000"));
+    QCOMPARE(first.value("latHemisphere").toString(), QStringLiteral("N"));
+    QCOMPARE(first.value("latDegrees").toInt(), 22);
+    QCOMPARE(first.value("latMinutes").toInt(), 323520);
+    QVERIFY(qAbs(first.value("latitude").toDouble() - 22.5392) < 1e-9);
+    QCOMPARE(first.value("speed").toInt(), mTrack[0].speed);
+    QCOMPARE(first.value("extraNumber").toInt(), mTrack[0].extraNumber);
+    // Two decimals as written, not the float's binary neighbour.
+    const QByteArray gText = QByteArray::number(double(mTrack[0].gsensorX), 'f', 2);
+    QVERIFY2(run.out.contains("\"gsensorX\": " + QByteArray::number(gText.toDouble())),
+             run.out.left(600).constData());
+    QCOMPARE(records.at(2).toObject().value("lonHemisphere").toString(), QStringLiteral(","));
+    for (int i = 7; i < 11; ++i)
+        QCOMPARE(records.at(i).toObject(), records.at(6).toObject());
+}
+
+void TestProbe::rawGivesDecoderRecords()
+{
+    const QJsonArray raw = json(probe({"--raw", mMeta})).value("records").toArray();
+    QCOMPARE(raw.size(), 7);
+    for (int i = 0; i < raw.size(); ++i)
+        QCOMPARE(raw.at(i).toObject().value("index").toInt(), i);
+
+    // A track longer than the recording is cut to duration + 1 records.
+    Simulator::Recording longer;
+    longer.arrangement = Simulator::Arrangement::Gps0Box;
+    longer.track = Simulator::makeTrack(30);
+    longer.duration = 10;
+    const QString path = mDir.filePath(QStringLiteral("longer.mov"));
+    QVERIFY(Simulator::write(longer, path));
+    QCOMPARE(json(probe({path, "--raw"})).value("records").toArray().size(), 29);
+    QCOMPARE(json(probe({path})).value("records").toArray().size(), 11);
+}
+
+void TestProbe::csvHasHeaderAndOneLinePerRecord()
+{
+    const Run run = probe({"--format", "csv", mMeta});
+    QCOMPARE(run.exitCode, 0);
+    const QList<QByteArray> lines = run.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 12);
+    QCOMPARE(lines.first(),
+             QByteArray("index,dateTime,latHemisphere,latitude,latDegrees,latMinutes,"
+                        "lonHemisphere,longitude,lonDegrees,lonMinutes,extraNumber,speed,"
+                        "gsensorX,gsensorY,gsensorZ,course"));
+    const QList<QByteArray> cells = lines.at(1).split(',');
+    QCOMPARE(cells.size(), 16);
+    QCOMPARE(cells.at(0), QByteArray("0"));
+    QCOMPARE(cells.at(1), QByteArray("20240517083000"));
+    QCOMPARE(cells.at(11).toInt(), mTrack[0].speed);
+    // The damaged hemisphere letter is quoted, so the line still has 16 fields.
+    QVERIFY2(lines.at(3).contains(",\",\","), lines.at(3).constData());
+    QCOMPARE(lines.at(3).split(',').size(), 17);
+
+    const Run raw = probe({"--raw", "--format=csv", mMeta});
+    QCOMPARE(raw.out.trimmed().split('\n').size(), 8);
+}
+
+void TestProbe::gpxIsValidAndSkipsRecordsWithoutPosition()
+{
+    const Run run = probe({"--format", "gpx", "--raw", mMeta});
+    QCOMPARE(run.exitCode, 0);
+    QXmlStreamReader xml(run.out);
+    const QString gpx = QStringLiteral("http://www.topografix.com/GPX/1/1");
+    int tracks = 0;
+    QStringList times;
+    QStringList speeds;
+    int points = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("gpx")) {
+            QCOMPARE(xml.namespaceUri().toString(), gpx);
+            QCOMPARE(xml.attributes().value("version").toString(), QStringLiteral("1.1"));
+        } else if (xml.name() == QLatin1String("trk")) {
+            ++tracks;
+        } else if (xml.name() == QLatin1String("trkpt")) {
+            ++points;
+            QVERIFY(xml.attributes().value("lat").toDouble() != 0);
+            QVERIFY(xml.attributes().hasAttribute("lon"));
+        } else if (xml.name() == QLatin1String("time")) {
+            times << xml.readElementText();
+        } else if (xml.name() == QLatin1String("speed")) {
+            QVERIFY(xml.namespaceUri() != gpx); // an extension, not a GPX 1.1 element
+            speeds << xml.readElementText();
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(tracks, 1);
+    QCOMPARE(points, 6); // 7 records, one without a position
+    QCOMPARE(times.first(), QStringLiteral("2024-05-17T08:30:00"));
+    QCOMPARE(times.at(1), QStringLiteral("2024-05-17T08:30:02"));
+    QCOMPARE(speeds.size(), 6);
+    QVERIFY(run.out.contains("gsensorZ"));
+    QVERIFY(run.out.contains("course"));
+}
+
+void TestProbe::aviAndNoGpsFiles()
+{
+    Simulator::Recording avi;
+    avi.arrangement = Simulator::Arrangement::AviAudioChunks;
+    avi.track = Simulator::makeTrack(5);
+    avi.frameRate = 25;
+    const QString aviPath = mDir.filePath(QStringLiteral("clip.avi"));
+    QVERIFY(Simulator::write(avi, aviPath));
+    const QJsonObject root = json(probe({aviPath}));
+    QCOMPARE(root.value("kind").toString(), QStringLiteral("AviAudioChunks"));
+    QVERIFY(root.value("video").toObject().value("creationTime").isNull());
+    QCOMPARE(root.value("video").toObject().value("duration").toInt(), 5);
+    QCOMPARE(root.value("records").toArray().size(), 6);
+
+    Simulator::Recording plain;
+    plain.arrangement = Simulator::Arrangement::None;
+    plain.duration = 4;
+    const QString plainPath = mDir.filePath(QStringLiteral("plain.mp4"));
+    QVERIFY(Simulator::write(plain, plainPath));
+    const Run run = probe({plainPath});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(json(run).value("kind").toString(), QStringLiteral("GpsNone"));
+    QVERIFY(json(run).value("records").toArray().isEmpty());
+}
+
+void TestProbe::unopenableFilesAreExamined()
+{
+    QFile locked(mDir.filePath(QStringLiteral("locked.mp4")));
+    QVERIFY(locked.open(QIODevice::WriteOnly));
+    locked.write(Simulator::build(Simulator::Recording()));
+    locked.close();
+    locked.setPermissions(QFileDevice::Permissions());
+    QStringList paths{mDir.filePath(QStringLiteral("missing.MP4")), mDir.path()};
+    // Permissions do not stop root, which the test machines sometimes are.
+    if (!locked.open(QIODevice::ReadOnly))
+        paths << locked.fileName();
+    for (const QString &path : paths) {
+        for (const char *format : {"json", "csv", "gpx"}) {
+            const Run run = probe({"--format", format, path});
+            QVERIFY2(run.exitCode == 0, qPrintable(path));
+            QVERIFY(!run.out.isEmpty());
+        }
+        const QJsonObject root = json(probe({path}));
+        QCOMPARE(root.value("kind").toString(), QStringLiteral("GpsNone"));
+        const QJsonObject video = root.value("video").toObject();
+        QCOMPARE(video.value("width").toInt(-1), 0);
+        QCOMPARE(video.value("duration").toInt(-1), 0);
+        QVERIFY(video.value("creationTime").isNull());
+        QVERIFY(root.value("records").toArray().isEmpty());
+    }
+}
+
+void TestProbe::badArgumentsGiveUsage_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("nothing") << QStringList();
+    QTest::newRow("two files") << QStringList{"a.mp4", "b.mp4"};
+    QTest::newRow("unknown format") << QStringList{"--format", "xml", "a.mp4"};
+    QTest::newRow("format without value") << QStringList{"a.mp4", "--format"};
+    QTest::newRow("unknown option") << QStringList{"--scan-all", "a.mp4"};
+    QTest::newRow("only options") << QStringList{"--raw", "--format", "csv"};
+}
+
+void TestProbe::badArgumentsGiveUsage()
+{
+    QFETCH(QStringList, args);
+    const Run run = probe(args);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.contains("usage: waylume-probe [--raw] [--format json|csv|gpx] FILE"),
+             run.err.constData());
+}
+
+QTEST_GUILESS_MAIN(TestProbe)
+#include "tst_probe.moc"
