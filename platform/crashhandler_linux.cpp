@@ -41,6 +41,8 @@ char okArg[] = "ok";
 char failArg[] = "fail";
 
 std::atomic<bool> handling{false};
+// The saved previous handlers exist once: a second installer would save ours as "previous".
+bool installerActive = false;
 static_assert(std::atomic<bool>::is_always_lock_free, "used inside signal handlers");
 
 char exceptionText[1024];
@@ -346,7 +348,7 @@ bool isMessageProcess()
 
 CrashHandlerInstaller::CrashHandlerInstaller()
 {
-    if (isMessageProcess())
+    if (installerActive || isMessageProcess())
         return;
 
     const ssize_t length = readlink("/proc/self/exe", exePath, sizeof(exePath) - 1);
@@ -379,6 +381,7 @@ CrashHandlerInstaller::CrashHandlerInstaller()
         sigaction(crashSignals[i], &action, &previousActions[i]);
     previousTerminate = std::set_terminate(onTerminate);
     installed = true;
+    installerActive = true;
 }
 
 CrashHandlerInstaller::~CrashHandlerInstaller()
@@ -391,6 +394,7 @@ CrashHandlerInstaller::~CrashHandlerInstaller()
     if (altStackInstalled)
         sigaltstack(&previousAltStack, nullptr);
     installed = false;
+    installerActive = false;
 }
 
 namespace CrashHandler {

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <atomic>
+#include <functional>
 
 namespace {
 
@@ -67,16 +68,10 @@ public:
         if (!sessionAddress.isEmpty()) {
             QDBusConnection session = QDBusConnection::connectToBus(sessionAddress, sessionName);
             sessionOpen = true;
-            if (session.isConnected()) {
-                QDBusMessage call = QDBusMessage::createMethodCall(
-                    QStringLiteral("org.freedesktop.ScreenSaver"),
-                    QStringLiteral("/org/freedesktop/ScreenSaver"),
-                    QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("Inhibit"));
-                call << application << reason;
-                watch(session.asyncCall(call), QStringLiteral("org.freedesktop.ScreenSaver"));
-            } else {
+            if (session.isConnected())
+                inhibitScreenSaver(session, application, reason);
+            else
                 missing << QStringLiteral("session bus (") + session.lastError().message() + ')';
-            }
         } else {
             missing << QStringLiteral("session bus");
         }
@@ -92,7 +87,7 @@ public:
                     QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Inhibit"));
                 call << QStringLiteral("sleep:idle") << application << reason
                      << QStringLiteral("block");
-                watch(system.asyncCall(call), QStringLiteral("org.freedesktop.login1"));
+                watch(system.asyncCall(call), QStringLiteral("org.freedesktop.login1"), {});
             } else {
                 missing << QStringLiteral("system bus (") + system.lastError().message() + ')';
             }
@@ -108,17 +103,40 @@ public:
     int activeInhibitors() const override { return accepted; }
 
 private:
-    void watch(const QDBusPendingCall &call, const QString &service)
+    void inhibitScreenSaver(const QDBusConnection &session, const QString &application,
+                            const QString &reason)
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.ScreenSaver"),
+            QStringLiteral("/org/freedesktop/ScreenSaver"),
+            QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("Inhibit"));
+        call << application << reason;
+        // GNOME offers the screen saver's name without its Inhibit; its session manager
+        // takes the request instead (flags: 4 suspend, 8 idle).
+        watch(session.asyncCall(call), QStringLiteral("org.freedesktop.ScreenSaver"),
+              [this, session, application, reason] {
+                  QDBusMessage gnome = QDBusMessage::createMethodCall(
+                      QStringLiteral("org.gnome.SessionManager"),
+                      QStringLiteral("/org/gnome/SessionManager"),
+                      QStringLiteral("org.gnome.SessionManager"), QStringLiteral("Inhibit"));
+                  gnome << application << 0u << reason << 12u;
+                  watch(session.asyncCall(gnome), QStringLiteral("org.gnome.SessionManager"), {});
+              });
+    }
+
+    void watch(const QDBusPendingCall &call, const QString &service, std::function<void()> fallback)
     {
         auto *watcher = new QDBusPendingCallWatcher(call, this);
         connect(watcher, &QDBusPendingCallWatcher::finished, this,
-                [this, service](QDBusPendingCallWatcher *finished) {
+                [this, service, fallback](QDBusPendingCallWatcher *finished) {
                     finished->deleteLater();
                     const QDBusMessage reply = finished->reply();
                     if (reply.type() != QDBusMessage::ReplyMessage) {
                         qInfo().noquote()
                             << "KeepAwake" << service << "refused:" << reply.errorMessage();
                         emit inhibitorFailed(service, reply.errorMessage());
+                        if (fallback)
+                            fallback();
                         return;
                     }
                     const QVariant first =

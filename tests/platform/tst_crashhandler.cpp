@@ -104,6 +104,11 @@ private slots:
         {
             CrashHandlerInstaller installer;
             QVERIFY(installer.isInstalled());
+            {
+                // A second one stays out of the way and must not restore anything.
+                CrashHandlerInstaller second;
+                QVERIFY(!second.isInstalled());
+            }
             struct sigaction now = {};
             sigaction(SIGSEGV, nullptr, &now);
             QVERIFY(now.sa_handler != sentinelHandler);

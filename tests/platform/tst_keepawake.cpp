@@ -53,6 +53,22 @@ public slots:
     }
 };
 
+class FakeGnomeSession : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.gnome.SessionManager")
+
+public:
+    QVariantList calls;
+
+public slots:
+    uint Inhibit(const QString &application, uint toplevel, const QString &reason, uint flags)
+    {
+        calls << application << toplevel << reason << flags;
+        return 5;
+    }
+};
+
 class TestKeepAwake : public QObject
 {
     Q_OBJECT
@@ -151,10 +167,34 @@ private slots:
         QTest::ignoreMessage(QtInfoMsg,
                              QRegularExpression("^KeepAwake org.freedesktop.ScreenSaver refused"));
         QTest::ignoreMessage(QtInfoMsg,
+                             QRegularExpression("^KeepAwake org.gnome.SessionManager refused"));
+        QTest::ignoreMessage(QtInfoMsg,
                              QRegularExpression("^KeepAwake org.freedesktop.login1 refused"));
         keepAwake->inhibit("Playing a recording");
-        QTRY_COMPARE(failed.count(), 2);
+        QTRY_COMPARE(failed.count(), 3);
         QCOMPARE(keepAwake->activeInhibitors(), 0);
+    }
+
+    void gnomeSessionTakesOverWithoutScreenSaverInhibit()
+    {
+        QDBusConnection services = QDBusConnection::connectToBus(address, "fake-services");
+        FakeGnomeSession gnome;
+        QVERIFY(services.registerObject("/org/gnome/SessionManager", &gnome,
+                                        QDBusConnection::ExportAllSlots));
+        QVERIFY(services.registerService("org.gnome.SessionManager"));
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/waylume-system");
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^KeepAwake no system bus"));
+        QTest::ignoreMessage(QtInfoMsg,
+                             QRegularExpression("^KeepAwake org.freedesktop.ScreenSaver refused"));
+        auto keepAwake = KeepAwake::create();
+        QSignalSpy accepted(keepAwake.get(), &KeepAwake::inhibitorAccepted);
+        keepAwake->inhibit("Playing a recording");
+        QTRY_COMPARE(accepted.count(), 1);
+        QCOMPARE(accepted.first().first().toString(), QString("org.gnome.SessionManager"));
+        QCOMPARE(gnome.calls, QVariantList({"Waylume 2.50", 0u, "Playing a recording", 12u}));
+        services.unregisterService("org.gnome.SessionManager");
+        services.unregisterObject("/org/gnome/SessionManager");
     }
 };
 
