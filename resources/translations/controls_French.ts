@@ -1,0 +1,129 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="fr">
+<context>
+    <name>ControlPanel</name>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="14" />
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="90" />
+        <source>0000/00/00 00:00:00</source>
+        <translation>0000/00/00 00:00:00</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="117" />
+        <source>000 km/h</source>
+        <translation>000 km/h</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="155" />
+        <source>Front playback</source>
+        <translation>Lecture avant</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="199" />
+        <source>Rear playback</source>
+        <translation>Lecture arrière</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="240" />
+        <source>left playback</source>
+        <translation>Lecture gauche</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="281" />
+        <source>right playback</source>
+        <translation>Lecture droite</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="322" />
+        <source>Picture-in-picture (PIP) playback</source>
+        <translation>Lecture en incrustation (PIP)</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="378" />
+        <source>N00.000000,E000.000000</source>
+        <translation>N00.000000,E000.000000</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="458" />
+        <source>00:00:00/00:00:00</source>
+        <translation>00:00:00/00:00:00</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="502" />
+        <source>Open Files</source>
+        <translation>Ouvrir des fichiers</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="534" />
+        <source>Capture</source>
+        <translation>Capture d'écran</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="579" />
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="611" />
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="649" />
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="681" />
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="745" />
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="192" />
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="194" />
+        <source>%1 MPH</source>
+        <translation>%1 mi/h</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <source>Cancel Mute</source>
+        <translation>Rétablir le son</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <source>Set Mute</source>
+        <translation>Couper le son</translation>
+    </message>
+</context>
+<context>
+    <name>FComboBox</name>
+    <message>
+        <location filename="../../controls/fcombobox.ui" line="26" />
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <location filename="../../controls/fcombobox.ui" line="65" />
+        <source>Slow</source>
+        <translation>Plus lent</translation>
+    </message>
+    <message>
+        <location filename="../../controls/fcombobox.ui" line="95" />
+        <source>Quick</source>
+        <translation>Plus rapide</translation>
+    </message>
+</context>
+</TS>

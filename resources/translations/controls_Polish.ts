@@ -1,0 +1,129 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="pl">
+<context>
+    <name>ControlPanel</name>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="14" />
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="90" />
+        <source>0000/00/00 00:00:00</source>
+        <translation>0000/00/00 00:00:00</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="117" />
+        <source>000 km/h</source>
+        <translation>000 km/h</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="155" />
+        <source>Front playback</source>
+        <translation>Odtwarzanie przód</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="199" />
+        <source>Rear playback</source>
+        <translation>Odtwarzanie tył</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="240" />
+        <source>left playback</source>
+        <translation>Odtwarzanie lewa strona</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="281" />
+        <source>right playback</source>
+        <translation>Odtwarzanie prawa strona</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="322" />
+        <source>Picture-in-picture (PIP) playback</source>
+        <translation>Odtwarzanie obraz w obrazie (PIP)</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="378" />
+        <source>N00.000000,E000.000000</source>
+        <translation>N00.000000,E000.000000</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="458" />
+        <source>00:00:00/00:00:00</source>
+        <translation>00:00:00/00:00:00</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="502" />
+        <source>Open Files</source>
+        <translation>Otwórz pliki</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="534" />
+        <source>Capture</source>
+        <translation>Zrzut klatki</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="579" />
+        <source>Previous</source>
+        <translation>Poprzedni</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="611" />
+        <source>Play</source>
+        <translation>Odtwórz</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="649" />
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="681" />
+        <source>Next</source>
+        <translation>Następny</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.ui" line="745" />
+        <source>Volume</source>
+        <translation>Głośność</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="192" />
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="194" />
+        <source>%1 MPH</source>
+        <translation>%1 mph</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <source>Cancel Mute</source>
+        <translation>Wyłącz wyciszenie</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <source>Set Mute</source>
+        <translation>Wycisz</translation>
+    </message>
+</context>
+<context>
+    <name>FComboBox</name>
+    <message>
+        <location filename="../../controls/fcombobox.ui" line="26" />
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <location filename="../../controls/fcombobox.ui" line="65" />
+        <source>Slow</source>
+        <translation>Wolniej</translation>
+    </message>
+    <message>
+        <location filename="../../controls/fcombobox.ui" line="95" />
+        <source>Quick</source>
+        <translation>Szybciej</translation>
+    </message>
+</context>
+</TS>
