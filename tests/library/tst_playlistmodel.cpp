@@ -1,0 +1,187 @@
+#include "library/playlistmodel.h"
+#include "parser/videoparser.h"
+#include "tools/simulator/recordingsimulator.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+class TestPlaylistModel : public QObject
+{
+    Q_OBJECT
+
+    // A recording the parser reads: 1280 x 720, `seconds` long, one fix a second.
+    QString recording(const QString &name, int seconds)
+    {
+        Simulator::Recording r;
+        r.arrangement = Simulator::Arrangement::GpsMetaTrack;
+        r.track = Simulator::makeTrack(seconds + 1);
+        r.duration = seconds;
+        r.frameRate = 25;
+        r.codec = Simulator::Codec::H265;
+        const QString path = tmp->path() + '/' + name;
+        QString error;
+        if (!Simulator::write(r, path, &error))
+            qWarning() << error;
+        return path;
+    }
+
+    static QString text(const PlaylistModel &m, int row, int column)
+    {
+        return m.data(m.index(row, column)).toString();
+    }
+
+private slots:
+    void initTestCase() { VideoParser::setParseDelayMs(0); }
+    void init()
+    {
+        tmp = std::make_unique<QTemporaryDir>();
+        QVERIFY(tmp->isValid());
+    }
+
+    void sizeTexts_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << qint64(0) << "0 bytes";
+        QTest::newRow("1023") << qint64(1023) << "1023 bytes";
+        QTest::newRow("1024") << qint64(1024) << "1 KB";
+        QTest::newRow("1600") << qint64(1600) << "2 KB";
+        QTest::newRow("1600000 rounds") << qint64(1600000) << "2 MB";
+        QTest::newRow("10 MiB") << qint64(10485760) << "10 MB";
+        QTest::newRow("largest") << std::numeric_limits<qint64>::max() << "8 EB";
+    }
+    void sizeTexts()
+    {
+        QFETCH(qint64, size);
+        QFETCH(QString, text);
+        QCOMPARE(PlaylistModel::sizeText(size), text);
+    }
+
+    void rowsBeforeAndAfterTheirParse()
+    {
+        PlaylistModel model;
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy all(&model, &PlaylistModel::allGpsDataParserFinished);
+        QCOMPARE(model.columnCount(), 5);
+        QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QString("File Name"));
+        QCOMPARE(model.headerData(4, Qt::Horizontal).toString(), QString("Resolution"));
+        QVERIFY(!model.headerData(5, Qt::Horizontal).isValid());
+        QVERIFY(!model.headerData(0, Qt::Vertical).isValid());
+
+        model.setParsingSuspended(true);
+        const QString a = recording("a_F.mp4", 61);
+        const QString b = recording("b_F.mp4", 3);
+        QCOMPARE(model.addRow(QFileInfo(a)), 0);
+        QCOMPARE(model.addRow(QFileInfo(b)), 1);
+        QCOMPARE(model.headerData(1, Qt::Vertical).toInt(), 1);
+        QVERIFY(!model.headerData(2, Qt::Vertical).isValid());
+        QCOMPARE(text(model, 0, PlaylistModel::ColumnDuration), QString("00:00:00"));
+        QCOMPARE(text(model, 0, PlaylistModel::ColumnResolution), QString("0 x 0"));
+        QCOMPARE(text(model, 0, PlaylistModel::ColumnSize),
+                 PlaylistModel::sizeText(QFileInfo(a).size()));
+        QCOMPARE(model.data(model.index(0, 0), Qt::TextAlignmentRole).toInt(),
+                 int(Qt::AlignCenter));
+        QVERIFY(!model.data(model.index(0, 0), Qt::ToolTipRole).isValid());
+
+        model.setParsingSuspended(false);
+        QTRY_COMPARE(text(model, 0, PlaylistModel::ColumnDuration), QString("00:01:01"));
+        QTRY_COMPARE(text(model, 1, PlaylistModel::ColumnResolution), QString("1280 x 720"));
+        QCOMPARE(model.codecAt(1), int(CodecH265));
+        QCOMPARE(model.frameRateAt(0), 25.0f);
+        QCOMPARE(model.durationAt(1), 3);
+        // Row 0 announces its whole track by itself; other rows when asked.
+        QTRY_COMPARE(all.count(), 1);
+        QCOMPARE(all.at(0).at(0).toInt(), 0);
+        QCOMPARE(all.at(0).at(1).value<QList<GpsData>>().size(), 62);
+        model.requestAllGps(1);
+        QTRY_COMPARE(all.count(), 2);
+        QCOMPARE(all.at(1).at(1).value<QList<GpsData>>().size(), 4);
+        QSignalSpy one(&model, &PlaylistModel::gpsDataChanged);
+        model.requestGpsAt(1, 2);
+        model.requestGpsAt(1, 4);
+        model.requestGpsAt(7, 0);
+        QTRY_COMPARE(one.count(), 1);
+        QCOMPARE(one.at(0).at(1).value<GpsData>().index, 2);
+    }
+
+    void lookupsAndDefaults()
+    {
+        PlaylistModel model;
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setParsingSuspended(true);
+        QDir(tmp->path()).mkdir("other");
+        QFile(tmp->path() + "/x.mp4").open(QIODevice::WriteOnly);
+        QFile(tmp->path() + "/other/x.mp4").open(QIODevice::WriteOnly);
+        QFile(tmp->path() + "/y.mp4").open(QIODevice::WriteOnly);
+        const QUrl x = QUrl::fromLocalFile(tmp->path() + "/x.mp4");
+        const QUrl y = QUrl::fromLocalFile(tmp->path() + "/y.mp4");
+        QCOMPARE(model.addUrl(x), 0);
+        QCOMPARE(model.addUrl(x), 0);
+        QCOMPARE(model.addUrl(QUrl::fromLocalFile(tmp->path() + "/other/x.mp4")), 0);
+        QCOMPARE(model.addUrl(y), 1);
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.itemAt(0)->url, x);
+
+        QCOMPARE(model.next(x)->rowId, 1);
+        QVERIFY(!model.next(y));
+        QVERIFY(!model.previous(x));
+        QCOMPARE(model.previous(y)->rowId, 0);
+        QVERIFY(!model.next(QUrl::fromLocalFile("/nowhere.mp4")));
+
+        QVERIFY(!model.itemAt(-1));
+        QVERIFY(!model.itemAt(2));
+        PlaylistItem copy;
+        QCOMPARE(model.itemAt(1, &copy), &copy);
+        QCOMPARE(copy.fileName, QString("y.mp4"));
+        QCOMPARE(copy.url, y);
+        QCOMPARE(model.codecAt(-1), 1);
+        QCOMPARE(model.resolutionAt(-1), QSize(1920, 1080));
+        QVERIFY(!model.index(2, 0).isValid());
+        QVERIFY(!model.index(0, 5).isValid());
+        QVERIFY(!model.index(0, 0, model.index(0, 0)).isValid());
+
+        // A late or stray result for a row that does not exist changes nothing.
+        QSignalSpy changed(&model, &PlaylistModel::dataChanged);
+        VideoInfo info;
+        info.duration = 9;
+        model.onVideoInfoChanged(2, info);
+        model.onVideoInfoChanged(-1, info);
+        QCOMPARE(changed.count(), 0);
+        model.onVideoInfoChanged(1, info);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(text(model, 1, PlaylistModel::ColumnDuration), QString("00:00:09"));
+        // A directory is never a row.
+        bool added = true;
+        QCOMPARE(model.addGroupedFile(QFileInfo(tmp->path() + "/other"),
+                                      FolderScheme::SchemeLetters, added),
+                 -1);
+        QVERIFY(!added);
+    }
+
+    void destructionWhileJobsRun()
+    {
+        VideoParser::setParseDelayMs(2);
+        QStringList files;
+        for (int i = 0; i < 12; ++i)
+            files << recording(QString("r%1_F.mp4").arg(i), 20);
+        for (int round = 0; round < 3; ++round) {
+            auto model = std::make_unique<PlaylistModel>();
+            for (const QString &f : files)
+                model->addRow(QFileInfo(f));
+            QTest::qWait(round * 15);
+            model.reset();
+        }
+        VideoParser::setParseDelayMs(0);
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> tmp;
+};
+
+QTEST_GUILESS_MAIN(TestPlaylistModel)
+#include "tst_playlistmodel.moc"
