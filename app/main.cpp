@@ -1,6 +1,8 @@
 #include "app/applicationfont.h"
 #include "app/mainwindows.h"
 #include "app/startup.h"
+#include "parser/cgpsutils.h"
+#include "parser/parserobject.h"
 #include "platform/crashhandler.h"
 #include "platform/keepawake.h"
 #include "settings/configuration.h"
@@ -45,6 +47,10 @@ int main(int argc, char *argv[])
     const std::unique_ptr<KeepAwake> keepAwake = KeepAwake::create();
     keepAwake->inhibit(ApplicationIdentity::keepAwakeReason());
 
+    // The utility object must exist before any parse job can call its wait() from a pool
+    // thread; its creation is not guarded.
+    CGPSUtils::instance();
+    ParserObject::setParseDelayMs(store->parseDelayMs());
     ApplicationFont::install(ApplicationFont::defaultPath());
 
     MainWindows window(nullptr);

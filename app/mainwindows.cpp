@@ -96,8 +96,12 @@ void MainWindows::restoreGeometry()
     Configuration *store = Configuration::instance();
     QRect rect = store->mainwindowsRect();
     // A monitor that is gone, or a rectangle that a hand-edited file made empty.
-    if (rect.isEmpty() || !QGuiApplication::screenAt(rect.center()))
+    const QScreen *screen = rect.isEmpty() ? nullptr : QGuiApplication::screenAt(rect.center());
+    if (!screen)
         rect = kFallbackGeometry;
+    else if (!screen->availableVirtualGeometry().contains(rect))
+        // A window far larger than the desktop would ask for a backing store of gigabytes.
+        rect.setSize(rect.size().boundedTo(screen->availableVirtualGeometry().size()));
     if (store->isMainwindowsMaximize()) {
         // Keep the stored rectangle for a later restore instead of the form's design size.
         normalRect = rect;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -73,6 +74,25 @@ bool loadQtCatalogue(QTranslator &translator, const QString &relativePath)
     return false;
 }
 
+// The settings library reads the whole file into memory. Ours holds a few hundred bytes;
+// anything this large is not ours, and reading it could exhaust memory.
+const qint64 kMaxFileSize = 1024 * 1024;
+
+// Returns the path to open: `path`, after moving an oversized file out of its way. When
+// it cannot be moved, an empty path, so that the store runs on its defaults and keeps its
+// changes in memory.
+QString setAsideIfOversized(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() <= kMaxFileSize)
+        return path;
+    const QString aside = path + QLatin1String(".oversized");
+    QFile::remove(aside);
+    const bool moved = QFile::rename(path, aside);
+    qDebug() << "Configuration file too large, size:" << info.size() << "moved aside:" << moved;
+    return moved ? path : QString();
+}
+
 QString firstLocation(QStandardPaths::StandardLocation location)
 {
     const QStringList paths = QStandardPaths::standardLocations(location);
@@ -89,10 +109,12 @@ Configuration *Configuration::instance()
 
 Configuration::Configuration()
 {
-    const QStringList folders = QStandardPaths::standardLocations(QStandardPaths::AppLocalDataLocation);
-    const QString folder = folders.isEmpty() ? QCoreApplication::applicationDirPath() : folders.first();
+    const QStringList folders =
+        QStandardPaths::standardLocations(QStandardPaths::AppLocalDataLocation);
+    const QString folder =
+        folders.isEmpty() ? QCoreApplication::applicationDirPath() : folders.first();
     const QString path = folder + QLatin1String("/configuration.ini");
-    settings = new QSettings(path, QSettings::IniFormat, this);
+    settings = new QSettings(setAsideIfOversized(path), QSettings::IniFormat, this);
     qDebug() << "Configuration file:" << path;
 }
 
@@ -105,7 +127,8 @@ int Configuration::languageForLocale(const QLocale &locale)
 {
     switch (locale.language()) {
     case QLocale::Chinese:
-        return (locale.country() == QLocale::Taiwan || locale.country() == QLocale::HongKong) ? 1 : 0;
+        return (locale.country() == QLocale::Taiwan || locale.country() == QLocale::HongKong) ? 1
+                                                                                              : 0;
     case QLocale::English:
         return 2;
     case QLocale::French:
@@ -206,7 +229,8 @@ void Configuration::setMute(bool muted)
 
 QString Configuration::videoFilePath()
 {
-    return settings->value(kVideoFilePath, firstLocation(QStandardPaths::MoviesLocation)).toString();
+    return settings->value(kVideoFilePath, firstLocation(QStandardPaths::MoviesLocation))
+        .toString();
 }
 
 void Configuration::setVideoFilePath(const QString &folder)
@@ -216,9 +240,8 @@ void Configuration::setVideoFilePath(const QString &folder)
 
 QString Configuration::screenshotSavePath()
 {
-    const QString fallback = QStringLiteral("%1/%2")
-                                 .arg(firstLocation(QStandardPaths::PicturesLocation),
-                                      QCoreApplication::applicationName());
+    const QString fallback = QStringLiteral("%1/%2").arg(
+        firstLocation(QStandardPaths::PicturesLocation), QCoreApplication::applicationName());
     return settings->value(kScreenshotSavePath, fallback).toString();
 }
 

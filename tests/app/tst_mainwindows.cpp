@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QSizeGrip>
 #include <QStandardPaths>
 #include <QTableView>
@@ -54,6 +55,7 @@ private slots:
     void closeStoresGeometry();
     void maximisedStartRestoresStoredRect();
     void lostMonitorFallsBack();
+    void closingEndsTheLoopAndReachesTheFile();
     void moverInTheWindow();
     void languageChangeKeepsApplicationName();
     void fontsFollowDpiFactor();
@@ -178,6 +180,29 @@ void TestMainWindows::lostMonitorFallsBack()
     Configuration::instance()->setMainwindowsRect(QRect(5000, 4000, 700, 500));
     MainWindows *w = makeWindow();
     QCOMPARE(w->geometry(), QRect(483, 166, 921, 628));
+    window.reset();
+
+    // A hand-edited rectangle whose centre is on the screen but which is vastly larger.
+    Configuration::instance()->setMainwindowsRect(QRect(-99600, -99700, 200000, 200000));
+    w = makeWindow();
+    const QSize desktop = QGuiApplication::primaryScreen()->availableVirtualGeometry().size();
+    QVERIFY(w->width() <= desktop.width());
+    QVERIFY(w->height() <= desktop.height());
+}
+
+// As in main(): the close button ends the event loop, and the geometry is on disk then,
+// although the store itself is never destroyed.
+void TestMainWindows::closingEndsTheLoopAndReachesTheFile()
+{
+    MainWindows *w = makeWindow();
+    const QRect normal(33, 44, 655, 505);
+    w->setGeometry(normal);
+    QTimer::singleShot(0, w->findChild<QPushButton *>("pBtn_Close"), &QPushButton::click);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!w->isVisible());
+    const QSettings file(Configuration::instance()->fileName(), QSettings::IniFormat);
+    QCOMPARE(file.value("mainwindowsRect").toRect(), normal);
+    QCOMPARE(file.value("mainwindowsIsMaximize").toBool(), false);
 }
 
 void TestMainWindows::moverInTheWindow()

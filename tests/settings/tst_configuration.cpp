@@ -73,6 +73,16 @@ int runScenario(const QString &name, const QString &home, int argc, char **argv)
         file.write(garbage);
         file.write("\n[General\nVolume=loud\nmaps=\"\nmainwindowsRect=@Rect(1 2\n\xff\xfe\x00=");
         file.write("\nParseDelayMs=99999999\n");
+    } else if (name.startsWith(QLatin1String("oversized"))) {
+        // Sparse: costs no disk, but the settings library would read all of it.
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || !file.resize(qint64(256) << 20))
+            return 3;
+        if (name == QLatin1String("oversized-stuck")) {
+            // A non-empty folder where the file would be moved to.
+            if (!QDir().mkpath(path + ".oversized/keep"))
+                return 3;
+        }
     } else if (name == QLatin1String("unwritable")) {
         // Running as root, permissions do not stop a write; a folder where the file should
         // be does.
@@ -86,7 +96,10 @@ int runScenario(const QString &name, const QString &home, int argc, char **argv)
     store->setMainwindowsMaximize(true);
     store->setLanguage(4);
     QCoreApplication::processEvents(); // lets the settings write back
-    QJsonObject result{{"before", before}, {"after", readAll(store)}};
+    QJsonObject result{{"before", before},
+                       {"after", readAll(store)},
+                       {"fileSize", QFileInfo(path).size()},
+                       {"setAside", QFileInfo(path + ".oversized").isFile()}};
     std::fputs(QJsonDocument(result).toJson(QJsonDocument::Compact).constData(), stdout);
     return 0;
 }
@@ -240,6 +253,8 @@ void TestConfiguration::damagedFileGivesDefaults_data()
     QTest::newRow("missing") << "missing";
     QTest::newRow("corrupt") << "corrupt";
     QTest::newRow("folder in the file's place") << "unwritable";
+    QTest::newRow("oversized file") << "oversized";
+    QTest::newRow("oversized file that cannot be moved") << "oversized-stuck";
 }
 
 void TestConfiguration::damagedFileGivesDefaults()
@@ -264,6 +279,14 @@ void TestConfiguration::damagedFileGivesDefaults()
     QCOMPARE(after.value("volume").toInt(), 70);
     QCOMPARE(after.value("maximize").toBool(), true);
     QCOMPARE(after.value("language").toInt(), 4);
+    // An oversized file is moved aside (and a fresh one written) or, failing that, left
+    // alone; it is never read.
+    if (scenario == "oversized") {
+        QVERIFY(result.value("setAside").toBool());
+        QVERIFY(result.value("fileSize").toInt() < 4096);
+    } else if (scenario == "oversized-stuck") {
+        QCOMPARE(result.value("fileSize").toInt(), 256 << 20);
+    }
 }
 
 int main(int argc, char **argv)
