@@ -22,20 +22,22 @@ void DpiWatcher::notifyChange()
 
 bool DpiWatcher::eventFilter(QObject *object, QEvent *event)
 {
-    if (object == window && !attached &&
-        (event->type() == QEvent::WinIdChange || event->type() == QEvent::Show))
+    if (object == window && (event->type() == QEvent::WinIdChange || event->type() == QEvent::Show))
         attachToWindow();
     return QObject::eventFilter(object, event);
 }
 
 void DpiWatcher::attachToWindow()
 {
-    QWindow *handle = window->windowHandle();
-    if (attached || !handle)
+    QWindow *current = window->windowHandle();
+    if (!current || current == handle)
         return;
-    attached = true;
-    connect(handle, &QWindow::screenChanged, this, &DpiWatcher::onScreenChanged);
-    attachToScreen(handle->screen());
+    if (screenConnection)
+        disconnect(screenConnection);
+    handle = current;
+    screenConnection =
+        connect(current, &QWindow::screenChanged, this, &DpiWatcher::onScreenChanged);
+    attachToScreen(current->screen());
 }
 
 void DpiWatcher::attachToScreen(QScreen *newScreen)

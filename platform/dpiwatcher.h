@@ -6,6 +6,7 @@
 
 class QScreen;
 class QWidget;
+class QWindow;
 
 // Reports a change of the logical DPI under a window: the window moved to another screen,
 // or its screen's logical DPI changed. Each change emits dpiChanged() once after a delay of
@@ -39,7 +40,9 @@ private:
 
     QWidget *window;
     int delayMs;
-    bool attached = false;
+    // Changing the window flags of a shown widget replaces its native window.
+    QPointer<QWindow> handle;
+    QMetaObject::Connection screenConnection;
     QPointer<QScreen> screen;
     QMetaObject::Connection dpiConnection;
 };
