@@ -77,7 +77,8 @@ private slots:
     void mainHeaderFacts()
     {
         QFETCH(int, avihSize);
-        const RecordingScan scan = scanRecording(file(riff(header(1800, avihSize) + list("movi", QByteArray()))));
+        const RecordingScan scan =
+            scanRecording(file(riff(header(1800, avihSize) + list("movi", QByteArray()))));
         QCOMPARE(scan.info.duration, 59);
         QCOMPARE(scan.info.width, 1920);
         QCOMPARE(scan.info.height, 1080);
@@ -203,8 +204,8 @@ private slots:
         const quint32 at = quint32(block.size());
         block += "GPSL" + be32(0xFFFFFFFF) + speedRecord(1) + be32(at);
         QTest::newRow("GPSL count past the end") << block << int(GpsSourceKind::AviGpslBlock);
-        QTest::newRow("no header list")
-            << riff(QByteArray(5000, 'x') + list("movi", audioChunk(1))) << int(GpsSourceKind::AviAudioChunks);
+        QTest::newRow("no header list") << riff(QByteArray(5000, 'x') + list("movi", audioChunk(1)))
+                                        << int(GpsSourceKind::AviAudioChunks);
     }
 
     void damagedFilesEndPromptly()

@@ -1,0 +1,7 @@
+#include "fuzzinput.h"
+#include "parser/aviparser.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    return FuzzInput::run<AVIParser>("AVI", data, size);
+}

@@ -1,0 +1,7 @@
+#include "fuzzinput.h"
+#include "parser/mp4parser.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    return FuzzInput::run<Mp4Parser>("mp4", data, size);
+}

@@ -1,0 +1,291 @@
+#include "fixtures.h"
+#include "messagelog.h"
+#include "parser/aviparser.h"
+#include "parser/cgpsutils.h"
+#include "parser/mp4parser.h"
+#include "parser/recordingscan.h"
+#include "parser/videoparser.h"
+
+#include <QSemaphore>
+#include <QSignalSpy>
+#include <QThreadPool>
+#include <QtTest>
+#include <cstring>
+
+using namespace Fixture;
+
+namespace {
+QList<QByteArray> records(int count)
+{
+    QList<QByteArray> list;
+    for (int i = 0; i < count; ++i) {
+        Fix fix;
+        fix.speed = QByteArray::number(i % 1000).rightJustified(3, '0');
+        list << record(fix);
+    }
+    return list;
+}
+
+// Holds the pool's only thread until released, so that later jobs stay queued.
+class Blocker : public QRunnable
+{
+public:
+    explicit Blocker(QSemaphore *gate) : mGate(gate) {}
+    void run() override { mGate->acquire(); }
+
+private:
+    QSemaphore *mGate;
+};
+} // namespace
+
+class TestVideoParser : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir mDir;
+    int mFiles = 0;
+
+    // A recording of `seconds` seconds whose decoding yields `decoded` records.
+    QString gps0Recording(int seconds, int decoded)
+    {
+        return write(mDir, QString("r%1.mp4").arg(mFiles++),
+                     gps0File(records(decoded + 1), 1000, quint32(seconds) * 1000 + 1));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ParserObject::setParseDelayMs(0);
+        QVERIFY(mDir.isValid());
+    }
+
+    void trackFitsTheDuration_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<int>("decoded");
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<int>("lastIndex");
+        QTest::newRow("short track padded") << 60 << 58 << 61 << 57;
+        QTest::newRow("long track cut") << 60 << 100 << 61 << 60;
+        QTest::newRow("no duration") << 0 << 5 << 1 << 0;
+        QTest::newRow("no records") << 60 << 0 << 0 << -1;
+    }
+
+    void trackFitsTheDuration()
+    {
+        QFETCH(int, seconds);
+        QFETCH(int, decoded);
+        QFETCH(int, kept);
+        QFETCH(int, lastIndex);
+        VideoParser parser;
+        QSignalSpy info(&parser, &VideoParser::videoInfoChanged);
+        QSignalSpy all(&parser, &VideoParser::allGpsDataParserFinished);
+        parser.setFile(gps0Recording(seconds, decoded), 5);
+        parser.requestAllGpsData();
+        QCOMPARE(info.count(), 1);
+        QCOMPARE(info[0][1].value<VideoInfo>().duration, seconds);
+        QCOMPARE(all.count(), 1);
+        const QList<GpsData> track = all[0][1].value<QList<GpsData>>();
+        QCOMPARE(track.size(), kept);
+        if (kept)
+            QCOMPARE(track.last().index, lastIndex);
+        // The copies are whole records, not empty ones.
+        if (kept > decoded && decoded > 0)
+            QCOMPARE(track.last().speed, decoded - 1);
+    }
+
+    void hugeDurationDoesNotExhaustMemory()
+    {
+        const QString path = write(mDir, "long.mp4", gps0File(records(3), 1, 0xFFFFFFFF));
+        const RecordingScan scan = scanRecording(path);
+        QCOMPARE(scan.rawRecords.size(), 2);
+        QCOMPARE(scan.track.size(), ParserObject::MaxRecords);
+    }
+
+    void jldvKeepsAllRecordsAndAsksForTwicePerSecond()
+    {
+        const QString path = write(mDir, "jldv.mp4", jldvFile(records(30)));
+        VideoParser parser;
+        QSignalSpy all(&parser, &VideoParser::allGpsDataParserFinished);
+        QSignalSpy one(&parser, &VideoParser::gpsDataChanged);
+        parser.setFile(path, 7);
+        parser.requestAllGpsData();
+        QCOMPARE(all[0][1].value<QList<GpsData>>().size(), 29);
+        parser.requestGpsData(10);
+        QCOMPARE(one.count(), 1);
+        QCOMPARE(one[0][0].toInt(), 7);
+        QCOMPARE(one[0][1].value<GpsData>().index, 20);
+        QCOMPARE(one[0][1].value<GpsData>().speed, 20);
+        parser.requestGpsData(15); // record 30 does not exist
+        parser.requestGpsData(-1);
+        QCOMPARE(one.count(), 1);
+    }
+
+    void recordCrossesThreadsByteForByte()
+    {
+        VideoParser parser;
+        parser.setFile(gps0Recording(10, 11), 2);
+        parser.parse();
+        GpsData received;
+        QThread other;
+        QObject receiver;
+        receiver.moveToThread(&other);
+        QSemaphore arrived;
+        connect(
+            &parser, &VideoParser::gpsDataChanged, &receiver,
+            [&](int, const GpsData &data) {
+                received = data;
+                arrived.release();
+            },
+            Qt::QueuedConnection);
+        other.start();
+        parser.requestGpsData(3);
+        QVERIFY(arrived.tryAcquire(1, 5000));
+        other.quit();
+        other.wait();
+        const RecordingScan scan = scanRecording(parser.path());
+        QCOMPARE(std::memcmp(&received, &scan.track[3], sizeof(GpsData)), 0);
+    }
+
+    void readerChosenByName()
+    {
+        const QByteArray avi = riff(list("hdrl", avih(1000000, 5, 64, 48)));
+        const QByteArray mp4 = box("moov", mvhd(1000, 5000));
+        for (const char *name : {"clip.avi", "CLIP.AVI", "clip.Avi"}) {
+            const auto parser = createParser(write(mDir, name, avi));
+            QVERIFY(qobject_cast<AVIParser *>(parser.get()));
+            QCOMPARE(parser->duration(), 5);
+        }
+        for (const char *name : {"clip.mov", "clip.mp4", "clip.avi.mp4", "clip"}) {
+            const auto parser = createParser(write(mDir, name, mp4));
+            QVERIFY(qobject_cast<Mp4Parser *>(parser.get()));
+        }
+    }
+
+    void unreadableFileCompletesEmpty()
+    {
+        MessageLog log;
+        VideoParser parser;
+        QSignalSpy info(&parser, &VideoParser::videoInfoChanged);
+        QSignalSpy all(&parser, &VideoParser::allGpsDataParserFinished);
+        parser.setFile(mDir.filePath("missing.AVI"), 4);
+        parser.requestAllGpsData();
+        QCOMPARE(info[0][1].value<VideoInfo>().width, 0);
+        QVERIFY(all[0][1].value<QList<GpsData>>().isEmpty());
+        QVERIFY(parser.isFinished());
+        QCOMPARE(log.count("missing.AVI"), 1);
+    }
+
+    // A queued row's track is parsed at once on request; the cancelled job never runs.
+    void requestParsesAQueuedRowOnce()
+    {
+        QThreadPool pool;
+        pool.setMaxThreadCount(1);
+        QSemaphore gate;
+        pool.start(new Blocker(&gate));
+
+        VideoParser parser;
+        QSignalSpy info(&parser, &VideoParser::videoInfoChanged);
+        QSignalSpy all(&parser, &VideoParser::allGpsDataParserFinished);
+        parser.setFile(gps0Recording(5, 6), 3);
+        auto *job = new CVideoParserRunnable(&parser);
+        parser.setPool(&pool, job);
+        pool.start(job);
+
+        parser.requestAllGpsData();
+        QCOMPARE(all.count(), 1);
+        QCOMPARE(all[0][1].value<QList<GpsData>>().size(), 6);
+        gate.release();
+        QVERIFY(pool.waitForDone(5000));
+        QCoreApplication::processEvents();
+        QCOMPARE(info.count(), 1);
+        parser.requestAllGpsData(); // finished: answers from the kept track
+        QCOMPARE(all.count(), 2);
+    }
+
+    // Row 0's job announces its own track; a request before that emits nothing.
+    void rowZeroWaitsForItsJob()
+    {
+        QThreadPool pool;
+        pool.setMaxThreadCount(1);
+        QSemaphore gate;
+        pool.start(new Blocker(&gate));
+
+        VideoParser parser;
+        QSignalSpy all(&parser, &VideoParser::allGpsDataParserFinished);
+        parser.setFile(gps0Recording(5, 6), 0);
+        auto *job = new CVideoParserRunnable(&parser);
+        parser.setPool(&pool, job);
+        pool.start(job);
+        parser.requestAllGpsData();
+        QCOMPARE(all.count(), 0);
+        gate.release();
+        QVERIFY(all.wait(5000));
+        QCOMPARE(all.count(), 1);
+        QCOMPARE(all[0][0].toInt(), 0);
+        QVERIFY(pool.waitForDone(5000));
+    }
+
+    // After its job has run, cancelling a row must not take another row's queued job that
+    // the allocator placed where the finished job was.
+    void cancelAfterRunLeavesOtherJobsAlone()
+    {
+        QThreadPool pool;
+        pool.setMaxThreadCount(1);
+        alignas(CVideoParserRunnable) unsigned char storage[sizeof(CVideoParserRunnable)];
+        VideoParser first;
+        first.setFile(gps0Recording(2, 3), 1);
+        auto *job = new (storage) CVideoParserRunnable(&first);
+        job->setAutoDelete(false);
+        first.setPool(&pool, job);
+        pool.start(job);
+        QVERIFY(pool.waitForDone(5000));
+        QVERIFY(first.isFinished());
+        job->~CVideoParserRunnable();
+
+        QSemaphore gate;
+        pool.start(new Blocker(&gate));
+        VideoParser second;
+        second.setFile(gps0Recording(2, 3), 2);
+        auto *next = new (storage) CVideoParserRunnable(&second);
+        next->setAutoDelete(false);
+        second.setPool(&pool, next);
+        pool.start(next);
+        first.cancel();
+        gate.release();
+        QVERIFY(pool.waitForDone(5000));
+        QVERIFY(second.isFinished());
+        next->~CVideoParserRunnable();
+    }
+
+    void cooperativeWait()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        CGPSUtils::instance()->wait(0);
+        QVERIFY(timer.elapsed() < 5);
+        bool delivered = false;
+        QTimer::singleShot(10, this, [&delivered] { delivered = true; });
+        CGPSUtils::instance()->wait(60);
+        QVERIFY(delivered);
+        QVERIFY(timer.elapsed() >= 59);
+    }
+
+    void parseDelayIsOneSetting()
+    {
+        VideoParser::setParseDelayMs(3);
+        QCOMPARE(ParserObject::parseDelayMs(), 3);
+        VideoParser parser;
+        parser.setFile(gps0Recording(4, 5), 9);
+        QElapsedTimer timer;
+        timer.start();
+        parser.parse();
+        // 5 records and the final pause of four delays, at least.
+        QVERIFY(timer.elapsed() >= 5 * 3 + 12);
+        VideoParser::setParseDelayMs(0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVideoParser)
+#include "tst_videoparser.moc"
