@@ -301,6 +301,10 @@ void ControlPanel::onShowModeChanged(ShowMode mode)
 bool ControlPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == ui->hSlider_Seek) {
+        // The wheel would move the handle without seeking, and the next position update
+        // would snap it back.
+        if (event->type() == QEvent::Wheel)
+            return true;
         if (event->type() == QEvent::MouseButtonPress) {
             if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
                 ui->hSlider_Seek->setSliderDown(true);
