@@ -1,0 +1,314 @@
+#include "fakeffmpeg.h"
+#include "library/playlistitem.h"
+#include "platform/fileurl.h"
+#include "playback/playareamanager.h"
+#include "playback/playerwidget.h"
+#include "settings/configuration.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <QToolTip>
+#include <signal.h>
+
+namespace {
+
+const char *const kChannels[] = {"F", "R", "T", "S"};
+
+// Short clips with a moving picture and a sound track, cached in the build tree. A key
+// frame each second, as dash cameras write them, so that seeks land where asked.
+bool makeClip(const QString &path, const QString &codec)
+{
+    if (QFileInfo(path).size() > 0)
+        return true;
+    QProcess ffmpeg;
+    ffmpeg.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    ffmpeg.start(QStringLiteral("ffmpeg"), {"-v",
+                                            "error",
+                                            "-y",
+                                            "-f",
+                                            "lavfi",
+                                            "-i",
+                                            "testsrc2=size=320x180:rate=15",
+                                            "-f",
+                                            "lavfi",
+                                            "-i",
+                                            "sine=frequency=440",
+                                            "-t",
+                                            "8",
+                                            "-c:v",
+                                            codec,
+                                            "-g",
+                                            "15",
+                                            "-pix_fmt",
+                                            "yuv420p",
+                                            "-c:a",
+                                            "aac",
+                                            "-shortest",
+                                            path + QStringLiteral(".part.mp4")});
+    if (!ffmpeg.waitForFinished(120000) || ffmpeg.exitCode() != 0)
+        return false;
+    return QFile::rename(path + QStringLiteral(".part.mp4"), path);
+}
+
+bool allPlayers(PlayAreaManager &area, const std::function<bool(QMediaPlayer *)> &test)
+{
+    for (ShowMode channel : {ShowFront, ShowRear, ShowThird, ShowFourth}) {
+        if (PlayerWidget *player = area.playerFor(channel); player && !test(player->mediaPlayer()))
+            return false;
+    }
+    return true;
+}
+
+bool playing(QMediaPlayer *player)
+{
+    return player->state() == QMediaPlayer::PlayingState && player->position() > 0;
+}
+
+} // namespace
+
+class TestPlaybackMedia : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(shots.isValid());
+        Configuration::instance()->setScreenshotSavePath(shots.filePath(QStringLiteral("shots")));
+        media = QStringLiteral(WAYLUME_BIN_DIR "/../playback-media");
+        QVERIFY(QDir().mkpath(media));
+        for (const char *channel : kChannels)
+            QVERIFY(makeClip(clip(channel), QStringLiteral("libx264")));
+        hevc =
+            makeClip(media + QStringLiteral("/20230101_130000_F.MP4"), QStringLiteral("libx265"));
+        item.rowId = 7;
+    }
+
+    void init()
+    {
+        window = std::make_unique<QWidget>();
+        window->resize(640, 360);
+        area = new PlayAreaManager(window.get());
+        area->resize(640, 360);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup()
+    {
+        area = nullptr;
+        window.reset();
+        PlayerWidget::capturePending = false;
+    }
+
+    void channelsPlay_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("one") << 1;
+        QTest::newRow("two") << 2;
+        QTest::newRow("four") << 4;
+    }
+    void channelsPlay()
+    {
+        QFETCH(int, count);
+        QSignalSpy positions(area, &PlayAreaManager::positionChanged);
+        load(count);
+        area->play();
+        QTRY_VERIFY_WITH_TIMEOUT(allPlayers(*area, playing), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!positions.isEmpty() && positions.last().at(0).toLongLong() >= 1,
+                                 10000);
+        for (const QList<QVariant> &signal : positions)
+            QCOMPARE(signal.at(1).toInt(), 7);
+        QCOMPARE(area->state(), QMediaPlayer::PlayingState);
+        QVERIFY(allPlayers(*area, [&](QMediaPlayer *p) { return p == main() || p->isMuted(); }));
+    }
+
+    void transportActsOnAll()
+    {
+        load(4);
+        area->play();
+        QTRY_VERIFY_WITH_TIMEOUT(allPlayers(*area, playing), 10000);
+
+        area->pause();
+        QTRY_VERIFY(allPlayers(
+            *area, [](QMediaPlayer *p) { return p->state() == QMediaPlayer::PausedState; }));
+        area->seek(5);
+        QTRY_VERIFY2(
+            allPlayers(*area, [](QMediaPlayer *p) { return qAbs(p->position() - 5000) < 100; }),
+            qPrintable(positionsText()));
+
+        area->setPlaybackRate(2.0);
+        QVERIFY(allPlayers(*area,
+                           [](QMediaPlayer *p) { return qFuzzyCompare(p->playbackRate(), 2.0); }));
+        QSignalSpy muted(area, &PlayAreaManager::mutedChanged);
+        area->setMuted(true);
+        QTRY_COMPARE(muted.size(), 1);
+        QVERIFY(main()->isMuted());
+        area->setMuted(false);
+        QVERIFY(!main()->isMuted());
+        QVERIFY(allPlayers(*area, [&](QMediaPlayer *p) { return p == main() || p->isMuted(); }));
+
+        area->stop();
+        QTRY_VERIFY(allPlayers(
+            *area, [](QMediaPlayer *p) { return p->state() == QMediaPlayer::StoppedState; }));
+    }
+
+    // Releasing the slider brings every player to that second; one already there is not
+    // sent back to its start.
+    void sliderReleaseResyncs()
+    {
+        load(4);
+        area->play();
+        QTRY_VERIFY_WITH_TIMEOUT(allPlayers(*area, playing), 10000);
+        area->onSliderStatusChanged(true, 0);
+        QTRY_VERIFY(allPlayers(
+            *area, [](QMediaPlayer *p) { return p->state() == QMediaPlayer::PausedState; }));
+        area->playerFor(ShowRear)->mediaPlayer()->setPosition(6000);
+        main()->setPosition(2400);
+        QTRY_VERIFY(qAbs(main()->position() - 2400) < 100);
+        area->onSliderStatusChanged(false, 2);
+        QTRY_VERIFY2(allPlayers(*area,
+                                [](QMediaPlayer *p) {
+                                    return p->state() == QMediaPlayer::PlayingState &&
+                                           p->position() >= 2000 && p->position() < 3300;
+                                }),
+                     qPrintable(positionsText()));
+        // The main player kept its 2.4 s rather than jumping back to 2.0 s.
+        QVERIFY(main()->position() >= 2400);
+    }
+
+    void realScreenshot()
+    {
+        load(1);
+        area->play();
+        QTRY_VERIFY_WITH_TIMEOUT(allPlayers(*area, playing), 10000);
+        area->pause();
+        QElapsedTimer timer;
+        timer.start();
+        area->screenshot();
+        QVERIFY(PlayerWidget::capturePending);
+        QTRY_VERIFY_WITH_TIMEOUT(!PlayerWidget::capturePending, 20000);
+        qInfo() << "screenshot took" << timer.elapsed() << "ms";
+        QCOMPARE(QToolTip::text(), QStringLiteral("Snapshot success"));
+        const QFileInfoList jpegs =
+            QDir(shots.filePath(QStringLiteral("shots")))
+                .entryInfoList({QStringLiteral("ScreenShot_20230101_120000_F__*.jpeg")},
+                               QDir::Files);
+        QCOMPARE(jpegs.size(), 1);
+        QVERIFY(jpegs.first().size() > 1000);
+        QFile jpeg(jpegs.first().filePath());
+        QVERIFY(jpeg.open(QIODevice::ReadOnly));
+        QVERIFY(jpeg.read(2) == QByteArray("\xff\xd8"));
+    }
+
+    void missingSecondaryFailsAlone()
+    {
+        item.url = QUrl(FileUrl::fromLocalPath(clip("F")));
+        area->setChannelPresence(true, true, true, false);
+        area->setSources(&item, FileUrl::fromLocalPath(media + QStringLiteral("/missing_R.MP4")),
+                         FileUrl::fromLocalPath(clip("T")), QString());
+        area->setChannelCount(3);
+        area->loadMedia();
+        area->play();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            playing(main()) && playing(area->playerFor(ShowThird)->mediaPlayer()), 10000);
+        QMediaPlayer *rear = area->playerFor(ShowRear)->mediaPlayer();
+        QTRY_VERIFY_WITH_TIMEOUT(rear->error() != QMediaPlayer::NoError, 10000);
+        QCOMPARE(rear->state(), QMediaPlayer::StoppedState);
+        QCOMPARE(area->state(), QMediaPlayer::PlayingState);
+    }
+
+    // A player dropped by the next recording while its ffmpeg still runs takes the
+    // capture down with it instead of crashing or leaving the worker behind.
+    void deletePlayerWhileCapturing()
+    {
+        FakeFfmpeg fake;
+        QVERIFY(fake.install());
+        fake.setMode(QString(), 30);
+        load(2);
+        area->play();
+        QTRY_VERIFY_WITH_TIMEOUT(allPlayers(*area, playing), 10000);
+        area->setShowMode(ShowRear);
+        area->screenshot();
+        QTRY_VERIFY_WITH_TIMEOUT(fake.lastPid() > 0, 5000);
+        const qint64 pid = fake.lastPid();
+        QPointer<PlayerWidget> rear = area->playerFor(ShowRear);
+        QElapsedTimer timer;
+        timer.start();
+        load(1);
+        QTRY_VERIFY(rear.isNull());
+        QVERIFY(timer.elapsed() < 3000);
+        QCOMPARE(::kill(pid_t(pid), 0), -1);
+        area->play();
+        QTRY_VERIFY_WITH_TIMEOUT(playing(main()), 10000);
+    }
+
+    void hevcPlays()
+    {
+        if (!hevc)
+            QSKIP("no H.265 encoder");
+        item.url = QUrl(FileUrl::fromLocalPath(media + QStringLiteral("/20230101_130000_F.MP4")));
+        area->setChannelPresence(true, false, false, false);
+        area->setSources(&item, QString(), QString(), QString());
+        area->setChannelCount(1);
+        area->loadMedia();
+        area->play();
+        QTRY_VERIFY_WITH_TIMEOUT(main()->error() != QMediaPlayer::NoError || playing(main()),
+                                 10000);
+        if (main()->error() != QMediaPlayer::NoError)
+            QSKIP("the installed GStreamer plugins do not decode H.265");
+        QVERIFY(playing(main()));
+    }
+
+private:
+    QString clip(const char *channel) const
+    {
+        return media + QStringLiteral("/20230101_120000_%1.MP4").arg(QLatin1String(channel));
+    }
+    QString positionsText() const
+    {
+        QStringList texts;
+        allPlayers(*area, [&](QMediaPlayer *p) {
+            texts << QString::number(p->position()) + QLatin1Char('/') +
+                         QString::number(p->state());
+            return true;
+        });
+        return texts.join(QLatin1Char(' '));
+    }
+    QMediaPlayer *main() const { return area->playerFor(ShowFront)->mediaPlayer(); }
+
+    // The order the main window uses.
+    void load(int count)
+    {
+        area->stop();
+        item.url = QUrl(FileUrl::fromLocalPath(clip("F")));
+        const auto url = [&](int channel) {
+            return channel < count ? FileUrl::fromLocalPath(clip(kChannels[channel])) : QString();
+        };
+        area->setChannelPresence(true, count > 1, count > 2, count > 3);
+        area->setSources(&item, url(1), url(2), url(3));
+        area->setChannelCount(count);
+        area->loadMedia();
+    }
+
+    QTemporaryDir shots;
+    QString media;
+    bool hevc = false;
+    PlaylistItem item;
+    std::unique_ptr<QWidget> window;
+    PlayAreaManager *area = nullptr;
+};
+
+int main(int argc, char **argv)
+{
+    // fakesink renders sound as fast as it arrives, and the players then report the
+    // sound's position, seconds ahead of the picture; fakeaudiosink keeps real time.
+    qputenv("QT_GSTREAMER_PLAYBIN_AUDIOSINK", "fakeaudiosink");
+    QApplication app(argc, argv);
+    TestPlaybackMedia test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_playback_media.moc"
