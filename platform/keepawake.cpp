@@ -1,5 +1,5 @@
 #include "platform/keepawake.h"
 
-KeepAwake::KeepAwake(QObject *parent) : QObject(parent) {}
+KeepAwake::KeepAwake() = default;
 
 KeepAwake::~KeepAwake() = default;

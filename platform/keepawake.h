@@ -11,8 +11,9 @@ class KeepAwake : public QObject
     Q_OBJECT
 
 public:
-    // The running system's implementation. The inhibition lasts as long as the object.
-    static std::unique_ptr<KeepAwake> create(QObject *parent = nullptr);
+    // The running system's implementation. The inhibition lasts as long as the object, which
+    // the caller owns (no Qt parent).
+    static std::unique_ptr<KeepAwake> create();
 
     ~KeepAwake() override;
 
@@ -30,5 +31,5 @@ signals:
     void inhibitorFailed(const QString &service, const QString &error);
 
 protected:
-    explicit KeepAwake(QObject *parent);
+    KeepAwake();
 };

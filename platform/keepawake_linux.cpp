@@ -41,7 +41,7 @@ QString systemBusAddress()
 class LinuxKeepAwake : public KeepAwake
 {
 public:
-    explicit LinuxKeepAwake(QObject *parent) : KeepAwake(parent)
+    LinuxKeepAwake()
     {
         static std::atomic<int> instances{0};
         const int id = ++instances;
@@ -158,7 +158,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<KeepAwake> KeepAwake::create(QObject *parent)
+std::unique_ptr<KeepAwake> KeepAwake::create()
 {
-    return std::make_unique<LinuxKeepAwake>(parent);
+    return std::make_unique<LinuxKeepAwake>();
 }
