@@ -76,7 +76,7 @@ bool runMessageModeIfRequested(int argc, char **argv, int *exitCode,
     std::fprintf(stderr, "%s: %s\n", caption.toLocal8Bit().constData(),
                  text.toLocal8Bit().constData());
     if (showBox) {
-        QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok);
+        QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok);
         box.exec();
     }
     return true;
