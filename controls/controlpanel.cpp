@@ -6,7 +6,6 @@
 #include <QAudio>
 #include <QDebug>
 #include <QMouseEvent>
-#include <QtMath>
 
 namespace {
 
