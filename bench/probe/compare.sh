@@ -1,0 +1,89 @@
+#!/bin/sh
+# Times waylume-probe, ffprobe and exiftool over the same simulated recordings.
+#
+#   bench/probe/compare.sh [BUILD_DIR] [COUNT]
+#
+# Writes COUNT (default 100) recordings with real video, the GPS arrangements taking turns
+# (MP4 and MOV alternating, H.264 and H.265 alternating), warms the page cache, then runs
+# each tool once per file and prints the wall times and their ratios. exiftool is also run
+# once over all files, since its start-up dominates a per-file run.
+set -eu
+
+build=${1:-build}
+count=${2:-100}
+bin=$build/bin
+for tool in "$bin/waylume-probe" "$bin/waylume-simulate"; do
+    [ -x "$tool" ] || { echo "missing $tool (build waylume-probe and waylume-simulate)" >&2; exit 1; }
+done
+for tool in ffprobe exiftool ffmpeg; do
+    command -v "$tool" >/dev/null || { echo "missing $tool" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT INT TERM
+
+set -- AmbarellaTrack GpsBoxTable FreeGpsAudio Gps0Box SStarTrack GpsMetaTrack \
+       AviGpslBlock AviAudioChunks JldvAudio
+kinds=$#
+i=0
+echo "writing $count recordings to $work ..."
+while [ "$i" -lt "$count" ]; do
+    n=$((i % kinds + 1))
+    eval kind=\${$n}
+    round=$((i / kinds))
+    case $kind in
+        Avi*) ext=avi ;;
+        *) if [ $((round % 2)) -eq 0 ]; then ext=mp4; else ext=mov; fi ;;
+    esac
+    if [ $((i % 2)) -eq 0 ]; then codec=h264; else codec=h265; fi
+    records=30
+    [ "$kind" = JldvAudio ] && records=60
+    "$bin/waylume-simulate" --kind "$kind" --records "$records" --duration 30 \
+        --size 320x240 --fps 25 --codec "$codec" --real-video --seed "$i" \
+        --created 2024-05-17T08:30:00 "$work/$(printf '%03d' "$i")_$kind.$ext"
+    i=$((i + 1))
+done
+
+files=$(ls "$work"/*)
+cat $files >/dev/null # warm cache for every tool alike
+
+now() { date +%s%N; }
+
+found=0
+start=$(now)
+for f in $files; do
+    "$bin/waylume-probe" "$f" >"$f.json"
+done
+probe_ns=$(($(now) - start))
+for f in $files; do
+    grep -q '"kind": "GpsNone"' "$f.json" || found=$((found + 1))
+done
+rm -f "$work"/*.json
+files=$(ls "$work"/*)
+
+start=$(now)
+for f in $files; do
+    ffprobe -v error -show_format -show_streams "$f" >/dev/null
+done
+ffprobe_ns=$(($(now) - start))
+
+start=$(now)
+for f in $files; do
+    exiftool -ee "$f" >/dev/null
+done
+exiftool_ns=$(($(now) - start))
+
+start=$(now)
+exiftool -ee $files >/dev/null
+batch_ns=$(($(now) - start))
+
+awk -v n="$count" -v found="$found" -v p="$probe_ns" -v f="$ffprobe_ns" -v e="$exiftool_ns" \
+    -v b="$batch_ns" 'BEGIN {
+    printf "files: %d (waylume-probe found GPS in %d)\n", n, found
+    printf "waylume-probe                  %9.3f s  (%.2f ms/file)\n", p / 1e9, p / 1e6 / n
+    printf "ffprobe -show_format -show_streams %5.3f s  (%.2f ms/file)\n", f / 1e9, f / 1e6 / n
+    printf "exiftool -ee, one run per file %9.3f s  (%.2f ms/file)\n", e / 1e9, e / 1e6 / n
+    printf "exiftool -ee, one run for all  %9.3f s  (%.2f ms/file)\n", b / 1e9, b / 1e6 / n
+    printf "ratios: ffprobe/probe %.1f, exiftool/probe %.1f (batch %.1f), exiftool/ffprobe %.1f\n",
+           f / p, e / p, b / p, e / f
+}'
