@@ -1,0 +1,182 @@
+// Opening a card through the same code as "Open Folder" (discovery, grouping, model
+// insertion), without the window, next to `find DIR -type f` on the same tree.
+//
+// Parse jobs are held (PlaylistModel::setParsingSuspended) so that the figure is the
+// discovery's own cost: with them running, two pool threads would read 10,000 files on
+// the same two cores and the measurement would be of the parser.
+
+#include "library/playlistmodel.h"
+#include "library/recordingdiscovery.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <sys/resource.h>
+
+namespace {
+
+class StoppedHost : public DiscoveryHost
+{
+public:
+    bool isMediaStopped() const override { return true; }
+    void playRecording(PlaylistItem *) override {}
+    void resetAfterEmptyOpen() override {}
+    void storeVideoFolder(const QString &) override {}
+};
+
+void touch(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// 10,000 files of two channels in one folder: front "F" at even numbers, rear "R" at odd.
+QString makeLettersCard(const QString &root)
+{
+    const QString dir = root + "/letters/DCIM";
+    QDir().mkpath(dir);
+    for (int i = 0; i < 5000; ++i) {
+        const QString clock =
+            QString::asprintf("20230101_%02d%02d%02d_", (i / 3600) % 24, (i / 60) % 60, i % 60);
+        touch(dir + '/' + clock + QString::asprintf("%07dF.MP4", 2 * i));
+        touch(dir + '/' + clock + QString::asprintf("%07dR.MP4", 2 * i + 1));
+    }
+    return root + "/letters";
+}
+
+// 2,500 recordings of four channels: Front, Rear, Middle and the fourth beside them.
+QString makeFrontRearCard(const QString &root)
+{
+    const QString card = root + "/frontrear";
+    for (const char *sub : {"Front", "Rear", "Middle"})
+        QDir().mkpath(card + '/' + sub);
+    for (int i = 0; i < 2500; ++i) {
+        const QString base = QString::asprintf("2023_1201_%06d_", i);
+        touch(card + "/Front/" + base + "00.MP4");
+        touch(card + "/Rear/" + base + "01_b.MP4");
+        touch(card + "/Middle/" + base + "01_b.MP4");
+        touch(card + '/' + base + "01_b.MP4");
+    }
+    return card;
+}
+
+double cpuSeconds(const rusage &u)
+{
+    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+// The machine is shared, so wall time says as much about the neighbours as about the code;
+// CPU time (user + system) is reported beside it for both sides.
+double processCpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return cpuSeconds(u);
+}
+
+double findSeconds(const QString &dir, double *cpu)
+{
+    rusage before{};
+    getrusage(RUSAGE_CHILDREN, &before);
+    QElapsedTimer t;
+    t.start();
+    QProcess find;
+    find.setStandardOutputFile(QProcess::nullDevice());
+    find.start("find", {dir, "-type", "f"});
+    find.waitForFinished(-1);
+    const double wall = t.nsecsElapsed() / 1e9;
+    rusage after{};
+    getrusage(RUSAGE_CHILDREN, &after);
+    *cpu += cpuSeconds(after) - cpuSeconds(before);
+    return wall;
+}
+
+void openCard(benchmark::State &state, const QString &card)
+{
+    double findTotal = 0;
+    double openTotal = 0;
+    double findCpu = 0;
+    double openCpu = 0;
+    int findRuns = 0;
+    int rows = 0;
+    double bytesPerRow = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        findTotal += findSeconds(card, &findCpu);
+        ++findRuns;
+        const size_t before = mallinfo2().uordblks;
+        state.ResumeTiming();
+        QElapsedTimer t;
+        t.start();
+        const double cpuBefore = processCpuSeconds();
+
+        PlaylistModel model;
+        model.setParsingSuspended(true);
+        StoppedHost host;
+        RecordingDiscovery discovery(&model, &host);
+        discovery.openUrls(QStringList{QUrl::fromLocalFile(card).toString()}, true);
+
+        const double openSeconds = t.nsecsElapsed() / 1e9;
+        openCpu += processCpuSeconds() - cpuBefore;
+        state.PauseTiming();
+        openTotal += openSeconds;
+        rows = model.rowCount();
+        bytesPerRow = double(mallinfo2().uordblks - before) / qMax(rows, 1);
+        state.ResumeTiming();
+    }
+    const double findMean = findTotal / qMax(findRuns, 1);
+    state.counters["rows"] = rows;
+    state.counters["find_s"] = findMean;
+    state.counters["open_s"] = openTotal / qMax(findRuns, 1);
+    state.counters["open_vs_find"] = openTotal / qMax(findTotal, 1e-9);
+    state.counters["bytes_per_row"] = bytesPerRow;
+    state.counters["find_cpu_s"] = findCpu / qMax(findRuns, 1);
+    state.counters["open_cpu_s"] = openCpu / qMax(findRuns, 1);
+    state.counters["cpu_open_vs_find"] = openCpu / qMax(findCpu, 1e-9);
+}
+
+QString lettersCard;
+QString frontRearCard;
+
+void BM_OpenLettersCard(benchmark::State &state)
+{
+    openCard(state, lettersCard);
+}
+void BM_OpenFrontRearCard(benchmark::State &state)
+{
+    openCard(state, frontRearCard);
+}
+
+void quiet(QtMsgType type, const QMessageLogContext &, const QString &msg)
+{
+    if (type != QtDebugMsg)
+        fprintf(stderr, "%s\n", qPrintable(msg));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    qInstallMessageHandler(quiet);
+    QTemporaryDir tmp;
+    lettersCard = makeLettersCard(tmp.path());
+    frontRearCard = makeFrontRearCard(tmp.path());
+    benchmark::RegisterBenchmark("OpenLettersCard/10000files", BM_OpenLettersCard)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(5)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("OpenFrontRearCard/2500x4", BM_OpenFrontRearCard)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(5)
+        ->UseRealTime();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
