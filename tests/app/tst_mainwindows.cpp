@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -60,6 +61,7 @@ private slots:
     void languageChangeKeepsApplicationName();
     void fontsFollowDpiFactor();
     void styleSheetsPaintTheDarkLook();
+    void borderCursorFollowsWindowState();
 
 private:
     MainWindows *makeWindow();
@@ -305,6 +307,34 @@ void TestMainWindows::styleSheetsPaintTheDarkLook()
                 drawn = QColor(image.pixel(x, y)) != QColor(20, 20, 20);
         QVERIFY2(drawn, name);
     }
+}
+
+// The window hands the X server's pointer motion to its border resizer; what the resizer
+// answers depends on the window telling it whether it is maximised and what to leave alone.
+void TestMainWindows::borderCursorFollowsWindowState()
+{
+    MainWindows *w = makeWindow();
+    w->setGeometry(QRect(100, 80, 700, 500));
+    const auto cursorAfterMotion = [w](const QPoint &inside) {
+        const QPoint global = w->mapToGlobal(inside);
+        xcb_motion_notify_event_t motion{};
+        motion.response_type = XCB_MOTION_NOTIFY;
+        motion.event = xcb_window_t(w->effectiveWinId());
+        motion.root_x = qint16(global.x());
+        motion.root_y = qint16(global.y());
+        long result = 0;
+        w->nativeEventFilter("xcb_generic_event_t", &motion, &result);
+        return w->cursor().shape();
+    };
+    const int middle = w->height() / 2;
+    QCOMPARE(cursorAfterMotion(QPoint(3, middle)), Qt::SizeHorCursor);
+    QCOMPARE(cursorAfterMotion(QPoint(7, 7)), Qt::SizeFDiagCursor);
+    QCOMPARE(cursorAfterMotion(QPoint(6, middle)), Qt::ArrowCursor);
+
+    w->findChild<QPushButton *>("pBtn_Maximize")->click();
+    QCOMPARE(cursorAfterMotion(QPoint(3, w->height() / 2)), Qt::ArrowCursor);
+    w->findChild<QPushButton *>("pBtn_Maximize")->click();
+    QCOMPARE(cursorAfterMotion(QPoint(3, middle)), Qt::SizeHorCursor);
 }
 
 int main(int argc, char **argv)
