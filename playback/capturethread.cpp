@@ -50,6 +50,7 @@ void CaptureThread::addTask(const QString &file, qint64 position)
     }
     currentFile = file;
     tasks.append(position);
+    saveFolder = Configuration::instance()->screenshotSavePath();
 }
 
 QString CaptureThread::timeText(qint64 position)
@@ -94,11 +95,12 @@ QStringList CaptureThread::arguments(const QString &time, const QString &input,
 
 void CaptureThread::run()
 {
+    QString folder;
     {
         QMutexLocker lock(&mutex);
         looping = true;
+        folder = saveFolder;
     }
-    const QString folder = Configuration::instance()->screenshotSavePath();
     if (!QDir(folder).exists() && !QDir().mkpath(folder)) {
         qDebug() << "mkpath error, capture failed";
         {
@@ -118,6 +120,7 @@ void CaptureThread::run()
         {
             QMutexLocker lock(&mutex);
             file = currentFile;
+            folder = saveFolder;
             if (!tasks.isEmpty() && !aborting.loadAcquire())
                 position = tasks.takeFirst();
             if (position < 0)
@@ -125,7 +128,8 @@ void CaptureThread::run()
         }
         if (position < 0)
             break;
-        const int result = capture(file, position);
+        // The folder may have been changed in the settings since the run began.
+        const int result = QDir().mkpath(folder) ? capture(file, folder, position) : -3;
         if (aborting.loadAcquire())
             break;
         emit captureFinished(result);
@@ -134,12 +138,11 @@ void CaptureThread::run()
     qDebug() << "end run";
 }
 
-int CaptureThread::capture(const QString &file, qint64 position)
+int CaptureThread::capture(const QString &file, const QString &folder, qint64 position)
 {
     const QString stamp =
         QDateTime::currentDateTime().toString(QStringLiteral("yyMMdd-hhmmss_zzz"));
     qDebug() << "start capture, timeStr" << stamp;
-    const QString folder = Configuration::instance()->screenshotSavePath();
     const QString output = outputFileName(folder, file, stamp);
     const QString time = timeText(position);
     qDebug() << "captureCmd:" << commandText(time, file, output);

@@ -36,12 +36,15 @@ protected:
     void run() override;
 
 private:
-    int capture(const QString &file, qint64 position);
+    int capture(const QString &file, const QString &folder, qint64 position);
     void restartIfQueued();
 
     QMutex mutex;
     QString currentFile;
     QList<qint64> tasks;
+    // Read from the settings store by addTask on the owner's thread: the store is not
+    // made for use from the worker.
+    QString saveFolder;
     // True from the start of a run until the run finds the queue empty (under mutex), so
     // a task queued while the thread is winding down is known to need another run.
     bool looping = false;

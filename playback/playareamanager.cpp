@@ -21,6 +21,9 @@ QMediaContent mediaFor(const QString &urlOrPath)
 {
     if (urlOrPath.isEmpty())
         return QMediaContent();
+    const QUrl url(urlOrPath);
+    if (url.scheme().size() > 1 && !url.isLocalFile())
+        return QMediaContent(url);
     // Callers hand in "file:" URL strings or plain paths; both become one local-file URL.
     return QMediaContent(QUrl(FileUrl::fromLocalPath(FileUrl::toLocalPath(urlOrPath))));
 }
