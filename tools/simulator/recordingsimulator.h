@@ -89,8 +89,8 @@ struct TrackShape
     QDateTime start = QDateTime(QDate(2024, 5, 17), QTime(8, 30, 0));
     double latitude = 22.5392;
     double longitude = 113.9353;
-    double heading = 45; // degrees clockwise from north
-    int intervalMs = 1000;
+    double heading = 45;   // degrees clockwise from north
+    int intervalMs = 1000; // JLDV cameras write two fixes a second: 500
     quint32 seed = 1;
 };
 QVector<Fix> makeTrack(int count, const TrackShape &shape = TrackShape());
