@@ -138,15 +138,17 @@ bool writeAvi(const Recording &r, Sink &sink, QString *error)
         sink.write(chunk(id, data));
     };
     auto putSound = [&](int n) {
-        QByteArray data;
-        if (gpsInSound) {
-            // The n-th "01wb" (from 1) carries record n; the last slot has no fix yet.
-            data = QByteArray(ChunkRecordAt, '\0') +
-                   (n < r.track.size() ? encodeRecord(r.track.at(n), false) : blankRecord());
-        } else {
-            data = QByteArray(int(soundChunkBytes), '\0');
+        if (!gpsInSound) {
+            put("01wb", QByteArray(int(soundChunkBytes), '\0'), KeyFrame);
+            return;
         }
-        put("01wb", data, KeyFrame);
+        // The n-th "01wb" (from 1) carries record n; the last slot has no fix yet. The
+        // silence in front is left as a hole in the file.
+        index.append(
+            {QByteArrayLiteral("01wb"), KeyFrame, quint32(sink.pos() - moviBase), soundChunkBytes});
+        sink.write(Bytes().tag("01wb").le32(soundChunkBytes).data());
+        sink.zeros(ChunkRecordAt);
+        sink.write(n < r.track.size() ? encodeRecord(r.track.at(n), false) : blankRecord());
     };
 
     const int gop = qMax(1, qRound(r.frameRate));
