@@ -25,6 +25,7 @@ private slots:
     void familyVariants_data();
     void familyVariants();
     void emptyAndTinyTracks();
+    void recordText();
     void buildMatchesWrite();
     void rejectsImpossibleRequests();
 
@@ -225,6 +226,42 @@ void TestSimulatorEndToEnd::emptyAndTinyTracks()
     QCOMPARE(scan.kind, GpsSourceKind::GpsNone);
     QCOMPARE(scan.info.duration, 5);
     QVERIFY(scan.track.isEmpty());
+}
+
+static QByteArray unmasked(QByteArray record)
+{
+    for (int i = 2; i < record.size(); ++i)
+        record[i] = char(quint8(record[i]) ^ Simulator::RecordMask);
+    return record;
+}
+
+void TestSimulatorEndToEnd::recordText()
+{
+    Simulator::Fix fix;
+    fix.time = QDateTime(QDate(2021, 3, 4), QTime(5, 6, 7));
+    fix.latitude = 22.5392;
+    fix.longitude = -(113 + 56.1234 / 60);
+    fix.speed = 7;
+    fix.gsensorX = 0.12f;
+    fix.gsensorY = -1.05f;
+    fix.gsensorZ = -0.004f; // rounds to zero: no "-000"
+    QByteArray text = unmasked(Simulator::encodeRecord(fix, false));
+    QCOMPARE(text.size(), Simulator::RecordSize);
+    QCOMPARE(text.mid(8, 14), QByteArray("20210304050607"));
+    QCOMPARE(text.mid(38, 27), QByteArray("N22323520W113561234") + text.mid(57, 5) + "007");
+    QCOMPARE(text.mid(173, 12), QByteArray("+012-105+000"));
+
+    // Rounding the sixth digit carries into the degrees instead of writing 60 minutes.
+    fix.latitude = -22.99999999;
+    fix.longitude = 8.0000001;
+    fix.gsensorX = 12.5f; // beyond the field: clamped to 9.99
+    text = unmasked(Simulator::encodeRecord(fix, false));
+    QCOMPARE(text.mid(38, 19), QByteArray("S23000000E008000000"));
+    QCOMPARE(text.mid(173, 4), QByteArray("+999"));
+    text = unmasked(Simulator::encodeRecord(fix, true));
+    QCOMPARE(text.mid(38, 19), QByteArray("S23000000E008000000"));
+    fix.latitude = 22.32352;
+    QCOMPARE(unmasked(Simulator::encodeRecord(fix, true)).mid(38, 9), QByteArray("N22323520"));
 }
 
 void TestSimulatorEndToEnd::buildMatchesWrite()
