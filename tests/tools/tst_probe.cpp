@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -247,7 +248,10 @@ void TestProbe::unopenableFilesAreExamined()
     locked.write(Simulator::build(Simulator::Recording()));
     locked.close();
     locked.setPermissions(QFileDevice::Permissions());
-    QStringList paths{mDir.filePath(QStringLiteral("missing.MP4")), mDir.path()};
+    // A named pipe would block the open until a writer comes: it must not hang the probe.
+    const QString pipe = mDir.filePath(QStringLiteral("pipe.mp4"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QStringList paths{mDir.filePath(QStringLiteral("missing.MP4")), mDir.path(), pipe};
     // Permissions do not stop root, which the test machines sometimes are.
     if (!locked.open(QIODevice::ReadOnly))
         paths << locked.fileName();

@@ -2,6 +2,7 @@
 #include "tools/probe/probe.h"
 #include "tools/probe/probeformat.h"
 
+#include <QFileInfo>
 #include <QIODevice>
 
 namespace Probe {
@@ -9,7 +10,11 @@ namespace Probe {
 int runFileMode(const FileOptions &options, QIODevice &out)
 {
     // A file that cannot be opened still scans: kind GpsNone, zero facts, no records.
-    const RecordingScan scan = scanRecording(options.path);
+    // Only regular files are handed to the readers: opening a named pipe blocks until some
+    // writer appears, and a probe over a folder must never hang on one.
+    const QFileInfo info(options.path);
+    const RecordingScan scan =
+        info.exists() && !info.isFile() ? RecordingScan() : scanRecording(options.path);
     const QList<GpsData> &records = options.raw ? scan.rawRecords : scan.track;
     switch (options.format) {
     case Format::Json:
