@@ -10,8 +10,7 @@ namespace ChannelNames {
 
 // QLatin1String's pointer-only constructor counts with strlen, which clang will not run at
 // compile time; the array size is known here.
-template <int N>
-constexpr QLatin1String word(const char (&text)[N])
+template <int N> constexpr QLatin1String word(const char (&text)[N])
 {
     return QLatin1String(text, N - 1);
 }

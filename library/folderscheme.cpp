@@ -12,18 +12,33 @@ bool hasMarker(const QString &fileName, QLatin1String marker)
     return fileName.contains(marker, Qt::CaseInsensitive);
 }
 
+// One pass over the name instead of a case-insensitive search per letter: a scan meets
+// every file of the card, and "X." is found exactly where a dot follows a character that
+// folds to 'x', which is how the case-insensitive search compares.
+static bool letterBeforeDot(const QString &fileName, const char *letters)
+{
+    const int n = fileName.size();
+    const QChar *text = fileName.constData();
+    for (int i = 1; i < n; ++i) {
+        if (text[i] != QLatin1Char('.'))
+            continue;
+        const ushort folded = text[i - 1].toCaseFolded().unicode();
+        for (const char *l = letters; *l; ++l) {
+            if (folded == ushort(*l))
+                return true;
+        }
+    }
+    return false;
+}
+
 bool hasFrontLetter(const QString &fileName)
 {
-    return hasMarker(fileName, markerA) || hasMarker(fileName, markerF);
+    return letterBeforeDot(fileName, "af");
 }
 
 bool hasSecondaryLetter(const QString &fileName)
 {
-    for (QLatin1String m : {markerB, markerC, markerI, markerR, markerX, markerY}) {
-        if (hasMarker(fileName, m))
-            return true;
-    }
-    return false;
+    return letterBeforeDot(fileName, "bcirxy");
 }
 
 } // namespace ChannelNames

@@ -20,6 +20,7 @@ struct PlaylistItem
     // Unknown until the parse result arrives; 0 tells the chart code to take one sample
     // per record instead of one per frame.
     float frameRate = 0.0f;
+    // An instant; rows found by a scan carry it in UTC, so show it with toLocalTime().
     QDateTime createDate;
     qint64 size = 0;
     QSize resolution{0, 0};

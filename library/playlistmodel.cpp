@@ -7,7 +7,9 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QFile>
 #include <QTime>
+#include <sys/stat.h>
 
 PlaylistModel::PlaylistModel(QObject *parent) : QAbstractItemModel(parent)
 {
@@ -71,7 +73,7 @@ QVariant PlaylistModel::data(const QModelIndex &index, int role) const
     case ColumnDuration:
         return QTime(0, 0).addSecs(item.duration).toString(QStringLiteral("HH:mm:ss"));
     case ColumnCreateDate:
-        return item.createDate.toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
+        return item.createDate.toLocalTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
     case ColumnSize:
         return sizeText(item.size);
     case ColumnResolution:
@@ -136,32 +138,48 @@ int PlaylistModel::addUrl(const QUrl &url)
     QDateTime created = info.birthTime();
     if (!created.isValid())
         created = info.metadataChangeTime();
-    return appendRow(info, url, created);
+    return appendRow(info.fileName(), info.absoluteFilePath(), url, created, info.size());
 }
 
 int PlaylistModel::addRow(const QFileInfo &fileInfo)
 {
-    return appendRow(fileInfo, ChannelLookup::localUrl(fileInfo.absoluteFilePath()),
-                     fileInfo.metadataChangeTime());
+    return addRow(fileInfo, fileInfo.fileName());
 }
 
-int PlaylistModel::appendRow(const QFileInfo &fileInfo, const QUrl &url,
-                             const QDateTime &createDate)
+int PlaylistModel::addRow(const QFileInfo &fileInfo, const QString &fileName)
+{
+    // QFileInfo hands out file times in local time, and every conversion makes the C library
+    // look at the time zone file again: a third of the cost of opening a card. The row keeps
+    // the instant in UTC and the view converts only what it shows.
+    const QString path = fileInfo.absoluteFilePath();
+    struct stat st = {};
+    QDateTime changed;
+    qint64 size = 0;
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+        changed = QDateTime::fromMSecsSinceEpoch(
+            qint64(st.st_ctim.tv_sec) * 1000 + st.st_ctim.tv_nsec / 1000000, Qt::UTC);
+        size = qint64(st.st_size);
+    }
+    return appendRow(fileName, path, ChannelLookup::localUrl(path), changed, size);
+}
+
+int PlaylistModel::appendRow(const QString &fileName, const QString &path, const QUrl &url,
+                             const QDateTime &createDate, qint64 size)
 {
     const int row = int(items.size());
     beginInsertRows(QModelIndex(), row, row);
     auto item = std::make_unique<PlaylistItem>();
     item->rowId = row;
-    item->fileName = fileInfo.fileName();
+    item->fileName = fileName;
     item->createDate = createDate;
-    item->size = fileInfo.size();
+    item->size = size;
     item->url = url;
     item->parser = new VideoParser;
     connect(item->parser, &VideoParser::videoInfoChanged, this, &PlaylistModel::onVideoInfoChanged);
     connect(item->parser, &VideoParser::gpsDataChanged, this, &PlaylistModel::gpsDataChanged);
     connect(item->parser, &VideoParser::allGpsDataParserFinished, this,
             &PlaylistModel::allGpsDataParserFinished);
-    item->parser->setFile(fileInfo.absoluteFilePath(), row);
+    item->parser->setFile(path, row);
     PlaylistItem *raw = item.get();
     items.push_back(std::move(item));
     groups.append(raw->fileName);
@@ -203,10 +221,15 @@ int PlaylistModel::addGroupedFile(const QFileInfo &fileInfo, FolderScheme scheme
 
 int PlaylistModel::addGroupedFile(const QFileInfo &fileInfo, FolderScheme scheme, bool &added)
 {
+    return addGroupedFile(fileInfo, fileInfo.fileName(), scheme, added);
+}
+
+int PlaylistModel::addGroupedFile(const QFileInfo &fileInfo, const QString &name,
+                                  FolderScheme scheme, bool &added)
+{
     added = false;
     if (fileInfo.isDir())
         return -1;
-    const QString name = fileInfo.fileName();
     const int same = groups.rowOfName(name);
     if (same >= 0)
         return same;
@@ -228,7 +251,7 @@ int PlaylistModel::addGroupedFile(const QFileInfo &fileInfo, FolderScheme scheme
     if (row >= 0)
         return row;
     added = true;
-    return addRow(fileInfo);
+    return addRow(fileInfo, name);
 }
 
 PlaylistItem *PlaylistModel::itemAt(int row, PlaylistItem *copy) const

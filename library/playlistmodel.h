@@ -45,9 +45,13 @@ public:
     int addUrl(const QUrl &url);
     // Appends a row for a discovered file; its row number.
     int addRow(const QFileInfo &fileInfo);
+    int addRow(const QFileInfo &fileInfo, const QString &fileName);
     // Adds a discovered file unless its recording already has a row; -1 for a directory.
     int addGroupedFile(const QFileInfo &fileInfo, FolderScheme scheme, bool &added);
     int addGroupedFile(const QFileInfo &fileInfo, FolderScheme scheme);
+    // The same, with the file name the caller already has (a scan meets thousands).
+    int addGroupedFile(const QFileInfo &fileInfo, const QString &fileName, FolderScheme scheme,
+                       bool &added);
 
     // The row record, or null outside the table; with `copy`, the plain fields are copied
     // into it and `copy` is returned.
@@ -82,7 +86,8 @@ public slots:
     void onVideoInfoChanged(int mId, VideoInfo info);
 
 private:
-    int appendRow(const QFileInfo &fileInfo, const QUrl &url, const QDateTime &createDate);
+    int appendRow(const QString &fileName, const QString &path, const QUrl &url,
+                  const QDateTime &createDate, qint64 size);
     void startJob(PlaylistItem *item);
     bool inTable(int row) const { return row >= 0 && row < int(items.size()); }
 

@@ -100,10 +100,11 @@ void RecordingDiscovery::scanFolder(const QString &folder, int &firstRow,
             scanFolder(joinPath(folder, name), firstRow, filter, false, false, state, depth + 1);
         } else if (filter.match(name).hasMatch()) {
             int row = -1;
-            if (scheme != FolderScheme::SchemeLetters)
-                row = model->addGroupedFile(entry, scheme);
-            else if (!hasSecondaryLetter(name) && hasFrontLetter(name))
-                row = model->addGroupedFile(entry, scheme);
+            if (scheme != FolderScheme::SchemeLetters ||
+                (!hasSecondaryLetter(name) && hasFrontLetter(name))) {
+                bool added = false;
+                row = model->addGroupedFile(entry, name, scheme, added);
+            }
             if (row >= 0 && firstRow < 0)
                 firstRow = row;
         }

@@ -81,6 +81,10 @@ private slots:
         QVERIFY(!model.headerData(2, Qt::Vertical).isValid());
         QCOMPARE(text(model, 0, PlaylistModel::ColumnDuration), QString("00:00:00"));
         QCOMPARE(text(model, 0, PlaylistModel::ColumnResolution), QString("0 x 0"));
+        // Shown in local time, whatever form the row keeps the instant in.
+        QCOMPARE(text(model, 0, PlaylistModel::ColumnCreateDate),
+                 QFileInfo(a).metadataChangeTime().toString("yyyy/MM/dd hh:mm:ss"));
+        QCOMPARE(model.itemAt(0)->createDate, QFileInfo(a).metadataChangeTime());
         QCOMPARE(text(model, 0, PlaylistModel::ColumnSize),
                  PlaylistModel::sizeText(QFileInfo(a).size()));
         QCOMPARE(model.data(model.index(0, 0), Qt::TextAlignmentRole).toInt(),
