@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QUrl>
 #include <memory>
+#include <utility>
 
 class TestRecordingDiscovery : public QObject
 {
@@ -85,6 +86,40 @@ private slots:
         QCOMPARE(open(root + "/empty").resets, 1);
         QCOMPARE(open(root + "/nofront").resets, 1);
         QCOMPARE(open(root + "/missing").resets, 1);
+    }
+
+    void scanStartedDuringPlaybackStopsTheOuterOne()
+    {
+        QVERIFY(
+            makeTree(root, {"outer/a_F.mp4", "outer/b_F.mp4", "outer/c_F.mp4", "inner/x_F.mp4"}));
+        // The window's playback runs a local event loop in which the user opens a folder.
+        struct NestingHost : RecordingHost
+        {
+            void playRecording(PlaylistItem *item) override
+            {
+                RecordingHost::playRecording(item);
+                if (discovery && !nestedFolder.isEmpty())
+                    discovery->openUrls(QStringList{std::exchange(nestedFolder, QString())}, true);
+            }
+            RecordingDiscovery *discovery = nullptr;
+            QString nestedFolder;
+        };
+        PlaylistModel model;
+        model.setParsingSuspended(true);
+        NestingHost host;
+        RecordingDiscovery discovery(&model, &host);
+        host.discovery = &discovery;
+        host.nestedFolder = FileUrl::fromLocalPath(root + "/inner");
+        discovery.openUrls(QStringList{FileUrl::fromLocalPath(root + "/outer")}, true);
+        QCOMPARE(model.rowCount(), 3);
+        QCOMPARE(model.itemAt(2)->fileName, QString("x_F.mp4"));
+        QCOMPARE(host.played, QList<int>{0});
+        // The inner scan found the player busy: it neither plays nor remembers its folder.
+        QCOMPARE(host.stored, QStringList{root + "/outer"});
+        // The next top-level scan runs in full again.
+        host.stopped = true;
+        discovery.openUrls(QStringList{FileUrl::fromLocalPath(root + "/outer")}, true);
+        QCOMPARE(model.rowCount(), 4);
     }
 
     void frontRearFoldersGiveOneRowPerRecording()
