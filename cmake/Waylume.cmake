@@ -37,9 +37,9 @@ function(waylume_test name)
       WAYLUME_BIN_DIR="${CMAKE_BINARY_DIR}/bin"
       WAYLUME_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   waylume_warnings(${name})
-  set(env "QT_QPA_PLATFORM=offscreen" "QT_GSTREAMER_PLAYBIN_AUDIOSINK=fakesink")
+  set(env "QT_QPA_PLATFORM=offscreen" "QT_GSTREAMER_PLAYBIN_AUDIOSINK=fakeaudiosink")
   if(ARG_KIND STREQUAL "xvfb")
-    set(env "QT_GSTREAMER_PLAYBIN_AUDIOSINK=fakesink" "QTWEBENGINE_DISABLE_SANDBOX=1"
+    set(env "QT_GSTREAMER_PLAYBIN_AUDIOSINK=fakeaudiosink" "QTWEBENGINE_DISABLE_SANDBOX=1"
             "QTWEBENGINE_CHROMIUM_FLAGS=--no-sandbox --disable-gpu")
     add_test(NAME ${name} COMMAND xvfb-run -a -s "-screen 0 1920x1080x24" $<TARGET_FILE:${name}>)
   else()
