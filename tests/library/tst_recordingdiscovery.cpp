@@ -122,15 +122,19 @@ private slots:
         QCOMPARE(model.rowCount(), 4);
     }
 
-    void frontRearFoldersGiveOneRowPerRecording()
+    void channelFoldersGiveOneRowPerRecording()
     {
-        QVERIFY(makeTree(root, {"Front/2023_1201_0001_00.MP4", "Front/2023_1201_0002_00.MP4",
-                                "Rear/2023_1201_0001_01_b.MP4", "Rear/2023_1201_0002_01_b.MP4",
-                                "Middle/2023_1201_0001_01_b.MP4", "Front_2/20230101_120000_NF.mp4",
-                                "Rear_2/20230101_120000_NR.mp4"}));
+        QVERIFY(makeTree(
+            root, {"Front/2023_1201_0001_00.MP4", "Front/2023_1201_0002_00.MP4",
+                   "Rear/2023_1201_0001_01_b.MP4", "Rear/2023_1201_0002_01_b.MP4",
+                   "Middle/2023_1201_0001_01_b.MP4", "Front_2/20230101_120000_NF.mp4",
+                   "Rear_2/20230101_120000_NR.mp4", "F_cam/20230102_120000_0000100F.MP4",
+                   "R_cam/20230102_120000_0000101R.MP4", "NORMF/20230103_120000_0000300F.MP4",
+                   "NORMR/20230103_120000_0000301R.MP4", "cam/1/x_A.MP4", "cam/2/x_B.MP4"}));
         const Opened o = open(root);
-        QCOMPARE(o.names, QStringList({"2023_1201_0001_00.MP4", "2023_1201_0002_00.MP4",
-                                       "20230101_120000_NF.mp4"}));
+        QCOMPARE(o.names, QStringList({"20230102_120000_0000100F.MP4", "2023_1201_0001_00.MP4",
+                                       "2023_1201_0002_00.MP4", "20230101_120000_NF.mp4",
+                                       "20230103_120000_0000300F.MP4", "x_A.MP4"}));
     }
 
     void symbolicLinkLoopsAreEnteredOnce()
