@@ -5,6 +5,7 @@
 #include "library/recordingdiscovery.h"
 #include "platform/fileurl.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 
@@ -44,7 +45,9 @@ QJsonObject scan(const QString &folder)
     model.setParsingSuspended(true);
     ProbeHost host;
     RecordingDiscovery discovery(&model, &host);
-    const QString absolute = QFileInfo(FileUrl::toLocalPath(folder)).absoluteFilePath();
+    // "--scan ." must classify the folder by its own name, not by ".".
+    const QString absolute =
+        QDir::cleanPath(QFileInfo(FileUrl::toLocalPath(folder)).absoluteFilePath());
     discovery.openUrls(QStringList{FileUrl::fromLocalPath(absolute)}, true);
 
     QJsonArray rows;
@@ -69,7 +72,7 @@ QJsonObject scan(const QString &folder)
 
 QJsonObject front(const QString &file)
 {
-    const QString path = QFileInfo(FileUrl::toLocalPath(file)).absoluteFilePath();
+    const QString path = QDir::cleanPath(QFileInfo(FileUrl::toLocalPath(file)).absoluteFilePath());
     const QString fileUrl = FileUrl::fromLocalPath(path);
     PlaylistModel model;
     ProbeHost host;

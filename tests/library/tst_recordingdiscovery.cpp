@@ -257,6 +257,17 @@ private slots:
         QVERIFY(ch.contains("fourthUrl"));
 
         QCOMPARE(ProbeReport::scan(root + "/nothing").value("play").toInt(), -1);
+        // A folder given with "." and ".." is classified by its real name.
+        QVERIFY(makeTree(root, {"Front/2023_1201_0001_00.MP4", "Rear/2023_1201_0001_01_b.MP4"}));
+        const QJsonObject dotted = ProbeReport::scan(root + "/card/../Front/.");
+        QCOMPARE(dotted.value("rows")
+                     .toArray()
+                     .at(0)
+                     .toObject()
+                     .value("channels")
+                     .toObject()
+                     .value("rearUrl"),
+                 FileUrl::fromLocalPath(root + "/Rear/2023_1201_0001_01_b.MP4"));
 
         const QString rear = root + "/card/DCIM/20230101_120000_0000101R.MP4";
         const QJsonObject front = ProbeReport::front(rear);
