@@ -128,10 +128,13 @@ void AVIParser::findAudioChunks()
         readAt(position, id, 4);
         const qint64 size = readU32LE(position + 4);
         qint64 step = 8 + size;
-        if (std::memcmp(id, "01wb", 4) == 0)
+        if (std::memcmp(id, "01wb", 4) == 0) {
             ++count;
-        else
+            if (mAudioChunkOffsets.size() < MaxRecords)
+                mAudioChunkOffsets.append(position);
+        } else {
             step += size & 1;
+        }
         position += step;
         total += step;
     }

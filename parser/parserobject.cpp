@@ -4,7 +4,12 @@
 
 #include <QDebug>
 #include <atomic>
+#include <cerrno>
 #include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 std::atomic<int> parseDelay{5};
@@ -45,6 +50,28 @@ void ParserObject::pause()
         CGPSUtils::instance()->wait(ms);
 }
 
+qint64 ParserObject::readFile(qint64 offset, char *dst, qint64 length)
+{
+#ifdef Q_OS_UNIX
+    // One positioned read instead of a seek and a read: a track is a few thousand of them.
+    qint64 done = 0;
+    while (done < length) {
+        const ssize_t got =
+            ::pread(mFile.handle(), dst + done, size_t(length - done), off_t(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        done += got;
+    }
+    return done;
+#else
+    if (!mFile.seek(offset))
+        return 0;
+    return qMax<qint64>(mFile.read(dst, length), 0);
+#endif
+}
+
 qint64 ParserObject::readAt(qint64 offset, char *dst, qint64 length)
 {
     if (length <= 0)
@@ -53,30 +80,24 @@ qint64 ParserObject::readAt(qint64 offset, char *dst, qint64 length)
     if (offset < 0 || offset >= mFileSize || !mFile.isOpen())
         return 0;
     const qint64 available = qMin(length, mFileSize - offset);
-    if (available > BlockSize) {
-        if (!mFile.seek(offset))
-            return 0;
-        return qMax<qint64>(mFile.read(dst, available), 0);
-    }
-    if (mBlockStart < 0 || offset < mBlockStart ||
-        offset + available > mBlockStart + mBlock.size()) {
-        mBlock.resize(int(BlockSize));
-        mBlockStart = offset;
-        qint64 got = -1;
-        if (mFile.seek(offset))
-            got = mFile.read(mBlock.data(), BlockSize);
-        if (got < 0) {
-            mBlock.clear();
-            mBlockStart = -1;
-            return 0;
+    for (const Block &block : mBlocks) {
+        if (block.start >= 0 && offset >= block.start &&
+            offset + available <= block.start + block.data.size()) {
+            std::memcpy(dst, block.data.constData() + (offset - block.start), size_t(available));
+            return available;
         }
-        mBlock.resize(int(got));
     }
-    const qint64 inBlock = qMin(available, mBlockStart + mBlock.size() - offset);
-    if (inBlock <= 0)
-        return 0;
-    std::memcpy(dst, mBlock.constData() + (offset - mBlockStart), size_t(inBlock));
-    return inBlock;
+    if (available > BlockSize)
+        return readFile(offset, dst, available);
+    // Small reads (headers, table entries) and records keep a block each, so that walking a
+    // table and reading the records it points to do not evict each other.
+    Block &block = mBlocks[available >= RecordSize ? 1 : 0];
+    block.data.resize(int(BlockSize));
+    block.start = offset;
+    block.data.resize(int(readFile(offset, block.data.data(), BlockSize)));
+    const qint64 got = qMin<qint64>(available, block.data.size());
+    std::memcpy(dst, block.data.constData(), size_t(got));
+    return got;
 }
 
 quint16 ParserObject::readU16BE(qint64 offset)

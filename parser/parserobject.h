@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QObject>
 #include <QString>
+#include <QVector>
 
 // Common base of the container readers: owns the open recording, the facts that make up
 // VideoInfo and the locator that tells decode() where the embedded GPS records lie.
@@ -71,6 +72,9 @@ protected:
     double mPrevLonAbs = 0;
     double mPrevLatAbs = 0;
     double mPrevCourse = 0;
+    // File offsets of the first "01wb" chunks, noted by the AVI reader while it counts them,
+    // so that the decoder need not walk the movie list again.
+    QVector<qint64> mAudioChunkOffsets;
 
 private:
     bool recordStart(int index, qint64 &start);
@@ -80,11 +84,11 @@ private:
     void updateCourse(int index, double latAbs, double lonAbs, GpsData &out);
 
     qint64 mFileSize = 0;
-    // A small read-ahead block: box headers and chunk headers sit close together.
-    QByteArray mBlock;
-    qint64 mBlockStart = -1;
-    // Where the "01wb" search of the previous record stopped, so that one pass over the
-    // records walks the movie list once instead of once per record.
-    qint64 mChunkCursor = -1;
-    int mChunkCursorCount = 0;
+    struct Block
+    {
+        QByteArray data;
+        qint64 start = -1;
+    };
+    qint64 readFile(qint64 offset, char *dst, qint64 length);
+    Block mBlocks[2];
 };

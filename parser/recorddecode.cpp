@@ -138,31 +138,11 @@ bool ParserObject::aviAudioRecordStart(int index, qint64 &start)
         start = mFileSize;
         return true;
     }
-    qint64 position = mTableOffset;
-    int counted = 0;
-    if (mChunkCursor >= 0 && mChunkCursorCount < index) {
-        position = mChunkCursor;
-        counted = mChunkCursorCount;
-    }
-    while (counted < mRecordCount && position >= 0 && position + 8 <= mFileSize) {
-        char id[4];
-        readAt(position, id, 4);
-        const qint64 size = readU32LE(position + 4);
-        if (std::memcmp(id, "01wb", 4) != 0) {
-            position += 8 + size + (size & 1);
-            continue;
-        }
-        ++counted;
-        const qint64 next = position + 8 + size;
-        if (counted == index) {
-            mChunkCursor = next;
-            mChunkCursorCount = counted;
-            start = position + 8 + AviAudioSkip;
-            return start < mFileSize;
-        }
-        position = next;
-    }
-    return false;
+    if (index > mAudioChunkOffsets.size())
+        return false;
+    // The record sits 65530 bytes into the data of the index-th chunk.
+    start = mAudioChunkOffsets.at(index - 1) + 8 + AviAudioSkip;
+    return start < mFileSize;
 }
 
 void ParserObject::decodeRecord(const char *stored, int index, GpsData &out)
