@@ -59,6 +59,12 @@ private slots:
                  QString("ab/20230101_120000_0000201b.mp4"));
         QCOMPARE(related("ab/20230101_120000_0000200a.mp4", KindThird),
                  QString("ab/20230101_120000_0000202C.mp4"));
+        // Brackets and stars in a name are text, not a name-filter pattern.
+        QVERIFY(
+            makeTree(root, {"w/cam[1]*_20230101_0000100F.MP4", "w/cam[1]*_20230101_0000101R.MP4",
+                            "w/cam1x_20230101_0000101R.MP4"}));
+        QCOMPARE(related("w/cam[1]*_20230101_0000100F.MP4", KindRear),
+                 QString("w/cam[1]*_20230101_0000101R.MP4"));
         // A secondary file as a row has no related files.
         QCOMPARE(related("ab/20230101_120000_0000201b.mp4", KindRear), QString());
 
