@@ -5,7 +5,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QUrl>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -65,6 +68,8 @@ private slots:
     void unopenableFilesAreExamined();
     void badArgumentsGiveUsage_data();
     void badArgumentsGiveUsage();
+    void scanListsRowsWithChannels();
+    void frontTracesADroppedRearFile();
 
 private:
     QTemporaryDir mDir;
@@ -280,6 +285,9 @@ void TestProbe::badArgumentsGiveUsage_data()
     QTest::newRow("format without value") << QStringList{"a.mp4", "--format"};
     QTest::newRow("unknown option") << QStringList{"--scan-all", "a.mp4"};
     QTest::newRow("only options") << QStringList{"--raw", "--format", "csv"};
+    QTest::newRow("scan without folder") << QStringList{"--scan"};
+    QTest::newRow("scan and front") << QStringList{"--scan", "--front", "a"};
+    QTest::newRow("scan with format") << QStringList{"--scan", "--format", "csv", "a"};
 }
 
 void TestProbe::badArgumentsGiveUsage()
@@ -290,6 +298,84 @@ void TestProbe::badArgumentsGiveUsage()
     QVERIFY(run.out.isEmpty());
     QVERIFY2(run.err.contains("usage: waylume-probe [--raw] [--format json|csv|gpx] FILE"),
              run.err.constData());
+}
+
+namespace {
+
+bool touch(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly);
+}
+
+QString fileUrl(const QString &path)
+{
+    return QString::fromUtf8(QUrl::fromLocalFile(path).toEncoded());
+}
+
+} // namespace
+
+void TestProbe::scanListsRowsWithChannels()
+{
+    // A two-channel card in the letters scheme: running numbers per file, the channel letter
+    // before the extension. The folder name carries a space and a '#', which must survive
+    // into the URLs.
+    QTemporaryDir card;
+    const QString dir = card.path() + "/DCIM #1";
+    QVERIFY(QDir().mkpath(dir));
+    for (const char *name : {"20190712_101010_0000001F.MP4", "20190712_101010_0000002R.MP4",
+                             "20190712_101110_0000011F.MP4", "20190712_101110_0000012R.MP4",
+                             "notes.txt"})
+        QVERIFY(touch(dir + "/" + name));
+
+    const Run run = probe({"--scan", card.path()});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject root = json(run);
+    QCOMPARE(sortedKeys(root), (QStringList{"play", "rows"}));
+    const QJsonArray rows = root.value("rows").toArray();
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(root.value("play").toInt(), 0);
+
+    const QJsonObject first = rows.at(0).toObject();
+    QCOMPARE(sortedKeys(first), (QStringList{"channels", "fileName", "row", "url"}));
+    QCOMPARE(first.value("row").toInt(), 0);
+    QCOMPARE(first.value("fileName").toString(), QString("20190712_101010_0000001F.MP4"));
+    QCOMPARE(first.value("url").toString(), fileUrl(dir + "/20190712_101010_0000001F.MP4"));
+    const QJsonObject channels = first.value("channels").toObject();
+    QCOMPARE(sortedKeys(channels), (QStringList{"count", "fourth", "fourthUrl", "front", "rear",
+                                                "rearUrl", "third", "thirdUrl"}));
+    QVERIFY(channels.value("front").toBool());
+    QVERIFY(channels.value("rear").toBool());
+    QVERIFY(!channels.value("third").toBool());
+    QCOMPARE(channels.value("count").toInt(), 2);
+    QCOMPARE(channels.value("rearUrl").toString(), fileUrl(dir + "/20190712_101010_0000002R.MP4"));
+    QCOMPARE(channels.value("fourthUrl").toString(), QString());
+
+    // An empty folder adds no row and starts nothing.
+    QTemporaryDir empty;
+    const QJsonObject none = json(probe({"--scan", empty.path()}));
+    QVERIFY(none.value("rows").toArray().isEmpty());
+    QCOMPARE(none.value("play").toInt(), -1);
+}
+
+void TestProbe::frontTracesADroppedRearFile()
+{
+    QTemporaryDir card;
+    const QString dir = card.path() + QString::fromUtf8("/行车 记录");
+    QVERIFY(QDir().mkpath(dir));
+    const QString front = dir + "/20190712_101010_0000001F.MP4";
+    const QString rear = dir + "/20190712_101011_0000002R.MP4";
+    QVERIFY(touch(front));
+    QVERIFY(touch(rear));
+
+    QJsonObject root = json(probe({"--front", rear}));
+    QCOMPARE(sortedKeys(root), (QStringList{"file", "front"}));
+    QCOMPARE(root.value("front").toString(), fileUrl(front));
+
+    // Without its front file on disk the dropped file itself is added.
+    QVERIFY(QFile::remove(front));
+    root = json(probe({"--front", rear}));
+    QCOMPARE(root.value("front").toString(), fileUrl(rear));
 }
 
 QTEST_GUILESS_MAIN(TestProbe)

@@ -1,4 +1,6 @@
 // waylume-probe [--raw] [--format json|csv|gpx] FILE
+// waylume-probe --scan FOLDER
+// waylume-probe --front FILE
 //
 // Scripts depend on this contract: exit 0 whenever the file was examined (with or without
 // GPS, also when it cannot be opened), exit 2 with a usage message for bad arguments.
@@ -13,7 +15,16 @@
 
 namespace {
 
-const char Usage[] = "usage: waylume-probe [--raw] [--format json|csv|gpx] FILE\n";
+const char Usage[] = "usage: waylume-probe [--raw] [--format json|csv|gpx] FILE\n"
+                     "       waylume-probe --scan FOLDER\n"
+                     "       waylume-probe --front FILE\n";
+
+enum class Mode
+{
+    File,
+    Scan,
+    Front
+};
 
 int usageError(const QString &problem)
 {
@@ -38,6 +49,7 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(quietDebug);
 
     Probe::FileOptions file;
+    Mode mode = Mode::File;
     QStringList positional;
     const QStringList args = QCoreApplication::arguments().mid(1);
     bool optionsEnded = false;
@@ -50,6 +62,10 @@ int main(int argc, char *argv[])
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             fputs(Usage, stdout);
             return 0;
+        } else if (arg == QLatin1String("--scan") || arg == QLatin1String("--front")) {
+            if (mode != Mode::File)
+                return usageError(QStringLiteral("--scan and --front exclude each other"));
+            mode = arg == QLatin1String("--scan") ? Mode::Scan : Mode::Front;
         } else if (arg == QLatin1String("--raw")) {
             file.raw = true;
         } else if (arg == QLatin1String("--format") || arg.startsWith(QLatin1String("--format="))) {
@@ -77,9 +93,19 @@ int main(int argc, char *argv[])
         return usageError(positional.isEmpty() ? QStringLiteral("no file given")
                                                : QStringLiteral("more than one file given"));
     file.path = positional.first();
+    if (mode != Mode::File && (file.raw || file.format != Probe::Format::Json))
+        return usageError(QStringLiteral("--raw and --format go with a recording only"));
 
     ParserObject::setParseDelayMs(0);
     QFile out;
     out.open(stdout, QIODevice::WriteOnly);
+    switch (mode) {
+    case Mode::Scan:
+        return Probe::runScanMode(file.path, out);
+    case Mode::Front:
+        return Probe::runFrontMode(file.path, out);
+    case Mode::File:
+        break;
+    }
     return Probe::runFileMode(file, out);
 }

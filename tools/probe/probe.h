@@ -27,4 +27,11 @@ struct FileOptions
 // 0 whenever the file was examined, also when it has no GPS or cannot be opened.
 int runFileMode(const FileOptions &options, QIODevice &out);
 
+// The rows that opening `folder` through "Open Folder" adds, with the channel set-up the
+// main window would compute, and the row that would start playing.
+int runScanMode(const QString &folder, QIODevice &out);
+
+// The file that a drop of `file` adds as a row.
+int runFrontMode(const QString &file, QIODevice &out);
+
 } // namespace Probe
