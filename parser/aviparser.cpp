@@ -30,17 +30,29 @@ AVIParser::AVIParser(const QString &path, QObject *parent) : ParserObject(path, 
 void AVIParser::readMainHeader()
 {
     // Scans 12-byte groups rather than walking chunks: that is how these files were always
-    // read, and the header list sits at offset 12 in every camera's files.
+    // read, and the header list sits at offset 12 in every camera's files. The groups are
+    // checked a window at a time, so a damaged multi-gigabyte file is scanned in seconds.
+    QByteArray window;
     qint64 position = 12;
-    while (position < fileSize()) {
-        char id[4];
-        char type[4];
-        readAt(position, id, 4);
-        const quint32 size = readU32LE(position + 4);
-        readAt(position + 8, type, 4);
-        position += 12;
-        if (std::memcmp(id, "LIST", 4) != 0 || std::memcmp(type, "hdrl", 4) != 0 || size == 0)
+    while (fileSize() - position >= 12) {
+        const qint64 length = qMin(ScanWindow, fileSize() - position);
+        window.resize(int(length));
+        readAt(position, window.data(), length);
+        qint64 hit = -1;
+        qint64 k = 0;
+        for (; k + 12 <= length; k += 12) {
+            const char *group = window.constData() + k;
+            if (std::memcmp(group, "LIST", 4) == 0 && std::memcmp(group + 8, "hdrl", 4) == 0 &&
+                readU32LE(position + k + 4) != 0) {
+                hit = position + k;
+                break;
+            }
+        }
+        if (hit < 0) {
+            position += k;
             continue;
+        }
+        position = hit + 12;
         char chunkId[4];
         readAt(position, chunkId, 4);
         const quint32 chunkSize = readU32LE(position + 4);
@@ -50,12 +62,12 @@ void AVIParser::readMainHeader()
         unsigned char header[MainHeaderSize];
         readAt(position, reinterpret_cast<char *>(header),
                qMin<quint32>(chunkSize, MainHeaderSize));
+        if (chunkSize < MainHeaderSize)
+            std::memset(header + chunkSize, 0, MainHeaderSize - chunkSize);
         const auto field = [&header](int at) {
             return quint32(header[at]) | (quint32(header[at + 1]) << 8) |
                    (quint32(header[at + 2]) << 16) | (quint32(header[at + 3]) << 24);
         };
-        if (chunkSize < MainHeaderSize)
-            std::memset(header + chunkSize, 0, MainHeaderSize - chunkSize);
         mDuration = clampToInt32(quint64(field(0)) * field(16) / 1000000u);
         mWidth = clampToInt32(field(32));
         mHeight = clampToInt32(field(36));

@@ -77,13 +77,32 @@ template <typename Visit> void Mp4Parser::walkChildren(qint64 start, qint64 end,
         if (result == HeaderResult::Stop)
             break;
         if (result == HeaderResult::ZeroSize) {
-            position += 8;
+            position = skipZeroSizes(position + 8, end);
             continue;
         }
         visit(box);
         position = box.end;
         pause();
     }
+}
+
+qint64 Mp4Parser::skipZeroSizes(qint64 position, qint64 end)
+{
+    // Cameras preallocate their files, so a recording cut short by power loss can end in
+    // gigabytes of zeros: step over the 8-byte zero headers a window at a time.
+    constexpr qint64 Window = 64 * 1024;
+    QByteArray window;
+    while (end - position >= 8) {
+        const qint64 length = qMin(Window, end - position) & ~qint64(7);
+        window.resize(int(length));
+        readAt(position, window.data(), length);
+        for (qint64 k = 0; k < length; k += 8) {
+            if (std::memcmp(window.constData() + k, "\0\0\0\0", 4) != 0)
+                return position + k;
+        }
+        position += length;
+    }
+    return position;
 }
 
 void Mp4Parser::probeEmbeddedPicture()

@@ -64,6 +64,7 @@ private:
     void probeEmbeddedPicture();
     void walkTopLevel();
     template <typename Visit> void walkChildren(qint64 start, qint64 end, Visit visit);
+    qint64 skipZeroSizes(qint64 position, qint64 end);
     void readMovieHeader(const Box &box);
     void readGpsTable(const Box &box);
     void walkTrack(const Box &trak);
