@@ -3,6 +3,8 @@
 #include "app/fontscale.h"
 #include "app/mainwindowsprivate.h"
 #include "app/startup.h"
+#include "controls/controlpanel.h"
+#include "library/playlistmodel.h"
 #include "platform/dpiwatcher.h"
 #include "platform/movefilter.h"
 #include "settings/configuration.h"
@@ -47,6 +49,7 @@ MainWindows::MainWindows(QWidget *parent) : QDialog(parent), ui(new Ui::MainWind
     setSizeGripEnabled(true);
     ui->wgt_PlayCtrl->setFocusPolicy(Qt::StrongFocus);
 
+    playlistModel = new PlaylistModel(this);
     setUpPlaylistTable();
 
     setTitleText(ApplicationIdentity::applicationName());
@@ -64,6 +67,9 @@ MainWindows::MainWindows(QWidget *parent) : QDialog(parent), ui(new Ui::MainWind
 
     setSystemFontSize();
     restoreGeometry();
+    // On X11 the playlist's scroll bars come out of the steps above with the platform
+    // style's look instead of the table's style sheet; setting the sheet again restores it.
+    ui->tbl_PlayListView->setStyleSheet(ui->tbl_PlayListView->styleSheet());
 }
 
 MainWindows::~MainWindows()
@@ -99,9 +105,10 @@ void MainWindows::restoreGeometry()
     const QScreen *screen = rect.isEmpty() ? nullptr : QGuiApplication::screenAt(rect.center());
     if (!screen)
         rect = kFallbackGeometry;
-    else if (!screen->availableVirtualGeometry().contains(rect))
-        // A window far larger than the desktop would ask for a backing store of gigabytes.
-        rect.setSize(rect.size().boundedTo(screen->availableVirtualGeometry().size()));
+    else
+        // A hand-edited size far beyond the desktop would ask for a backing store of
+        // gigabytes; a little beyond it (a smaller monitor than last time) is left alone.
+        rect.setSize(rect.size().boundedTo(screen->availableVirtualGeometry().size() * 2));
     if (store->isMainwindowsMaximize()) {
         // Keep the stored rectangle for a later restore instead of the form's design size.
         normalRect = rect;
@@ -240,6 +247,7 @@ void MainWindows::applySystemFontSize(std::optional<qreal> dpiFactor)
     const FontScale::SystemFont size = FontScale::systemFont(dpiFactor);
     QFont font = QApplication::font();
     font.setPointSize(size.pointSize);
+    ui->wgt_PlayCtrl->setTimeFont(font);
 
     QApplication::setFont(font);
     for (const char *className : {"QLabel", "QDialog", "QPushButton", "QTableView", "QHeaderView",
@@ -281,8 +289,15 @@ void MainWindows::onKeyPressEvent(QKeyEvent *e)
 {
     switch (e->key()) {
     case Qt::Key_Left:
+        ui->wgt_PlayCtrl->step(-1);
+        e->accept();
+        break;
     case Qt::Key_Right:
+        ui->wgt_PlayCtrl->step(1);
+        e->accept();
+        break;
     case Qt::Key_Space:
+        ui->wgt_PlayCtrl->playClicked();
         e->accept();
         break;
     default:

@@ -11,7 +11,7 @@
 
 class MainWindowsPrivate;
 class MoveFilter;
-class QAbstractItemModel;
+class PlaylistModel;
 class QKeyEvent;
 
 namespace Ui {
@@ -62,7 +62,7 @@ private:
 
     QString currentFileName;
     Ui::MainWindows *ui = nullptr;
-    QAbstractItemModel *playlistModel = nullptr;
+    PlaylistModel *playlistModel = nullptr;
     QRect normalRect;
     int isNormal = 1;
     MainWindowsPrivate *d = nullptr;
