@@ -18,7 +18,7 @@ QString localPathOf(const PlaylistItem &item)
 
 QUrl localUrl(const QString &path)
 {
-    return QUrl(FileUrl::fromLocalPath(path));
+    return FileUrl::urlFromLocalPath(path);
 }
 
 namespace {

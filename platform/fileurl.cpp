@@ -11,6 +11,11 @@ QString fromLocalPath(const QString &path)
     return QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded());
 }
 
+QUrl urlFromLocalPath(const QString &path)
+{
+    return path.isEmpty() ? QUrl() : QUrl::fromLocalFile(path);
+}
+
 QString toLocalPath(const QString &urlOrPath)
 {
     if (!urlOrPath.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))

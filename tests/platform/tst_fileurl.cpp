@@ -30,6 +30,7 @@ private slots:
         // Qt's own URL handling must agree with ours, since QUrl values travel too.
         QCOMPARE(QUrl(url).toLocalFile(), path);
         QCOMPARE(QUrl::fromLocalFile(path), QUrl(url));
+        QCOMPARE(FileUrl::urlFromLocalPath(path), QUrl(url));
     }
 
     void foundOnDisk()
@@ -45,6 +46,7 @@ private slots:
     void edges()
     {
         QCOMPARE(FileUrl::fromLocalPath(QString()), QString());
+        QVERIFY(FileUrl::urlFromLocalPath(QString()).isEmpty());
         QCOMPARE(FileUrl::toLocalPath(QString()), QString());
         // A bare path passes through unchanged.
         QCOMPARE(FileUrl::toLocalPath("/a/b c.mp4"), QString("/a/b c.mp4"));
