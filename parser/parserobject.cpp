@@ -3,6 +3,7 @@
 #include "parser/cgpsutils.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -19,6 +20,12 @@ constexpr qint64 BlockSize = 4096;
 ParserObject::ParserObject(const QString &path, QObject *parent) : QObject(parent)
 {
     mFile.setFileName(path);
+    // Opening a named pipe or a device named like a video would block the parse job
+    // (and everything that waits for it) until a writer appears; only plain files are read.
+    if (!QFileInfo(path).isFile()) {
+        qDebug() << "Mp4Parser open file error, file:" << path;
+        return;
+    }
     // Unbuffered: the readers keep their own small block and seek a lot.
     if (!mFile.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         qDebug() << "Mp4Parser open file error, file:" << path;

@@ -11,6 +11,7 @@
 #include <QThreadPool>
 #include <QtTest>
 #include <cstring>
+#include <sys/stat.h>
 
 using namespace Fixture;
 
@@ -175,6 +176,16 @@ private slots:
         QVERIFY(all[0][1].value<QList<GpsData>>().isEmpty());
         QVERIFY(parser.isFinished());
         QCOMPARE(log.count("missing.AVI"), 1);
+
+        // A named pipe called like a recording must not block the job waiting for a writer.
+        const QString pipe = mDir.filePath("pipe.MP4");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        VideoParser piped;
+        QSignalSpy pipedAll(&piped, &VideoParser::allGpsDataParserFinished);
+        piped.setFile(pipe, 5);
+        piped.requestAllGpsData();
+        QCOMPARE(pipedAll.count(), 1);
+        QVERIFY(piped.isFinished());
     }
 
     // A queued row's track is parsed at once on request; the cancelled job never runs.
