@@ -1,9 +1,13 @@
 #pragma once
 
+#include "parser/gpsdata.h"
 #include "platform/framelesswindow.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QDialog>
+#include <QList>
+#include <QMediaPlayer>
+#include <QModelIndex>
 #include <QRect>
 #include <QString>
 #include <memory>
@@ -13,6 +17,7 @@ class MainWindowsPrivate;
 class MoveFilter;
 class PlaylistModel;
 class QKeyEvent;
+struct PlaylistItem;
 
 namespace Ui {
 class MainWindows;
@@ -40,9 +45,37 @@ public:
     // nothing means no screen was found.
     void applySystemFontSize(std::optional<qreal> dpiFactor);
 
+    // Starts the recording of a playlist row: channels set up, media loaded, whole track
+    // requested; playback begins once the track has been parsed.
+    void playRecording(PlaylistItem *item);
+    // An open that yielded no row: stop and clear what the last recording left.
+    void resetAfterEmptyOpen();
+    // The control panel's media state.
+    QMediaPlayer::State mediaState() const;
+    // Opens a folder as "Open Folder" does, but without remembering it for the dialog.
+    void openFolder(const QString &localPath);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+
+public slots:
+    void openFile();
+    void onDropFile(QString filePath, int s32Index);
+    void onStop();
+    void playClicked();
+    void previousClicked();
+    void nextClicked();
+    void durationChanged(qlonglong duration);
+    void positionChanged(qlonglong second, int rowId);
+    void onTableDoubleClicked(QModelIndex index);
+    void onGpsDataChanged(int rowId, GpsData data);
+    void onAllGpsDataParserFinished(int id, QList<GpsData> dataList);
+    void onFrontView(bool checked);
+    void onRearView(bool checked);
+    void onThirdView(bool checked);
+    void onFourthView(bool checked);
+    void onAllView(bool checked);
 
 private slots:
     void onUpdateLanguage();
@@ -59,6 +92,10 @@ private:
     void setUpPlaylistTable();
     void restoreGeometry();
     void updateMaximizeButton();
+    void connectPlayback();
+    void selectRow(int row);
+    // The row of the recording in the play area, -1 when there is none.
+    int currentRowId() const;
 
     QString currentFileName;
     Ui::MainWindows *ui = nullptr;
@@ -66,6 +103,8 @@ private:
     QRect normalRect;
     int isNormal = 1;
     MainWindowsPrivate *d = nullptr;
+    bool nextBusy = false;
+    bool previousBusy = false;
     MoveFilter *mover = nullptr;
     EdgeRegion edgeRegion = EdgeNone;
     std::unique_ptr<FramelessResizer> resizer;

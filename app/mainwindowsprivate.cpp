@@ -1,5 +1,29 @@
 #include "app/mainwindowsprivate.h"
 
 #include "app/mainwindows.h"
+#include "settings/configuration.h"
 
-MainWindowsPrivate::MainWindowsPrivate(MainWindows *window) : QObject(window), mainWindow(window) {}
+MainWindowsPrivate::MainWindowsPrivate(MainWindows *window, PlaylistModel *model)
+    : QObject(window), mainWindow(window), recordingDiscovery(model, this)
+{
+}
+
+bool MainWindowsPrivate::isMediaStopped() const
+{
+    return mainWindow->mediaState() == QMediaPlayer::StoppedState;
+}
+
+void MainWindowsPrivate::playRecording(PlaylistItem *item)
+{
+    mainWindow->playRecording(item);
+}
+
+void MainWindowsPrivate::resetAfterEmptyOpen()
+{
+    mainWindow->resetAfterEmptyOpen();
+}
+
+void MainWindowsPrivate::storeVideoFolder(const QString &folder)
+{
+    Configuration::instance()->setVideoFilePath(folder);
+}

@@ -1,20 +1,30 @@
 #pragma once
 
+#include "library/recordingdiscovery.h"
+
 #include <QObject>
 
 class MainWindows;
+class PlaylistModel;
 
-// The private part of the main window: the discovery of recordings and the USB disk flow
-// live here, next to the window but out of its class.
-class MainWindowsPrivate : public QObject
+// The private part of the main window: the discovery of recordings lives here, next to the
+// window but out of its class, and reaches the window only through the DiscoveryHost calls.
+class MainWindowsPrivate : public QObject, public DiscoveryHost
 {
     Q_OBJECT
 
 public:
-    explicit MainWindowsPrivate(MainWindows *window);
+    MainWindowsPrivate(MainWindows *window, PlaylistModel *model);
 
     MainWindows *window() const { return mainWindow; }
+    RecordingDiscovery &discovery() { return recordingDiscovery; }
+
+    bool isMediaStopped() const override;
+    void playRecording(PlaylistItem *item) override;
+    void resetAfterEmptyOpen() override;
+    void storeVideoFolder(const QString &folder) override;
 
 private:
     MainWindows *mainWindow;
+    RecordingDiscovery recordingDiscovery;
 };
