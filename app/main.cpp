@@ -8,14 +8,30 @@
 #include "settings/configuration.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFont>
 #include <QIcon>
 #include <QTextCodec>
+#include <QTimer>
 
 namespace {
 
 // In place before main() runs, so that a crash during start-up still leaves a report.
 CrashHandlerInstaller crashHandlerInstaller;
+
+// A deliberate addition: a folder named on the command line is opened like "Open Folder"
+// would, so that a card can be played straight from a shell or a file manager's "Open
+// with". Options (leading '-') belong to Qt and are not ours.
+QString folderArgument(const QStringList &arguments)
+{
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument.startsWith(QLatin1Char('-')))
+            continue;
+        return QFileInfo(argument).isDir() ? QFileInfo(argument).absoluteFilePath() : QString();
+    }
+    return QString();
+}
 
 } // namespace
 
@@ -56,6 +72,11 @@ int main(int argc, char *argv[])
     MainWindows window(nullptr);
     app.installNativeEventFilter(&window);
     window.show();
+    const QString folder = folderArgument(QApplication::arguments());
+    // Once the event loop runs, so that the window is on screen while the folder is read;
+    // not remembered as the dialog's start folder.
+    if (!folder.isEmpty())
+        QTimer::singleShot(0, &window, [&window, folder] { window.openFolder(folder); });
     const int exitCode = app.exec();
     app.removeNativeEventFilter(&window);
     return exitCode;
