@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="150" />
+        <location filename="../../app/mainwindows.cpp" line="189" />
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
@@ -47,9 +47,14 @@
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="150" />
+        <location filename="../../app/mainwindows.cpp" line="189" />
         <source>Restore Down</source>
         <translation>還原</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.cpp" line="448" />
+        <source>Open Folder</source>
+        <translation>開啟資料夾</translation>
     </message>
 </context>
 </TS>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="150" />
+        <location filename="../../app/mainwindows.cpp" line="189" />
         <source>Maximize</source>
         <translation>Maximieren</translation>
     </message>
@@ -47,9 +47,14 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="150" />
+        <location filename="../../app/mainwindows.cpp" line="189" />
         <source>Restore Down</source>
         <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.cpp" line="448" />
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
     </message>
 </context>
 </TS>

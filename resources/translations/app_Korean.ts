@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="150" />
+        <location filename="../../app/mainwindows.cpp" line="189" />
         <source>Maximize</source>
         <translation>최대화</translation>
     </message>
@@ -47,9 +47,14 @@
         <translation>닫기</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="150" />
+        <location filename="../../app/mainwindows.cpp" line="189" />
         <source>Restore Down</source>
         <translation>이전 크기로 복원</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.cpp" line="448" />
+        <source>Open Folder</source>
+        <translation>폴더 열기</translation>
     </message>
 </context>
 </TS>

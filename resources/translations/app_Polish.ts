@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="150" />
+        <location filename="../../app/mainwindows.cpp" line="189" />
         <source>Maximize</source>
         <translation>Maksymalizuj</translation>
     </message>
@@ -47,9 +47,14 @@
         <translation>Zamknij</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="150" />
+        <location filename="../../app/mainwindows.cpp" line="189" />
         <source>Restore Down</source>
         <translation>Przywróć w dół</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.cpp" line="448" />
+        <source>Open Folder</source>
+        <translation>Otwórz folder</translation>
     </message>
 </context>
 </TS>
