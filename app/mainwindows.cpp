@@ -352,7 +352,10 @@ void MainWindows::connectPlayback()
     connect(panel, &ControlPanel::openFile, this, &MainWindows::openFile);
     connect(panel, &ControlPanel::play, this, &MainWindows::playClicked);
     connect(panel, &ControlPanel::previous, this, &MainWindows::previousClicked);
-    connect(panel, &ControlPanel::next, this, &MainWindows::nextClicked);
+    // Queued: the panel asks for the next recording from inside the play area's position
+    // signal when a recording reaches its end. Started right there, the new recording is
+    // stopped again by the finished stream's end-of-media, which arrives afterwards.
+    connect(panel, &ControlPanel::next, this, &MainWindows::nextClicked, Qt::QueuedConnection);
     connect(panel, &ControlPanel::frontView, this, &MainWindows::onFrontView);
     connect(panel, &ControlPanel::rearView, this, &MainWindows::onRearView);
     connect(panel, &ControlPanel::thirdView, this, &MainWindows::onThirdView);

@@ -1,0 +1,58 @@
+#include "app/mainwindows.h"
+#include "parser/videoparser.h"
+#include "playback/playareamanager.h"
+#include "tools/simulator/recordingsimulator.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Real decoding under a real X server: a card of two short recordings with H.264 video
+// plays the first through to its end and then the second.
+class TestPlaybackMedia : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cardPlaysFromOneRecordingIntoTheNext();
+};
+
+void TestPlaybackMedia::cardPlaysFromOneRecordingIntoTheNext()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty())
+        QSKIP("ffmpeg is needed to encode the recordings");
+    VideoParser::setParseDelayMs(0);
+    QTemporaryDir card;
+    const QString folder = card.path() + "/DCIM";
+    QVERIFY(QDir().mkpath(folder));
+    Simulator::Recording recording;
+    recording.track = Simulator::makeTrack(3);
+    recording.realVideo = true;
+    recording.width = 320;
+    recording.height = 240;
+    for (const char *name : {"20240517_083000_0000001F.MP4", "20240517_083100_0000011F.MP4"}) {
+        QString error;
+        QVERIFY2(Simulator::write(recording, folder + "/" + name, &error), qPrintable(error));
+    }
+
+    MainWindows window(nullptr);
+    window.show();
+    auto *area = window.findChild<PlayAreaManager *>("wgt_PlayArea");
+    QSignalSpy positions(area, &PlayAreaManager::positionChanged);
+    window.openFolder(folder);
+
+    // Positions past 0 of the second row: the first ran out and the second really plays.
+    const auto secondRowMoves = [&positions] {
+        for (const QList<QVariant> &position : positions)
+            if (position.at(1).toInt() == 1 && position.at(0).toLongLong() > 0)
+                return true;
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(secondRowMoves(), 20000);
+    QCOMPARE(window.mediaState(), QMediaPlayer::PlayingState);
+}
+
+QTEST_MAIN(TestPlaybackMedia)
+#include "tst_playbackmedia.moc"
