@@ -53,8 +53,9 @@ void TestPlaybackFlow::init()
 {
     card = std::make_unique<QTemporaryDir>();
     // A fixed folder name: the temporary directory's random name could end in "F" or "R" and
-    // turn the folder into another naming scheme.
-    folder = card->path() + "/DCIM";
+    // turn the folder into another naming scheme. The blank and '#' are percent-encoded in
+    // the URLs that drops carry and must not get lost on the way.
+    folder = card->path() + "/DCIM #1";
     QVERIFY(QDir().mkpath(folder));
     writeCard();
     window = std::make_unique<MainWindows>(nullptr);
