@@ -46,7 +46,10 @@ private slots:
     {
         tmp = std::make_unique<QTemporaryDir>();
         QVERIFY(tmp->isValid());
-        root = tmp->path();
+        // A fixed name: the temporary directory's random one ends in "F" or "R" now and then,
+        // which makes it a folder of another naming scheme.
+        root = tmp->path() + "/sd";
+        QVERIFY(QDir().mkpath(root));
     }
 
     void lettersSchemeFiltersByChannelLetter()

@@ -7,7 +7,7 @@
 
 // A stand-in for ffmpeg on the search path: logs "<time>|<input>" per call, writes its pid,
 // then behaves as FAKE_FFMPEG_MODE says (write a frame, write nothing, fail, crash) after
-// sleeping FAKE_FFMPEG_SLEEP seconds.
+// sleeping FAKE_FFMPEG_SLEEP seconds, and notes that it got that far.
 class FakeFfmpeg
 {
 public:
@@ -22,7 +22,9 @@ public:
         file.write("#!/bin/sh\n"
                    "echo \"$2|$4\" >> \"$FAKE_FFMPEG_LOG\"\n"
                    "echo $$ > \"$FAKE_FFMPEG_PID\"\n"
+                   "rm -f \"$FAKE_FFMPEG_PID.slept\"\n"
                    "sleep \"${FAKE_FFMPEG_SLEEP:-0}\"\n"
+                   "echo $$ > \"$FAKE_FFMPEG_PID.slept\"\n"
                    "case \"$FAKE_FFMPEG_MODE\" in\n"
                    "  empty) : > \"${13}\" ;;\n"
                    "  fail) exit 3 ;;\n"
@@ -59,6 +61,8 @@ public:
         QFile file(dir.filePath(QStringLiteral("pid")));
         return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toLongLong() : 0;
     }
+    // Whether a call slept its whole time, rather than being stopped during the sleep.
+    bool sleptThrough() const { return QFile::exists(dir.filePath(QStringLiteral("pid.slept"))); }
 
 private:
     QTemporaryDir dir;

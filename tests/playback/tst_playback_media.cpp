@@ -235,11 +235,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(fake.lastPid() > 0, 5000);
         const qint64 pid = fake.lastPid();
         QPointer<PlayerWidget> rear = area->playerFor(ShowRear);
-        QElapsedTimer timer;
-        timer.start();
         load(1);
         QTRY_VERIFY(rear.isNull());
-        QVERIFY(timer.elapsed() < 3000);
+        QVERIFY2(!fake.sleptThrough(), "the player waited for the whole capture");
         QCOMPARE(::kill(pid_t(pid), 0), -1);
         area->play();
         QTRY_VERIFY_WITH_TIMEOUT(playing(main()), 10000);

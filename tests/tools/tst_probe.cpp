@@ -320,15 +320,18 @@ void TestProbe::scanListsRowsWithChannels()
     // A two-channel card in the letters scheme: running numbers per file, the channel letter
     // before the extension. The folder name carries a space and a '#', which must survive
     // into the URLs.
-    QTemporaryDir card;
-    const QString dir = card.path() + "/DCIM #1";
+    QTemporaryDir tmp;
+    // Fixed folder names: the temporary directory's random one may end in "F" or "R", which
+    // makes it a folder of another naming scheme.
+    const QString card = tmp.path() + "/sd";
+    const QString dir = card + "/DCIM #1";
     QVERIFY(QDir().mkpath(dir));
     for (const char *name : {"20190712_101010_0000001F.MP4", "20190712_101010_0000002R.MP4",
                              "20190712_101110_0000011F.MP4", "20190712_101110_0000012R.MP4",
                              "notes.txt"})
         QVERIFY(touch(dir + "/" + name));
 
-    const Run run = probe({"--scan", card.path()});
+    const Run run = probe({"--scan", card});
     QCOMPARE(run.exitCode, 0);
     const QJsonObject root = json(run);
     QCOMPARE(sortedKeys(root), (QStringList{"play", "rows"}));
@@ -352,8 +355,9 @@ void TestProbe::scanListsRowsWithChannels()
     QCOMPARE(channels.value("fourthUrl").toString(), QString());
 
     // An empty folder adds no row and starts nothing.
-    QTemporaryDir empty;
-    const QJsonObject none = json(probe({"--scan", empty.path()}));
+    const QString empty = tmp.path() + "/empty";
+    QVERIFY(QDir().mkpath(empty));
+    const QJsonObject none = json(probe({"--scan", empty}));
     QVERIFY(none.value("rows").toArray().isEmpty());
     QCOMPARE(none.value("play").toInt(), -1);
 }
