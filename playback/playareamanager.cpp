@@ -361,6 +361,9 @@ void PlayAreaManager::stop()
 
 void PlayAreaManager::seek(int seconds)
 {
+    // Stopped, the players may still hold the last recording; the slider must not wake it.
+    if (!item)
+        return;
     for (PlayerWidget *player : allPlayers())
         player->mediaPlayer()->setPosition(qint64(seconds) * 1000);
 }
@@ -391,27 +394,12 @@ QList<PlayerWidget *> PlayAreaManager::screenshotTargets() const
     QList<PlayerWidget *> targets;
     if (!item)
         return targets;
-    const auto add = [&](PlayerWidget *player) {
-        // A single-channel recording shows its one camera in the main player whatever
-        // the view; it is captured once, not once per missing channel.
-        if (!player && channelCount == 1)
-            player = mainPlayer;
-        if (player && !targets.contains(player))
+    // The pictures of what is on screen: the view of a channel that the recording lacks (also
+    // one carried over from a recording with more channels) shows the front player, and each
+    // camera is captured once.
+    for (PlayerWidget *player : allPlayers()) {
+        if (inGrid(player) && !player->isHidden())
             targets.append(player);
-    };
-    switch (currentMode) {
-    case ShowAll:
-        add(mainPlayer);
-        add(rearPlayer);
-        add(thirdPlayer);
-        add(fourthPlayer);
-        break;
-    case ShowFront:
-        add(mainPlayer);
-        break;
-    default:
-        add(playerFor(currentMode));
-        break;
     }
     return targets;
 }
@@ -435,6 +423,10 @@ void PlayAreaManager::update()
 void PlayAreaManager::onSliderStatusChanged(bool isSliderDown, int seconds)
 {
     qDebug() << "onSliderStatusChanged" << isSliderDown << seconds;
+    // Stopped, the players may still hold the last recording: pausing and playing it would
+    // start it without a row, positions or track.
+    if (!item)
+        return;
     if (isSliderDown) {
         pause();
         return;
@@ -456,7 +448,8 @@ void PlayAreaManager::onPositionChanged(qint64 position)
 
 bool PlayAreaManager::acceptsUrl(const QUrl &url)
 {
-    if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isDir())
+    // A link from a browser would become a row that cannot play.
+    if (!url.isLocalFile() || QFileInfo(url.toLocalFile()).isDir())
         return false;
     const QString text = url.toString();
     for (const char *suffix : {"mp4", "mov", "avi"}) {
@@ -481,12 +474,11 @@ void PlayAreaManager::dropEvent(QDropEvent *event)
     QList<QUrl> urls = event->mimeData()->urls();
     std::sort(urls.begin(), urls.end(),
               [](const QUrl &a, const QUrl &b) { return a.toString() < b.toString(); });
-    for (int i = 0; i < urls.size(); ++i) {
-        const QUrl &url = urls[i];
-        if (!acceptsUrl(url))
-            continue;
-        emit dropFile(
-            url.isLocalFile() ? FileUrl::fromLocalPath(url.toLocalFile()) : url.toString(), i);
+    // Only accepted files are numbered: the window plays the one numbered 0.
+    int index = 0;
+    for (const QUrl &url : qAsConst(urls)) {
+        if (acceptsUrl(url))
+            emit dropFile(FileUrl::fromLocalPath(url.toLocalFile()), index++);
     }
     event->acceptProposedAction();
 }

@@ -41,10 +41,10 @@ public:
     int channels() const { return channelCount; }
     // ShowFront is the main player; null for a channel without a player.
     PlayerWidget *playerFor(ShowMode channel) const;
-    // The players that one screenshot request captures, in order.
+    // The players that one screenshot request captures, in order: those on screen.
     QList<PlayerWidget *> screenshotTargets() const;
 
-    // The same test as a drop uses: not a folder, and a video file name.
+    // The same test as a drop uses: a local file, not a folder, with a video file name.
     static bool acceptsUrl(const QUrl &url);
 
     using QWidget::update;

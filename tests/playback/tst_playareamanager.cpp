@@ -194,10 +194,19 @@ private slots:
         area.setShowMode(ShowThird);
         QCOMPARE(area.screenshotTargets(), QList<PlayerWidget *>{area.playerFor(ShowThird)});
 
-        // Front+third with the rear view chosen: the missing rear is skipped.
+        // The third view carried over to a front+rear recording shows the front player, and
+        // the screenshot takes what is shown.
+        load(area, QStringLiteral("r"), 2);
+        area.setShowMode(area.showMode());
+        QCOMPARE(area.screenshotTargets(), QList<PlayerWidget *>{area.playerFor(ShowFront)});
+        area.setShowMode(ShowAll);
+        QCOMPARE(area.screenshotTargets(),
+                 (QList<PlayerWidget *>{area.playerFor(ShowFront), area.playerFor(ShowRear)}));
+
+        // Front+third with the rear view chosen: the front player stands in for the rear.
         load(area, QStringLiteral("t"), 2);
         area.setShowMode(ShowRear);
-        QVERIFY(area.screenshotTargets().isEmpty());
+        QCOMPARE(area.screenshotTargets(), QList<PlayerWidget *>{area.playerFor(ShowFront)});
 
         area.stop();
         QVERIFY(area.screenshotTargets().isEmpty());
@@ -235,6 +244,26 @@ private slots:
         QApplication::sendEvent(&area, &dropped);
         QCOMPARE(order, (QStringList{QStringLiteral("stop"), FileUrl(a) + QStringLiteral(" 0"),
                                      FileUrl(b) + QStringLiteral(" 1")}));
+
+        // Only accepted files are numbered (the window plays number 0), and only local files
+        // are accepted: a web link cannot play.
+        order.clear();
+        const QUrl early = QUrl::fromLocalFile(dir.filePath(QStringLiteral("a.txt")));
+        const QUrl link(QStringLiteral("http://example.com/a.mp4"));
+        QMimeData mixed;
+        mixed.setUrls({b, early, link});
+        QDragEnterEvent mixedEnter(QPoint(1, 1), Qt::CopyAction, &mixed, Qt::LeftButton,
+                                   Qt::NoModifier);
+        QApplication::sendEvent(&area, &mixedEnter);
+        QDropEvent second(QPointF(1, 1), Qt::CopyAction, &mixed, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&area, &second);
+        QCOMPARE(order, (QStringList{QStringLiteral("stop"), FileUrl(b) + QStringLiteral(" 0")}));
+        QMimeData linkOnly;
+        linkOnly.setUrls({link});
+        QDragEnterEvent web(QPoint(1, 1), Qt::CopyAction, &linkOnly, Qt::LeftButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(&area, &web);
+        QVERIFY(!web.isAccepted());
     }
 
 private:

@@ -179,6 +179,22 @@ private slots:
         QVERIFY(main()->position() >= 2400);
     }
 
+    // Stopped, the players still hold the last recording; a click on the seek bar (press
+    // and release) must not start it.
+    void sliderDoesNothingWhileStopped()
+    {
+        load(2);
+        area->play();
+        QTRY_VERIFY_WITH_TIMEOUT(allPlayers(*area, playing), 10000);
+        area->stop();
+        area->onSliderStatusChanged(true, 0);
+        area->seek(3);
+        area->onSliderStatusChanged(false, 3);
+        QTest::qWait(500);
+        QVERIFY(allPlayers(
+            *area, [](QMediaPlayer *p) { return p->state() == QMediaPlayer::StoppedState; }));
+    }
+
     void realScreenshot()
     {
         load(1);
