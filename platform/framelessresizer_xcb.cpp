@@ -106,9 +106,21 @@ QPoint FramelessResizer::toLogical(const QPoint &nativeRootPos) const
     return QCursor::pos();
 }
 
+bool FramelessResizer::ownsNativeWindow(quint32 nativeWindow) const
+{
+    if (!window)
+        return false;
+    if (quint32(window->effectiveWinId()) == nativeWindow)
+        return true;
+    // A child with an X window of its own (a video sink's, and then its ancestors' too)
+    // receives the pointer events over it.
+    const QWidget *target = QWidget::find(WId(nativeWindow));
+    return target && window->isAncestorOf(target);
+}
+
 bool FramelessResizer::handleMotion(quint32 nativeWindow, const QPoint &nativeRootPos)
 {
-    if (!window || quint32(window->effectiveWinId()) != nativeWindow)
+    if (!ownsNativeWindow(nativeWindow))
         return false;
     const QPoint global = toLogical(nativeRootPos);
     if (isExcluded(global))
@@ -122,7 +134,7 @@ bool FramelessResizer::handleMotion(quint32 nativeWindow, const QPoint &nativeRo
 bool FramelessResizer::handlePress(quint32 nativeWindow, quint32 button,
                                    const QPoint &nativeRootPos)
 {
-    if (button != 1 || !window || quint32(window->effectiveWinId()) != nativeWindow)
+    if (button != 1 || !ownsNativeWindow(nativeWindow))
         return false;
     const QPoint global = toLogical(nativeRootPos);
     if (isExcluded(global))

@@ -49,6 +49,7 @@ int sizeCommandForRegion(EdgeRegion region);
 // Resizes a frameless top-level window by its borders. The window's native event filter
 // hands every native event to nativeEventFilter(): pointer motion shows the resize cursor
 // over a border, a left-button press on a border hands the resize to the window manager.
+// Events of native child windows count as the window's own.
 class FramelessResizer
 {
 public:
@@ -80,6 +81,8 @@ public:
 
 private:
     bool isExcluded(const QPoint &globalPos) const;
+    // The window's own X window or one of its native descendants'.
+    bool ownsNativeWindow(quint32 nativeWindow) const;
     bool startResize(const QPoint &globalPos);
     bool handleMotion(quint32 window, const QPoint &nativeRootPos);
     bool handlePress(quint32 window, quint32 button, const QPoint &nativeRootPos);

@@ -52,6 +52,35 @@ private slots:
         QCOMPARE(window.cursor().shape(), Qt::SizeFDiagCursor);
         qApp->removeNativeEventFilter(&filter);
     }
+
+    // A video sink that draws into an X window of its own makes its widget native (and with
+    // it every ancestor): the pointer events over it name that window, not the top-level.
+    void nativeChildKeepsTheBorder()
+    {
+        if (QGuiApplication::platformName() != "xcb")
+            QSKIP("needs an X server");
+        QWidget window;
+        window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        window.setGeometry(200, 200, 400, 300);
+        QWidget panel(&window);
+        panel.setGeometry(window.rect());
+        QWidget video(&panel);
+        video.setGeometry(panel.rect());
+        video.winId();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(panel.internalWinId());
+        FramelessResizer resizer(&window);
+        ResizerFilter filter(&resizer);
+        qApp->installNativeEventFilter(&filter);
+
+        QCursor::setPos(window.mapToGlobal(QPoint(150, 150)));
+        QTest::qWait(50);
+        QCursor::setPos(window.mapToGlobal(QPoint(150, window.height() - 2)));
+        QTRY_COMPARE(resizer.edgeRegion(), EdgeBottom);
+        QCOMPARE(window.cursor().shape(), Qt::SizeVerCursor);
+        qApp->removeNativeEventFilter(&filter);
+    }
 };
 
 QTEST_MAIN(TestFramelessResizerX11)

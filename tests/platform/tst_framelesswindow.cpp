@@ -179,6 +179,29 @@ private slots:
         QCOMPARE(started.last(), Qt::TopEdge | Qt::LeftEdge);
     }
 
+    // Over a child with a native window of its own, the events name the child's window.
+    void nativeChildPressStartsResize()
+    {
+        auto *video = new QWidget(window);
+        video->setGeometry(window->rect().adjusted(0, 0, 0, -250));
+        const auto child = xcb_window_t(video->winId());
+        QVERIFY(child != id);
+        auto top = press(child, corner() + QPoint(200, 2));
+        QVERIFY(feed(&top));
+        QCOMPARE(started, QList<Qt::Edges>{Qt::TopEdge});
+        auto hover = motion(child, corner() + QPoint(399, 20));
+        feed(&hover);
+        QCOMPARE(resizer->edgeRegion(), EdgeRight);
+
+        // Another top-level window's events stay with Qt, even at the same place.
+        QWidget other;
+        other.setGeometry(window->geometry());
+        other.show();
+        auto elsewhere = press(xcb_window_t(other.winId()), corner() + QPoint(200, 2));
+        QVERIFY(!feed(&elsewhere));
+        QCOMPARE(started.size(), 1);
+    }
+
     void otherPressesAreLeftToQt()
     {
         auto inside = press(id, corner() + QPoint(6, 250));
