@@ -3,13 +3,12 @@
 #include "library/channellookup.h"
 #include "library/channelnames.h"
 #include "parser/videoparser.h"
+#include "platform/filestatus.h"
 #include "platform/fileurl.h"
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QFile>
 #include <QTime>
-#include <sys/stat.h>
 
 PlaylistModel::PlaylistModel(QObject *parent) : QAbstractItemModel(parent)
 {
@@ -152,15 +151,8 @@ int PlaylistModel::addRow(const QFileInfo &fileInfo, const QString &fileName)
     // look at the time zone file again: a third of the cost of opening a card. The row keeps
     // the instant in UTC and the view converts only what it shows.
     const QString path = fileInfo.absoluteFilePath();
-    struct stat st = {};
-    QDateTime changed;
-    qint64 size = 0;
-    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
-        changed = QDateTime::fromMSecsSinceEpoch(
-            qint64(st.st_ctim.tv_sec) * 1000 + st.st_ctim.tv_nsec / 1000000, Qt::UTC);
-        size = qint64(st.st_size);
-    }
-    return appendRow(fileName, path, ChannelLookup::localUrl(path), changed, size);
+    const FileStatus status = fileStatus(path);
+    return appendRow(fileName, path, ChannelLookup::localUrl(path), status.changed, status.size);
 }
 
 int PlaylistModel::appendRow(const QString &fileName, const QString &path, const QUrl &url,
