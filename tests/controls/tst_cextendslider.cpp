@@ -65,18 +65,6 @@ private slots:
         QVERIFY(slider.isSliderDown());
         QTest::mouseRelease(&slider, Qt::LeftButton, {}, handle.center());
     }
-
-    void zeroWidthSliderIgnoresThePress()
-    {
-        CExtendSlider slider(Qt::Horizontal);
-        slider.setRange(0, 100);
-        slider.setValue(40);
-        slider.resize(0, 12);
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(0, 0), Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(&slider, &press);
-        QVERIFY(slider.value() >= 0 && slider.value() <= 100);
-    }
 };
 
 QTEST_MAIN(TestCExtendSlider)

@@ -286,7 +286,6 @@ private slots:
         QFETCH(int, duration);
         const RecordingScan scan = scanRecording(file(bytes));
         QCOMPARE(scan.info.duration, duration);
-        QVERIFY(scan.track.size() <= ParserObject::MaxRecords);
     }
 
     // A count from the file that the file cannot hold: records stop at the end of the file.

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <cmath>
 
 namespace {
 
@@ -72,7 +73,12 @@ private:
     {
         const RecordingScan scan = scanRecording(path);
         [&] {
-            QVERIFY2(scan.track.size() <= ParserObject::MaxRecords, qPrintable(what));
+            // Whatever the damage, no NaN or infinity reaches the map, gauges and compass.
+            for (const GpsData &record : scan.rawRecords) {
+                QVERIFY2(std::isfinite(record.latitude) && std::isfinite(record.longitude),
+                         qPrintable(what));
+                QVERIFY2(record.course >= 0 && record.course <= 360, qPrintable(what));
+            }
             QVERIFY2(scan.info.duration >= 0, qPrintable(what));
             if (intactRecords >= 0)
                 QVERIFY2(scan.rawRecords.size() <= intactRecords, qPrintable(what));
