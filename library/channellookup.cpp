@@ -23,11 +23,6 @@ QUrl localUrl(const QString &path)
 
 namespace {
 
-QString joinPath(const QString &dir, const QString &name)
-{
-    return dir.endsWith(QLatin1Char('/')) ? dir + name : dir + QLatin1Char('/') + name;
-}
-
 bool fileExists(const QString &path)
 {
     return QFileInfo::exists(path);

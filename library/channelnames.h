@@ -4,8 +4,9 @@
 #include <QString>
 
 // The words, tails and letters by which cameras mark a file's channel. Letters are always
-// searched followed by a dot ("A.", "R.") and without regard to case, so that "x.f.mov"
-// counts as a front file and "clip.mp4" as none.
+// searched followed by a dot ("A.", "R.") and without regard to case, so that "clip.f.mov"
+// counts as a front file, "clip.mp4" as none, and "x.f.mov" as a secondary file: its "X."
+// wins over its "F.".
 namespace ChannelNames {
 
 // QLatin1String's pointer-only constructor counts with strlen, which clang will not run at

@@ -45,10 +45,7 @@ bool hasSecondaryLetter(const QString &fileName)
 
 FolderScheme folderScheme(const QString &path)
 {
-    QString local = FileUrl::toLocalPath(path);
-    // A folder typed or picked with a trailing slash names the same folder.
-    while (local.size() > 1 && local.endsWith(QLatin1Char('/')))
-        local.chop(1);
+    const QString local = withoutTrailingSlash(FileUrl::toLocalPath(path));
     if (!local.contains(QLatin1Char('/')))
         return FolderScheme::SchemeLetters;
     static const QRegularExpression numbered(QStringLiteral("/1/|/2/|/1$|/2$"));
@@ -88,4 +85,16 @@ QString suffixAfterLastDot(const QString &fileName)
 {
     const int dot = fileName.lastIndexOf(QLatin1Char('.'));
     return dot < 0 ? QString() : fileName.mid(dot + 1);
+}
+
+QString joinPath(const QString &dir, const QString &name)
+{
+    return dir.endsWith(QLatin1Char('/')) ? dir + name : dir + QLatin1Char('/') + name;
+}
+
+QString withoutTrailingSlash(QString path)
+{
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    return path;
 }

@@ -23,6 +23,11 @@ FolderScheme folderScheme(const QString &path);
 QString folderOfPath(const QString &path);
 // The text after the last '/' (the whole text when there is none).
 QString lastComponent(const QString &path);
+// dir + '/' + name, without doubling a '/' that dir already ends in.
+QString joinPath(const QString &dir, const QString &name);
+// The path without trailing slashes ("/" stays "/"): a folder typed or picked with a trailing
+// slash names the same folder.
+QString withoutTrailingSlash(QString path);
 // The base name up to the first dot, and the suffix after the last dot ("" without a
 // dot), which is how cameras' names split ("clip.R.mp4" -> "clip", "mp4").
 QString baseUpToFirstDot(const QString &fileName);

@@ -14,21 +14,9 @@ using namespace ChannelNames;
 
 namespace {
 
-QString joinPath(const QString &dir, const QString &name)
-{
-    return dir.endsWith(QLatin1Char('/')) ? dir + name : dir + QLatin1Char('/') + name;
-}
-
 QString urlOf(const QString &path)
 {
     return FileUrl::fromLocalPath(path);
-}
-
-QString withoutTrailingSlash(QString path)
-{
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    return path;
 }
 
 } // namespace

@@ -1,16 +1,10 @@
 #include "parser/aviparser.h"
 
-#include <climits>
 #include <cstring>
 
 namespace {
 constexpr int MainHeaderSize = 56;
 constexpr qint64 ScanWindow = 64 * 1024;
-
-qint32 clampToInt32(quint64 value)
-{
-    return qint32(qMin<quint64>(value, quint64(INT_MAX)));
-}
 } // namespace
 
 AVIParser::AVIParser(const QString &path, QObject *parent) : ParserObject(path, parent)

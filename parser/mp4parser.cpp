@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QTime>
-#include <climits>
 #include <cstring>
 
 namespace {
@@ -17,11 +16,6 @@ constexpr qint32 FreeGpsDistances[] = {65540, 131076, 262148};
 bool isType(const char *type, const char *expected)
 {
     return std::memcmp(type, expected, 4) == 0;
-}
-
-qint32 clampToInt32(quint64 value)
-{
-    return qint32(qMin<quint64>(value, quint64(INT_MAX)));
 }
 } // namespace
 

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QVector>
 #include <atomic>
+#include <limits>
 
 // Common base of the container readers: owns the open recording, the facts that make up
 // VideoInfo and the locator that tells decode() where the embedded GPS records lie.
@@ -63,6 +64,13 @@ public:
     qint64 fileSize() const { return mFileSize; }
 
 protected:
+    // A count or size from the file as the int32 the facts are kept in; larger values stick
+    // at INT_MAX rather than wrapping to negative ones.
+    static qint32 clampToInt32(quint64 value)
+    {
+        return qint32(qMin<quint64>(value, quint64(std::numeric_limits<qint32>::max())));
+    }
+
     // Bounded reads at an absolute offset; bytes past the end of the file read as zero.
     // They return the number of bytes that really came from the file.
     qint64 readAt(qint64 offset, char *dst, qint64 length);
