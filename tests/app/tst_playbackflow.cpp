@@ -9,6 +9,8 @@
 #include "tools/simulator/recordingsimulator.h"
 
 #include <QDir>
+#include <QSignalSpy>
+#include <QSlider>
 #include <QLabel>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -28,6 +30,10 @@ private slots:
     void openingAFolderStartsItsFirstRecordingWithBothChannels();
     void droppedRearFileAddsItsFrontRow();
     void nextOnTheLastRowStopsAndHidesThePlayers();
+    // The window's own rules.
+    void recordingUnderTwoSecondsIsSkipped();
+    void staleAndRepeatedUpdatesAreIgnored();
+    void keysOfTheFocusedPanelAndViewButtonsReachThePlayArea();
 
 private:
     // Two recordings of a front + rear camera that names channels by letter.
@@ -38,6 +44,9 @@ private:
     }
     QTableView *table() const { return window->findChild<QTableView *>("tbl_PlayListView"); }
     PlaylistModel *model() const { return qobject_cast<PlaylistModel *>(table()->model()); }
+    ControlPanel *panel() const { return window->findChild<ControlPanel *>("wgt_PlayCtrl"); }
+    // Opens the card and waits until the first row's track has come and both rows are parsed.
+    void openCard();
 
     std::unique_ptr<QTemporaryDir> card;
     QString folder;
@@ -131,6 +140,78 @@ void TestPlaybackFlow::nextOnTheLastRowStopsAndHidesThePlayers()
     // Previous from the last row goes back to the first.
     window->previousClicked();
     QCOMPARE(playArea()->currentItem()->rowId, 0);
+}
+
+void TestPlaybackFlow::openCard()
+{
+    QSignalSpy tracks(model(), &PlaylistModel::allGpsDataParserFinished);
+    window->openFolder(folder);
+    QTRY_VERIFY(!tracks.isEmpty());
+    QTRY_VERIFY(model()->durationAt(1) > 0);
+}
+
+void TestPlaybackFlow::recordingUnderTwoSecondsIsSkipped()
+{
+    openCard();
+    window->durationChanged(2000);
+    QCOMPARE(window->findChild<QSlider *>("hSlider_Seek")->maximum(), 2);
+    QCOMPARE(playArea()->currentItem()->rowId, 0);
+    window->durationChanged(1999);
+    QTRY_VERIFY(playArea()->currentItem() && playArea()->currentItem()->rowId == 1);
+}
+
+void TestPlaybackFlow::staleAndRepeatedUpdatesAreIgnored()
+{
+    openCard();
+    panel()->setState(QMediaPlayer::PausedState);
+    QLabel *speed = window->findChild<QLabel *>("pBtn_SP");
+    GpsData fix;
+    fix.speed = 123;
+    window->onGpsDataChanged(1, fix); // a late answer for a row no longer playing
+    QVERIFY(!speed->text().startsWith("123"));
+    window->onGpsDataChanged(0, fix);
+    QVERIFY(speed->text().startsWith("123"));
+
+    QSignalSpy shown(playArea(), &PlayAreaManager::showModeChanged);
+    window->onAllGpsDataParserFinished(1, {});
+    QCOMPARE(shown.count(), 0); // not started by another row's track
+    window->onAllGpsDataParserFinished(0, {});
+    QCOMPARE(shown.count(), 1);
+
+    // Each whole second asks the playlist once, however often the players report it.
+    QSignalSpy asked(model(), &PlaylistModel::gpsDataChanged);
+    window->positionChanged(2, 0);
+    asked.clear();
+    window->positionChanged(3, 0);
+    window->positionChanged(3, 0);
+    QCOMPARE(asked.count(), 1);
+    window->positionChanged(4, 0);
+    QCOMPARE(asked.count(), 2);
+}
+
+void TestPlaybackFlow::keysOfTheFocusedPanelAndViewButtonsReachThePlayArea()
+{
+    window->openFolder(folder);
+    window->durationChanged(5000);
+    panel()->setState(QMediaPlayer::PausedState);
+    // Arrow keys and space typed while the panel has the focus travel up to the window.
+    QSignalSpy moved(panel(), &ControlPanel::sliderMoved);
+    QSignalSpy play(panel(), &ControlPanel::play);
+    QTest::keyClick(panel(), Qt::Key_Right);
+    QTest::keyClick(panel(), Qt::Key_Left);
+    QTest::keyClick(panel(), Qt::Key_Space);
+    QCOMPARE(moved.count(), 2);
+    QCOMPARE(moved.at(0).at(0).toInt(), 1);
+    QCOMPARE(play.count(), 1);
+
+    window->onRearView(true);
+    QCOMPARE(playArea()->showMode(), ShowRear);
+    window->onFrontView(false); // the button that was unchecked changes nothing
+    QCOMPARE(playArea()->showMode(), ShowRear);
+    window->onAllView(true);
+    QCOMPARE(playArea()->showMode(), ShowAll);
+    window->onFrontView(true);
+    QCOMPARE(playArea()->showMode(), ShowFront);
 }
 
 QTEST_MAIN(TestPlaybackFlow)
