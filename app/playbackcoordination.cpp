@@ -122,6 +122,7 @@ void MainWindows::connectPlayback()
     connect(playlistModel, &PlaylistModel::gpsDataChanged, this, &MainWindows::onGpsDataChanged);
     connect(playlistModel, &PlaylistModel::allGpsDataParserFinished, this,
             &MainWindows::onAllGpsDataParserFinished);
+    // map: connect Configuration::mapsChanged to the map view's setMapType
 
     Configuration *store = Configuration::instance();
     const int volume = store->volume();
