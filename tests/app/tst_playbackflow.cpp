@@ -18,6 +18,7 @@
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 // The window's playback flow over a real folder of simulated recordings: what opening,
@@ -235,6 +236,13 @@ void TestPlaybackFlow::instrumentsFollowOnlyThePlayingRow()
     QCOMPARE(compass()->direction(), 95);
     auto *cursor = qobject_cast<QtCharts::QLineSeries *>(chart()->chart()->series().at(3));
     QCOMPARE(cursor->at(0).x(), 95.0);
+
+    // A course that is not a number leaves the compass at north instead of undefined.
+    GpsData lost = records[96];
+    lost.course = std::nan("");
+    window->onGpsDataChanged(rowId, lost);
+    QCOMPARE(compass()->direction(), 0);
+    window->onGpsDataChanged(rowId, records[95]);
 
     // A record of another row moves nothing.
     window->onGpsDataChanged(rowId + 1, records[40]);
