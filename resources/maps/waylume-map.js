@@ -82,7 +82,7 @@
     var steps = [1e-4, 2e-4, 5e-4, 1e-3, 2e-3, 5e-3, 0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1, 2, 5,
                  10, 15, 30, 45];
     for (var i = 0; i < steps.length; ++i) {
-      if (span / steps[i] <= 8) return steps[i];
+      if (span / steps[i] <= 6) return steps[i];
     }
     return 90;
   }
@@ -98,7 +98,7 @@
       var b = map.getBounds();
       var south = Math.max(b.getSouth(), -85), north = Math.min(b.getNorth(), 85);
       var west = b.getWest(), east = b.getEast();
-      var step = niceStep(Math.max(north - south, east - west));
+      var step = niceStep(Math.min(north - south, east - west));
       var digits = decimalsFor(step);
       var style = { color: '#9aa3ad', weight: 1, opacity: 0.7, interactive: false };
       function label(text, latlng, cls) {
@@ -109,7 +109,7 @@
       }
       for (var lat = Math.ceil(south / step) * step; lat <= north; lat += step) {
         L.polyline([[lat, west], [lat, east]], style).addTo(layer);
-        label(Math.abs(lat).toFixed(digits) + '°' + (lat < 0 ? 'S' : 'N'), [lat, west], 'lat');
+        label(Math.abs(lat).toFixed(digits) + '°' + (lat < 0 ? 'S' : 'N'), [lat, east], 'lat');
       }
       for (var lng = Math.ceil(west / step) * step; lng <= east; lng += step) {
         L.polyline([[south, lng], [north, lng]], style).addTo(layer);
@@ -232,6 +232,7 @@
     bar.textContent = noticeText(kind, language);
     bar.title = bar.textContent;
     bar.style.display = 'block';
+    document.body.classList.add('has-notice');
   }
 
   // Hands the page to a backend and draws on it what the page already knows.
