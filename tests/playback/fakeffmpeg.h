@@ -19,10 +19,12 @@ public:
         QFile file(script);
         if (!file.open(QIODevice::WriteOnly))
             return false;
+        // The call is logged last, so that a test which sees it finds this call's pid and
+        // no marker of an earlier call.
         file.write("#!/bin/sh\n"
-                   "echo \"$2|$4\" >> \"$FAKE_FFMPEG_LOG\"\n"
-                   "echo $$ > \"$FAKE_FFMPEG_PID\"\n"
                    "rm -f \"$FAKE_FFMPEG_PID.slept\"\n"
+                   "echo $$ > \"$FAKE_FFMPEG_PID\"\n"
+                   "echo \"$2|$4\" >> \"$FAKE_FFMPEG_LOG\"\n"
                    "sleep \"${FAKE_FFMPEG_SLEEP:-0}\"\n"
                    "echo $$ > \"$FAKE_FFMPEG_PID.slept\"\n"
                    "case \"$FAKE_FFMPEG_MODE\" in\n"

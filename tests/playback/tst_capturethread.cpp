@@ -106,7 +106,9 @@ private slots:
         QSignalSpy spy(&worker, &CaptureThread::captureFinished);
         worker.addTask(input, 3723456);
         worker.start();
-        QVERIFY(spy.wait(5000));
+        // Not spy.wait(): the worker may report before the wait begins.
+        QVERIFY(worker.wait(5000));
+        QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.at(0).at(0).toInt(), result);
         // The quoted name reached the process whole.
         QCOMPARE(fake.calls(), QStringList{QStringLiteral("01:02:03.456|") + input});
@@ -151,7 +153,7 @@ private slots:
         worker.addTask(QStringLiteral("/rec/a.mp4"), 0);
         worker.addTask(QStringLiteral("/rec/a.mp4"), 1000);
         worker.start();
-        QVERIFY(spy.wait(5000));
+        QVERIFY(worker.wait(5000));
         QTest::qWait(200);
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.at(0).at(0).toInt(), -3);
