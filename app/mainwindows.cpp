@@ -10,6 +10,7 @@
 #include "platform/fileurl.h"
 #include "platform/movefilter.h"
 #include "settings/configuration.h"
+#include "settings/setting.h"
 #include "ui_mainwindows.h"
 
 #include <QApplication>
@@ -216,6 +217,9 @@ void MainWindows::on_pBtn_Maximize_clicked()
 void MainWindows::on_pBtn_Step_clicked()
 {
     // The button is checkable only for its look while the settings dialog is open.
+    ui->pBtn_Step->setChecked(true);
+    Setting dialog(this);
+    dialog.exec();
     ui->pBtn_Step->setChecked(false);
 }
 
@@ -259,6 +263,7 @@ void MainWindows::onUpdateLanguage()
     setTitleText(ApplicationIdentity::applicationName());
     setWindowTitle(ApplicationIdentity::applicationName());
     setFileNameText(currentFileName);
+    // map: the map view reloads its page from its own connection to updateLanguage().
 }
 
 void MainWindows::setSystemFontSize()
