@@ -9,6 +9,7 @@
 #include "platform/dpiwatcher.h"
 #include "platform/fileurl.h"
 #include "platform/movefilter.h"
+#include "probes/computeinfo.h"
 #include "settings/configuration.h"
 #include "settings/setting.h"
 #include "ui_mainwindows.h"
@@ -23,6 +24,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QScreen>
 
 namespace {
@@ -611,4 +613,22 @@ void MainWindows::onAllView(bool checked)
 {
     if (checked)
         ui->wgt_PlayArea->setShowMode(ShowAll);
+}
+
+bool MainWindows::isSuportH264orH265(int id)
+{
+    const ComputeInfo *info = ComputeInfo::instance();
+    const DecodeWarning warning =
+        decodeWarningFor(playlistModel->codecAt(id), playlistModel->resolutionAt(id), *info);
+    if (warning == DecodeWarning::None)
+        return true;
+    const QString text =
+        warning == DecodeWarning::H265
+            ? tr("This computer cannot play this video because it does not have the video "
+                 "playback support function required to play H.265 (HEVC).")
+            : tr("This computer cannot play this video because it does not have the video "
+                 "playback support function required to play H.264 (AVC).");
+    QMessageBox::warning(nullptr, tr("Error") + QLatin1Char(' ') + info->mMachineInfo, text,
+                         QMessageBox::Ok);
+    return false;
 }

@@ -76,6 +76,8 @@ public slots:
     void onThirdView(bool checked);
     void onFourthView(bool checked);
     void onAllView(bool checked);
+    // Whether this machine can play row `id` smoothly; warns and returns false when not.
+    bool isSuportH264orH265(int id);
 
 private slots:
     void onUpdateLanguage();
