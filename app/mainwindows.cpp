@@ -101,6 +101,7 @@ MainWindows::MainWindows(QWidget *parent) : QDialog(parent), ui(new Ui::MainWind
     // On X11 the playlist's scroll bars come out of the steps above with the platform
     // style's look instead of the table's style sheet; setting the sheet again restores it.
     ui->tbl_PlayListView->setStyleSheet(ui->tbl_PlayListView->styleSheet());
+    d->showUsbDiskDialog();
 }
 
 MainWindows::~MainWindows()
