@@ -1,8 +1,10 @@
 #include "playback/playareamanager.h"
 
 #include "library/playlistitem.h"
+#include "parser/gpsdata.h"
 #include "platform/fileurl.h"
 #include "playback/playerwidget.h"
+#include "playback/videodecoders.h"
 #include "settings/configuration.h"
 
 #include <QDebug>
@@ -63,7 +65,35 @@ PlayerWidget *PlayAreaManager::createPlayer()
     auto *player = new PlayerWidget(background);
     connect(player, &PlayerWidget::keyPressSignals, this, &PlayAreaManager::keyPressSignals);
     connect(player, &PlayerWidget::fullScreen, this, &PlayAreaManager::fullScreenChanged);
+    connect(player->mediaPlayer(), QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
+            [this, player](QMediaPlayer::Error error) { explainError(player, error); });
     return player;
+}
+
+void PlayAreaManager::explainError(PlayerWidget *player, QMediaPlayer::Error error)
+{
+    // GStreamer reports a stream it cannot decode as a format error, also for the camera's
+    // GPS track beside a perfectly playable video; only a missing video decoder counts.
+    if (error != QMediaPlayer::FormatError || !item)
+        return;
+    // The channels of one recording come from one camera and share its codec.
+    const char *mediaType = nullptr;
+    QString codec;
+    if (item->codec == CodecH264) {
+        mediaType = "video/x-h264";
+        codec = QStringLiteral("H.264 (AVC)");
+    } else if (item->codec == CodecH265) {
+        mediaType = "video/x-h265";
+        codec = QStringLiteral("H.265 (HEVC)");
+    }
+    if (!mediaType || VideoDecoders::canDecode(mediaType))
+        return;
+    qDebug() << "no decoder for" << mediaType;
+    player->showProblem(
+        tr("This recording's video is %1, and no %1 decoder is installed.\n"
+           "Your distribution's GStreamer libav plugins provide one "
+           "(on Debian and Ubuntu: the package gstreamer1.0-libav).")
+            .arg(codec));
 }
 
 void PlayAreaManager::ensurePlayer(PlayerWidget *&slot)
@@ -292,6 +322,8 @@ void PlayAreaManager::setShowMode(ShowMode mode)
 
 void PlayAreaManager::loadMedia()
 {
+    for (PlayerWidget *player : allPlayers())
+        player->clearProblem();
     if (item)
         mainPlayer->mediaPlayer()->setMedia(mediaFor(item->url.toString(QUrl::FullyEncoded)));
     if (rearPlayer)
