@@ -241,7 +241,7 @@ void MainWindows::onUpdateLanguage()
     setTitleText(ApplicationIdentity::applicationName());
     setWindowTitle(ApplicationIdentity::applicationName());
     setFileNameText(currentFileName);
-    // map: the map view reloads its page from its own connection to updateLanguage().
+    // map: setMapType(MapTypes(Configuration::instance()->maps())) reloads the page's language
 }
 
 void MainWindows::setSystemFontSize()

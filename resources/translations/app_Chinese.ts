@@ -52,22 +52,22 @@
         <translation>向下还原</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="164" />
+        <location filename="../../app/playbackcoordination.cpp" line="200" />
         <source>Open Folder</source>
         <translation>打开文件夹</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="333" />
+        <location filename="../../app/playbackcoordination.cpp" line="373" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>此电脑缺少播放 H.265 (HEVC) 所需的视频播放支持功能，无法播放此视频。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="335" />
+        <location filename="../../app/playbackcoordination.cpp" line="375" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>此电脑缺少播放 H.264 (AVC) 所需的视频播放支持功能，无法播放此视频。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="337" />
+        <location filename="../../app/playbackcoordination.cpp" line="377" />
         <source>Error</source>
         <translation>错误</translation>
     </message>

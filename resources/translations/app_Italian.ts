@@ -52,22 +52,22 @@
         <translation>Ripristina giù</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="164" />
+        <location filename="../../app/playbackcoordination.cpp" line="200" />
         <source>Open Folder</source>
         <translation>Apri cartella</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="333" />
+        <location filename="../../app/playbackcoordination.cpp" line="373" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Questo computer non può riprodurre il video perché non dispone del supporto di riproduzione necessario per H.265 (HEVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="335" />
+        <location filename="../../app/playbackcoordination.cpp" line="375" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Questo computer non può riprodurre il video perché non dispone del supporto di riproduzione necessario per H.264 (AVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="337" />
+        <location filename="../../app/playbackcoordination.cpp" line="377" />
         <source>Error</source>
         <translation>Errore</translation>
     </message>

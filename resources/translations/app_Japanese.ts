@@ -52,22 +52,22 @@
         <translation>元のサイズに戻す</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="164" />
+        <location filename="../../app/playbackcoordination.cpp" line="200" />
         <source>Open Folder</source>
         <translation>フォルダーを開く</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="333" />
+        <location filename="../../app/playbackcoordination.cpp" line="373" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>このコンピューターには H.265 (HEVC) の再生に必要なビデオ再生支援機能がないため、このビデオを再生できません。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="335" />
+        <location filename="../../app/playbackcoordination.cpp" line="375" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>このコンピューターには H.264 (AVC) の再生に必要なビデオ再生支援機能がないため、このビデオを再生できません。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="337" />
+        <location filename="../../app/playbackcoordination.cpp" line="377" />
         <source>Error</source>
         <translation>エラー</translation>
     </message>

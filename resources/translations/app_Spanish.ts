@@ -52,22 +52,22 @@
         <translation>Restaurar</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="164" />
+        <location filename="../../app/playbackcoordination.cpp" line="200" />
         <source>Open Folder</source>
         <translation>Abrir carpeta</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="333" />
+        <location filename="../../app/playbackcoordination.cpp" line="373" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Este equipo no puede reproducir este vídeo porque no tiene la compatibilidad de reproducción necesaria para H.265 (HEVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="335" />
+        <location filename="../../app/playbackcoordination.cpp" line="375" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Este equipo no puede reproducir este vídeo porque no tiene la compatibilidad de reproducción necesaria para H.264 (AVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="337" />
+        <location filename="../../app/playbackcoordination.cpp" line="377" />
         <source>Error</source>
         <translation>Error</translation>
     </message>
