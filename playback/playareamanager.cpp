@@ -2,6 +2,8 @@
 
 #include "library/playlistitem.h"
 #include "parser/gpsdata.h"
+#include "parser/parserobject.h"
+#include "parser/recordingscan.h"
 #include "platform/fileurl.h"
 #include "playback/playerwidget.h"
 #include "playback/videodecoders.h"
@@ -14,6 +16,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMimeData>
+#include <QPointer>
 #include <QUrl>
 #include <algorithm>
 
@@ -76,15 +79,23 @@ void PlayAreaManager::explainError(PlayerWidget *player, QMediaPlayer::Error err
     // GPS track beside a perfectly playable video; only a missing video decoder counts.
     if (error != QMediaPlayer::FormatError || !item)
         return;
-    // The channels of one recording come from one camera and share its codec.
+    // A recording started straight from a scan has not been parsed yet; its file tells.
+    int codec = item->codec;
+    if (codec == CodecUnknown) {
+        const QPointer<PlayerWidget> guard(player);
+        const QString path = player->mediaPlayer()->media().request().url().toLocalFile();
+        codec = path.isEmpty() ? CodecUnknown : createParser(path)->codec();
+        if (!guard)
+            return;
+    }
     const char *mediaType = nullptr;
-    QString codec;
-    if (item->codec == CodecH264) {
+    QString name;
+    if (codec == CodecH264) {
         mediaType = "video/x-h264";
-        codec = QStringLiteral("H.264 (AVC)");
-    } else if (item->codec == CodecH265) {
+        name = QStringLiteral("H.264 (AVC)");
+    } else if (codec == CodecH265) {
         mediaType = "video/x-h265";
-        codec = QStringLiteral("H.265 (HEVC)");
+        name = QStringLiteral("H.265 (HEVC)");
     }
     if (!mediaType || VideoDecoders::canDecode(mediaType))
         return;
@@ -93,7 +104,7 @@ void PlayAreaManager::explainError(PlayerWidget *player, QMediaPlayer::Error err
         tr("This recording's video is %1, and no %1 decoder is installed.\n"
            "Your distribution's GStreamer libav plugins provide one "
            "(on Debian and Ubuntu: the package gstreamer1.0-libav).")
-            .arg(codec));
+            .arg(name));
 }
 
 void PlayAreaManager::ensurePlayer(PlayerWidget *&slot)

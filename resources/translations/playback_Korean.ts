@@ -3,7 +3,7 @@
 <context>
     <name>PlayAreaManager</name>
     <message>
-        <location filename="../../playback/playareamanager.cpp" line="93" />
+        <location filename="../../playback/playareamanager.cpp" line="104" />
         <source>This recording's video is %1, and no %1 decoder is installed.
 Your distribution's GStreamer libav plugins provide one (on Debian and Ubuntu: the package gstreamer1.0-libav).</source>
         <translation>이 녹화 영상의 비디오는 %1인데 %1 디코더가 설치되어 있지 않습니다.
@@ -13,22 +13,22 @@ Your distribution's GStreamer libav plugins provide one (on Debian and Ubuntu: t
 <context>
     <name>PlayerWidget</name>
     <message>
-        <location filename="../../playback/playerwidget.cpp" line="135" />
+        <location filename="../../playback/playerwidget.cpp" line="132" />
         <source>Snapshot success</source>
         <translation>스냅샷 성공</translation>
     </message>
     <message>
-        <location filename="../../playback/playerwidget.cpp" line="139" />
+        <location filename="../../playback/playerwidget.cpp" line="136" />
         <source>Error</source>
         <translation>오류</translation>
     </message>
     <message>
-        <location filename="../../playback/playerwidget.cpp" line="139" />
+        <location filename="../../playback/playerwidget.cpp" line="136" />
         <source>Directory not exist!</source>
         <translation>폴더가 존재하지 않습니다!</translation>
     </message>
     <message>
-        <location filename="../../playback/playerwidget.cpp" line="144" />
+        <location filename="../../playback/playerwidget.cpp" line="141" />
         <source>Failed to capture</source>
         <translation>캡처 실패</translation>
     </message>

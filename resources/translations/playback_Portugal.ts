@@ -3,7 +3,7 @@
 <context>
     <name>PlayAreaManager</name>
     <message>
-        <location filename="../../playback/playareamanager.cpp" line="93" />
+        <location filename="../../playback/playareamanager.cpp" line="104" />
         <source>This recording's video is %1, and no %1 decoder is installed.
 Your distribution's GStreamer libav plugins provide one (on Debian and Ubuntu: the package gstreamer1.0-libav).</source>
         <translation>O vídeo desta gravação é %1 e não está instalado nenhum descodificador %1.
@@ -13,22 +13,22 @@ Os plugins GStreamer libav da sua distribuição fornecem um (no Debian e no Ubu
 <context>
     <name>PlayerWidget</name>
     <message>
-        <location filename="../../playback/playerwidget.cpp" line="135" />
+        <location filename="../../playback/playerwidget.cpp" line="132" />
         <source>Snapshot success</source>
         <translation>Captura efetuada</translation>
     </message>
     <message>
-        <location filename="../../playback/playerwidget.cpp" line="139" />
+        <location filename="../../playback/playerwidget.cpp" line="136" />
         <source>Error</source>
         <translation>Erro</translation>
     </message>
     <message>
-        <location filename="../../playback/playerwidget.cpp" line="139" />
+        <location filename="../../playback/playerwidget.cpp" line="136" />
         <source>Directory not exist!</source>
         <translation>A pasta não existe!</translation>
     </message>
     <message>
-        <location filename="../../playback/playerwidget.cpp" line="144" />
+        <location filename="../../playback/playerwidget.cpp" line="141" />
         <source>Failed to capture</source>
         <translation>Falha na captura</translation>
     </message>

@@ -3,7 +3,7 @@
 <context>
     <name>PlayAreaManager</name>
     <message>
-        <location filename="../../playback/playareamanager.cpp" line="93" />
+        <location filename="../../playback/playareamanager.cpp" line="104" />
         <source>This recording's video is %1, and no %1 decoder is installed.
 Your distribution's GStreamer libav plugins provide one (on Debian and Ubuntu: the package gstreamer1.0-libav).</source>
         <translation>Видео этой записи в формате %1, а декодер %1 не установлен.
@@ -13,22 +13,22 @@ Your distribution's GStreamer libav plugins provide one (on Debian and Ubuntu: t
 <context>
     <name>PlayerWidget</name>
     <message>
-        <location filename="../../playback/playerwidget.cpp" line="135" />
+        <location filename="../../playback/playerwidget.cpp" line="132" />
         <source>Snapshot success</source>
         <translation>Снимок сделан</translation>
     </message>
     <message>
-        <location filename="../../playback/playerwidget.cpp" line="139" />
+        <location filename="../../playback/playerwidget.cpp" line="136" />
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>
     <message>
-        <location filename="../../playback/playerwidget.cpp" line="139" />
+        <location filename="../../playback/playerwidget.cpp" line="136" />
         <source>Directory not exist!</source>
         <translation>Папка не существует!</translation>
     </message>
     <message>
-        <location filename="../../playback/playerwidget.cpp" line="144" />
+        <location filename="../../playback/playerwidget.cpp" line="141" />
         <source>Failed to capture</source>
         <translation>Не удалось сделать снимок</translation>
     </message>

@@ -3,7 +3,7 @@
 <context>
     <name>PlayAreaManager</name>
     <message>
-        <location filename="../../playback/playareamanager.cpp" line="93" />
+        <location filename="../../playback/playareamanager.cpp" line="104" />
         <source>This recording's video is %1, and no %1 decoder is installed.
 Your distribution's GStreamer libav plugins provide one (on Debian and Ubuntu: the package gstreamer1.0-libav).</source>
         <translation>El vídeo de esta grabación es %1 y no hay ningún decodificador %1 instalado.
@@ -13,22 +13,22 @@ Los complementos GStreamer libav de su distribución lo proporcionan (en Debian 
 <context>
     <name>PlayerWidget</name>
     <message>
-        <location filename="../../playback/playerwidget.cpp" line="135" />
+        <location filename="../../playback/playerwidget.cpp" line="132" />
         <source>Snapshot success</source>
         <translation>Captura realizada</translation>
     </message>
     <message>
-        <location filename="../../playback/playerwidget.cpp" line="139" />
+        <location filename="../../playback/playerwidget.cpp" line="136" />
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location filename="../../playback/playerwidget.cpp" line="139" />
+        <location filename="../../playback/playerwidget.cpp" line="136" />
         <source>Directory not exist!</source>
         <translation>¡La carpeta no existe!</translation>
     </message>
     <message>
-        <location filename="../../playback/playerwidget.cpp" line="144" />
+        <location filename="../../playback/playerwidget.cpp" line="141" />
         <source>Failed to capture</source>
         <translation>No se pudo capturar</translation>
     </message>

@@ -75,7 +75,8 @@ private:
         PlaylistItem item;
         item.rowId = 0;
         item.url = QUrl::fromLocalFile(file);
-        item.codec = CodecH264;
+        // Not parsed yet, as when a scan starts the first row at once.
+        item.codec = CodecUnknown;
         return item;
     }
 
