@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/folderlistings.h"
 #include "library/folderscheme.h"
 #include "library/playlistitem.h"
 
@@ -18,8 +19,13 @@ enum Kind : int
     KindFourth = 4
 };
 
+// Folders are listed through `listings`, so lookups that share it list each folder once.
+QUrl relatedUrl(const PlaylistItem &item, FolderScheme scheme, int kind,
+                FolderListings &listings);
 QUrl relatedUrl(const PlaylistItem &item, FolderScheme scheme, int kind);
 // The letter-and-number search in the local folder `dir`.
+QUrl numberSearch(const PlaylistItem &item, FolderScheme scheme, int kind, const QString &dir,
+                  FolderListings &listings);
 QUrl numberSearch(const PlaylistItem &item, FolderScheme scheme, int kind, const QString &dir);
 // The last-letter search in `dir`, a local folder or a "file:" URL string.
 QUrl lastLetterSearch(const PlaylistItem &item, const QString &dir, int kind);

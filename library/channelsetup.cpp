@@ -10,13 +10,20 @@ using namespace ChannelNames;
 
 ChannelSetup channelSetupFor(const PlaylistItem &item)
 {
+    // The three lookups of one recording start share the listings of its folders.
+    FolderListings listings;
+    return channelSetupFor(item, listings);
+}
+
+ChannelSetup channelSetupFor(const PlaylistItem &item, FolderListings &listings)
+{
     ChannelSetup s;
     const QString path = ChannelLookup::localPathOf(item);
     const FolderScheme scheme = folderScheme(QFileInfo(path).absolutePath());
     qDebug() << item.url;
-    const QUrl u1 = ChannelLookup::relatedUrl(item, scheme, ChannelLookup::KindRear);
-    const QUrl u2 = ChannelLookup::relatedUrl(item, scheme, ChannelLookup::KindThird);
-    const QUrl u4 = ChannelLookup::relatedUrl(item, scheme, ChannelLookup::KindFourth);
+    const QUrl u1 = ChannelLookup::relatedUrl(item, scheme, ChannelLookup::KindRear, listings);
+    const QUrl u2 = ChannelLookup::relatedUrl(item, scheme, ChannelLookup::KindThird, listings);
+    const QUrl u4 = ChannelLookup::relatedUrl(item, scheme, ChannelLookup::KindFourth, listings);
 
     s.rearUrl = u1;
     s.thirdUrl = u2;
