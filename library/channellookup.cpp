@@ -13,6 +13,9 @@ namespace ChannelLookup {
 
 QString localPathOf(const PlaylistItem &item)
 {
+    // Straight from the URL for the rows a scan adds; the text round trip is for the rest.
+    if (item.url.isLocalFile())
+        return item.url.toLocalFile();
     return FileUrl::toLocalPath(QString::fromUtf8(item.url.toEncoded()));
 }
 

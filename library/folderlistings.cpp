@@ -53,11 +53,18 @@ QString FolderListings::firstMatch(const QString &dir, const NamePattern &patter
 {
     if (!pattern.isValid())
         return QString();
-    const Listing &l = listing(dir);
     auto qualifies = [&](const QString &name) {
         return name != exclude && pattern.matches(name) &&
                name.contains(target, Qt::CaseInsensitive);
     };
+    if (mode == Mode::Uncached) {
+        for (const QString &name : folderEntries(dir)) {
+            if (qualifies(name))
+                return name;
+        }
+        return QString();
+    }
+    const Listing &l = listing(dir);
     const int key = pattern.indexKey();
     if (key < 0) {
         for (const QString &name : l.names) {

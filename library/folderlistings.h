@@ -16,6 +16,15 @@
 class FolderListings
 {
 public:
+    // Uncached lists the folder again for every search and walks every name: the plain
+    // walk the cache must agree with.
+    enum class Mode
+    {
+        Cached,
+        Uncached
+    };
+    explicit FolderListings(Mode mode = Mode::Cached) : mode(mode) {}
+
     // The first name in `dir`, in directory order, that differs from `exclude`, matches
     // `pattern` and contains `target` (without regard to case; an empty target is in every
     // name). Empty when there is none or the folder cannot be listed.
@@ -36,5 +45,6 @@ private:
     };
     const Listing &listing(const QString &dir);
 
+    Mode mode;
     QHash<QString, Listing> listings;
 };
