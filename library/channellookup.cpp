@@ -9,6 +9,8 @@
 
 using namespace ChannelNames;
 
+Q_LOGGING_CATEGORY(lcChannelLookup, "waylume.library.lookup")
+
 namespace ChannelLookup {
 
 QString localPathOf(const PlaylistItem &item)
@@ -127,7 +129,7 @@ QUrl numberSearch(const PlaylistItem &item, FolderScheme scheme, int kind, const
     const NamePattern pattern = NamePattern::forName(p, numberDelta(kind));
     if (!pattern.isValid())
         return QUrl();
-    qDebug() << "numberSearch dir:" << dir;
+    qCDebug(lcChannelLookup) << "numberSearch dir:" << dir;
     for (int attempt = 0; attempt < 3; ++attempt) {
         const QString target = attemptTarget(p, kind, attempt);
         if (target.isNull())
@@ -135,7 +137,7 @@ QUrl numberSearch(const PlaylistItem &item, FolderScheme scheme, int kind, const
         const QString name = listings.firstMatch(dir, pattern, p, target);
         if (!name.isEmpty()) {
             const QString path = joinPath(dir, name);
-            qDebug() << "found related file: " << path;
+            qCDebug(lcChannelLookup) << "found related file: " << path;
             return localUrl(path);
         }
     }

@@ -4,7 +4,13 @@
 #include "library/folderscheme.h"
 #include "library/playlistitem.h"
 
+#include <QLoggingCategory>
 #include <QUrl>
+
+// The lookup's debug lines ("found related file: ..."). A category rather than plain qDebug
+// so that a caller without a debug log (the probe over a whole card) skips their formatting,
+// which otherwise costs more than the lookups themselves.
+Q_DECLARE_LOGGING_CATEGORY(lcChannelLookup)
 
 // Finding a playlist row's rear, third and fourth channel files from the front file's name,
 // folder and folder scheme. Touches only the file system; every result is a local-file URL

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -221,6 +222,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     qInstallMessageHandler(quiet);
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false")); // as the probe does
     QTemporaryDir tmp;
     lettersCard = makeLettersCard(tmp.path());
     frontRearCard = makeFrontRearCard(tmp.path());

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QStringList>
 #include <cstdio>
 
@@ -47,6 +48,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     qInstallMessageHandler(quietDebug);
+    // Categorised debug lines are then not even formatted.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
 
     Probe::FileOptions file;
     Mode mode = Mode::File;
