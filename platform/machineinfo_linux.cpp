@@ -71,8 +71,10 @@ QString MachineInfo::processorName() const
     QFile file(QDir(root).filePath(QStringLiteral("proc/cpuinfo")));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return QString();
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine(kMaxLine);
+    // Files in /proc report a size of 0, so atEnd() holds from the start: read until a read
+    // returns nothing.
+    for (QByteArray line = file.readLine(kMaxLine); !line.isEmpty();
+         line = file.readLine(kMaxLine)) {
         const int colon = line.indexOf(':');
         if (colon > 0 && line.left(colon).trimmed() == "model name")
             return QString::fromUtf8(line.mid(colon + 1)).trimmed();

@@ -95,9 +95,12 @@ QList<RemovableDisk> RemovableDisks::usbDisks() const
     if (!table.open(QIODevice::ReadOnly))
         return disks;
     QSet<QByteArray> devicesSeen;
-    while (!table.atEnd()) {
-        // "36 35 8:17 / /media/card rw,relatime shared:1 - vfat /dev/sdb1 rw,..."
-        const QList<QByteArray> fields = table.readLine(kMaxLine).trimmed().split(' ');
+    // The kernel's table reports a size of 0, so atEnd() holds from the start: read until a
+    // read returns nothing.
+    // "36 35 8:17 / /media/card rw,relatime shared:1 - vfat /dev/sdb1 rw,..."
+    for (QByteArray line = table.readLine(kMaxLine); !line.isEmpty();
+         line = table.readLine(kMaxLine)) {
+        const QList<QByteArray> fields = line.trimmed().split(' ');
         if (fields.size() < 5)
             continue;
         const QByteArray &device = fields[2];

@@ -3,6 +3,7 @@
 #include "platform/machineinfo.h"
 #include "probes/computeinfo.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -79,6 +80,23 @@ private slots:
         if (!logLine.isEmpty())
             QVERIFY2(result.log.contains(logLine), qPrintable(result.log.join('|')));
         QVERIFY(!result.h264 && !result.h265);
+    }
+
+    // The kernel's files claim a size of 0; the name must be read all the same.
+    void processorNameFromTheKernel()
+    {
+        QFile real(QStringLiteral("/proc/cpuinfo"));
+        QVERIFY(real.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QRegularExpression modelName(QStringLiteral("^model name\\s*: (.*)$"),
+                                           QRegularExpression::MultilineOption);
+        const QRegularExpressionMatch match = modelName.match(QString::fromUtf8(real.readAll()));
+        if (!match.hasMatch())
+            QSKIP("this processor has no model name");
+        FakeMachine machine;
+        QFile::remove(machine.root() + QStringLiteral("/proc/cpuinfo"));
+        QVERIFY(QFile::link(QStringLiteral("/proc/cpuinfo"),
+                            machine.root() + QStringLiteral("/proc/cpuinfo")));
+        QCOMPARE(MachineInfo(machine.root()).processorName(), match.captured(1).trimmed());
     }
 
     void adapterModels_data()

@@ -280,6 +280,29 @@ private slots:
         QCOMPARE(offeredNames, QStringList{"CARD"});
     }
 
+    // The kernel's mount table claims a size of 0; it must be read all the same. The root
+    // file system's device is made to look like a USB stick.
+    void kernelMountTableIsRead()
+    {
+        QFile real(QStringLiteral("/proc/self/mountinfo"));
+        QVERIFY(real.open(QIODevice::ReadOnly));
+        QString rootDevice;
+        for (const QByteArray &line : real.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.split(' ');
+            if (fields.size() > 4 && fields[4] == "/")
+                rootDevice = QString::fromLatin1(fields[2]);
+        }
+        QVERIFY(!rootDevice.isEmpty());
+        FakeDisks disks;
+        disks.addUsbDevice(rootDevice, QStringLiteral("sdz1"), QStringLiteral("ROOT"));
+        QFile::remove(disks.root() + QStringLiteral("/proc/self/mountinfo"));
+        QVERIFY(QFile::link(QStringLiteral("/proc/self/mountinfo"),
+                            disks.root() + QStringLiteral("/proc/self/mountinfo")));
+        const QList<RemovableDisk> found = RemovableDisks(disks.root()).usbDisks();
+        QVERIFY(!found.isEmpty());
+        QCOMPARE(found.first().label, QStringLiteral("ROOT"));
+    }
+
     // The real mount table wakes the watcher; needs the right to mount (root in CI).
     void watcherWakesOnARealMount()
     {
