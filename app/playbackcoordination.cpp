@@ -2,6 +2,7 @@
 
 #include "app/mainwindowsprivate.h"
 #include "controls/controlpanel.h"
+#include "instruments/mapwebview.h"
 #include "library/channelsetup.h"
 #include "library/playlistmodel.h"
 #include "platform/fileurl.h"
@@ -121,7 +122,7 @@ void MainWindows::playRecording(PlaylistItem *item)
 {
     if (!item || !item->url.isValid())
         return;
-    // The speed gauge, the chart and the map are cleared here once they exist.
+    ui->wgt_MapView->clearAll();
     selectRow(item->rowId);
     PlayAreaManager *area = ui->wgt_PlayArea;
     area->stop();
@@ -146,7 +147,7 @@ void MainWindows::resetAfterEmptyOpen()
     ui->wgt_PlayCtrl->setPlayEnabled(playlistModel->rowCount() != 0);
     ui->wgt_PlayCtrl->setCurrentTime(0);
     ui->wgt_PlayArea->clearItem();
-    // The speed gauge, the chart and the map are cleared here once they exist.
+    ui->wgt_MapView->clearAll();
 }
 
 void MainWindows::openFolder(const QString &localPath)
@@ -199,7 +200,7 @@ void MainWindows::onStop()
     ui->wgt_PlayArea->stop();
     ui->wgt_PlayCtrl->reset();
     ui->lbl_FileName->clear();
-    // The speed gauge, the chart and the map are cleared here once they exist.
+    ui->wgt_MapView->clearAll();
 }
 
 void MainWindows::playClicked()
@@ -275,8 +276,8 @@ void MainWindows::onGpsDataChanged(int rowId, GpsData data)
     const QString stamp = QString::fromLatin1(data.dateTime, int(qstrnlen(data.dateTime, 15)));
     panel->setGpsDateTime(QDateTime::fromString(stamp, QStringLiteral("yyyyMMddhhmmss")));
     panel->setSpeed(data.speed);
-    // The speed gauge, the compass, the chart's cursor and the map's point follow here once
-    // those instruments exist.
+    if (data.hasPosition())
+        ui->wgt_MapView->addPoint({data.index, data.longitude, data.latitude});
 }
 
 void MainWindows::onAllGpsDataParserFinished(int id, QList<GpsData> dataList)
@@ -285,8 +286,18 @@ void MainWindows::onAllGpsDataParserFinished(int id, QList<GpsData> dataList)
         return;
     // The chart's samples are filled from dataList here once the chart exists.
     ui->wgt_PlayArea->play();
-    // The map's track and its cache are built from dataList here once the map exists.
-    Q_UNUSED(dataList)
+    QVector<QVector<double>> track;
+    track.reserve(dataList.size());
+    for (const GpsData &record : qAsConst(dataList))
+        track.append({record.longitude, record.latitude});
+    ui->wgt_MapView->loadAllGpsData(track);
+    // The map's wait lets events through: when another recording started meanwhile, its
+    // track is the one a reloaded page must draw.
+    if (id != currentRowId())
+        return;
+    trackRecord->rowId = id;
+    trackRecord->track = track;
+    ui->wgt_MapView->setTrackCache(trackRecord.get());
 }
 
 void MainWindows::onFrontView(bool checked)

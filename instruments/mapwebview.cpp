@@ -110,8 +110,13 @@ void MapWebView::loadAllGpsData(const QVector<QVector<double>> &allGpsData)
     // view may be closed (and deleted) while the loop runs.
     const QVector<QVector<double>> list = allGpsData;
     const QPointer<MapWebView> self(this);
+    const quint64 call = ++trackCalls;
     CGPSUtils::instance()->wait(500);
     if (!self)
+        return;
+    // A track handed over during the wait (the next recording's, or the cached one after a
+    // reload) is the newer one; drawing this one after it would put back a stale track.
+    if (call != trackCalls)
         return;
 
     const int mapType = Configuration::instance()->maps();

@@ -49,4 +49,5 @@ private:
     QVector<QVector<double>> wholeTrack;
     GPSUser *trackCache = nullptr;
     bool newWindowPending = false;
+    quint64 trackCalls = 0;
 };

@@ -169,10 +169,19 @@ void TestMapWebView::osmPageGetsTheWholeTrackAndDrawsItOnAPlainBackground()
     QVERIFY(pageState(map).value("noticeText").toString().startsWith("No connection"));
     QCOMPARE(pageState(map).value("drawnTrack").toInt(), 3);
 
+    // A track handed over during the wait of an earlier one wins; the earlier is dropped.
+    const QVector<QVector<double>> next = {{2.1, 48.8}, {2.2, 48.9}};
+    QTimer::singleShot(100, map, [map, next] { map->loadAllGpsData(next); });
+    map->loadAllGpsData(threePoints);
+    const QStringList calls = trackCalls(callLog(map));
+    QCOMPARE(calls.mid(3), QStringList({"loadAllGpsDataOfVideo(2.1, 48.8, 0, 2)",
+                                        "loadAllGpsDataOfVideo(2.2, 48.9, 1, 2)"}));
+    QCOMPARE(pageState(map).value("drawnTrack").toInt(), 2);
+
     // An empty track sends nothing; a cleared page forgets the drawn one.
     map->clearAll();
     map->loadAllGpsData({});
-    QCOMPARE(trackCalls(callLog(map)).size(), 3);
+    QCOMPARE(trackCalls(callLog(map)).size(), 5);
     QCOMPARE(pageState(map).value("drawnTrack").toInt(), 0);
 }
 
