@@ -2,7 +2,10 @@
 
 #include "app/mainwindowsprivate.h"
 #include "controls/controlpanel.h"
+#include "instruments/directiontray.h"
+#include "instruments/gyrochartview.h"
 #include "instruments/mapwebview.h"
+#include "instruments/speedtray.h"
 #include "library/channelsetup.h"
 #include "library/playlistmodel.h"
 #include "platform/fileurl.h"
@@ -13,6 +16,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <cmath>
 
 // The main window's coordination: the connections between the control panel, the play area,
 // the playlist and the instruments, the playback commands, and the flow of the GPS track and
@@ -41,6 +45,33 @@ QString coordinateText(char hemisphere, double value)
 {
     const QString number = QString::number(qAbs(value), 'f', 6);
     return hemisphere ? QChar::fromLatin1(hemisphere) + number : number;
+}
+
+// The compass takes whole degrees; a course that is not a number (or far out of range)
+// must not reach the integer conversion, where it would be undefined.
+int courseDegrees(double course)
+{
+    return std::isfinite(course) ? int(std::fmod(course, 360.0)) : 0;
+}
+
+// The chart gets one sample per second of the recording when the records come about one per
+// frame, otherwise every record.
+void fillChart(GyroChartView *chart, const QList<GpsData> &records, int durationSeconds,
+               double frameRate)
+{
+    chart->clear();
+    const int n = records.size();
+    if (frameRate > 0 && n >= (durationSeconds - 1) * frameRate) {
+        chart->setSampleCount(durationSeconds);
+        for (int i = 0; i < durationSeconds && n > i * frameRate; ++i) {
+            const GpsData &record = records.at(int(i * frameRate));
+            chart->addSample(record.gsensorX, record.gsensorY, record.gsensorZ);
+        }
+    } else {
+        chart->setSampleCount(n);
+        for (const GpsData &record : records)
+            chart->addSample(record.gsensorX, record.gsensorY, record.gsensorZ);
+    }
 }
 
 } // namespace
@@ -122,6 +153,8 @@ void MainWindows::playRecording(PlaylistItem *item)
 {
     if (!item || !item->url.isValid())
         return;
+    ui->wgt_Speed->setSpeed(0);
+    ui->gView_GyroChart->clear();
     ui->wgt_MapView->clearAll();
     selectRow(item->rowId);
     PlayAreaManager *area = ui->wgt_PlayArea;
@@ -147,6 +180,8 @@ void MainWindows::resetAfterEmptyOpen()
     ui->wgt_PlayCtrl->setPlayEnabled(playlistModel->rowCount() != 0);
     ui->wgt_PlayCtrl->setCurrentTime(0);
     ui->wgt_PlayArea->clearItem();
+    ui->wgt_Speed->setSpeed(0);
+    ui->gView_GyroChart->clear();
     ui->wgt_MapView->clearAll();
 }
 
@@ -200,6 +235,8 @@ void MainWindows::onStop()
     ui->wgt_PlayArea->stop();
     ui->wgt_PlayCtrl->reset();
     ui->lbl_FileName->clear();
+    ui->wgt_Speed->setSpeed(0);
+    ui->gView_GyroChart->clear();
     ui->wgt_MapView->clearAll();
 }
 
@@ -276,6 +313,9 @@ void MainWindows::onGpsDataChanged(int rowId, GpsData data)
     const QString stamp = QString::fromLatin1(data.dateTime, int(qstrnlen(data.dateTime, 15)));
     panel->setGpsDateTime(QDateTime::fromString(stamp, QStringLiteral("yyyyMMddhhmmss")));
     panel->setSpeed(data.speed);
+    ui->wgt_Speed->setSpeed(data.speed);
+    ui->wgt_Direction->setDirection(courseDegrees(data.course));
+    ui->gView_GyroChart->setCurrentSample(data.index);
     if (data.hasPosition())
         ui->wgt_MapView->addPoint({data.index, data.longitude, data.latitude});
 }
@@ -284,7 +324,8 @@ void MainWindows::onAllGpsDataParserFinished(int id, QList<GpsData> dataList)
 {
     if (id != currentRowId())
         return;
-    // The chart's samples are filled from dataList here once the chart exists.
+    fillChart(ui->gView_GyroChart, dataList, playlistModel->durationAt(id),
+              playlistModel->frameRateAt(id));
     ui->wgt_PlayArea->play();
     QVector<QVector<double>> track;
     track.reserve(dataList.size());

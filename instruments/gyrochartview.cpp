@@ -1,10 +1,10 @@
 #include "instruments/gyrochartview.h"
 
+#include <QGraphicsLayout>
 #include <QtCharts/QChart>
 #include <QtCharts/QLegend>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
-#include <QGraphicsLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -55,7 +55,8 @@ GyroChartView::GyroChartView(QWidget *parent) : QChartView(parent)
     axisY = new QValueAxis;
     axisY->setLabelFormat(QStringLiteral("%.1fG"));
     axisY->setLineVisible(false);
-    axisY->setGridLinePen(QPen(QBrush(Qt::black), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    axisY->setGridLinePen(
+        QPen(QBrush(Qt::black), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     axisY->setTickCount(5);
     axisY->setRange(-kInitialRange, kInitialRange);
     axisY->setLabelsFont(calibri(12));

@@ -45,12 +45,11 @@ void SpeedTray::paintEvent(QPaintEvent *event)
     const QRect square = dialSquare(size());
     painter.drawPixmap(square, dial);
 
-    painter.setPen(QPen(QBrush(QColor(245, 41, 56)), 3.0, Qt::SolidLine, Qt::SquareCap,
-                        Qt::BevelJoin));
+    painter.setPen(
+        QPen(QBrush(QColor(245, 41, 56)), 3.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     painter.setFont(QFont(QStringLiteral("Calibri"), square.width() > 200 ? 14 : 10));
     const QString text = showsMph() ? tr("%1 MPH").arg(value) : tr("%1 km/h").arg(value);
-    const QRectF textBox(w / 2 - (w / 3) / 2, square.width() * 0.76 + square.top(), w / 3,
-                         h / 12);
+    const QRectF textBox(w / 2 - (w / 3) / 2, square.width() * 0.76 + square.top(), w / 3, h / 12);
     painter.drawText(textBox, Qt::AlignHCenter | Qt::AlignVCenter, text);
 
     painter.translate(w * 0.5, h * 0.5);

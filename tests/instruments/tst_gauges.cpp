@@ -132,7 +132,8 @@ private slots:
         // The text sits in the dial's box below the hub, centred.
         const QRect small = textExtent(wide);
         QVERIFY(!small.isEmpty());
-        QVERIFY2(qAbs(small.center().x() - 150) <= 3, qPrintable(QString::number(small.center().x())));
+        QVERIFY2(qAbs(small.center().x() - 150) <= 3,
+                 qPrintable(QString::number(small.center().x())));
         QVERIFY(small.top() >= 150 && small.bottom() < 175);
         // One pixel more of dial side switches from 10 to 14 points.
         const QRect large = textExtent(renderOf(gauge, QSize(301, 201)));
