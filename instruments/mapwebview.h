@@ -50,4 +50,5 @@ private:
     GPSUser *trackCache = nullptr;
     bool newWindowPending = false;
     quint64 trackCalls = 0;
+    int waitingTrackCalls = 0;
 };

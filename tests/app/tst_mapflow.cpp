@@ -60,11 +60,10 @@ QVariant TestMapFlow::evaluate(const QString &script)
 
 QJsonObject TestMapFlow::pageState()
 {
-    return QJsonDocument::fromJson(
-               evaluate("typeof waylumeMap === 'undefined' ? '{}' : "
-                        "JSON.stringify(waylumeMap.state())")
-                   .toString()
-                   .toUtf8())
+    return QJsonDocument::fromJson(evaluate("typeof waylumeMap === 'undefined' ? '{}' : "
+                                            "JSON.stringify(waylumeMap.state())")
+                                       .toString()
+                                       .toUtf8())
         .object();
 }
 
@@ -102,8 +101,8 @@ void TestMapFlow::eachRecordingsTrackReplacesTheLastOnThePage()
     window.show();
     map = window.findChild<MapWebView *>("wgt_MapView");
     QVERIFY(map);
-    auto *model = qobject_cast<PlaylistModel *>(
-        window.findChild<QTableView *>("tbl_PlayListView")->model());
+    auto *model =
+        qobject_cast<PlaylistModel *>(window.findChild<QTableView *>("tbl_PlayListView")->model());
     QSignalSpy parsed(model, &PlaylistModel::allGpsDataParserFinished);
     // What the window was handed for a row is what the page must get, point for point.
     const auto trackOf = [&parsed](int row) {
