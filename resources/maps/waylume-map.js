@@ -163,7 +163,7 @@
     function follow(latlng) {
       marker.setLatLng(latlng);
       if (!map.hasLayer(marker)) marker.addTo(map);
-      if (!map.getBounds().pad(-0.1).contains(latlng)) map.panTo(latlng, { animate: false });
+      if (!map.getBounds().pad(-0.2).contains(latlng)) map.panTo(latlng, { animate: false });
     }
 
     return {
