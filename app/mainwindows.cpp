@@ -4,6 +4,7 @@
 #include "app/mainwindowsprivate.h"
 #include "app/startup.h"
 #include "controls/controlpanel.h"
+#include "instruments/mapwebview.h"
 #include "library/playlistmodel.h"
 #include "platform/dpiwatcher.h"
 #include "platform/movefilter.h"
@@ -62,6 +63,8 @@ MainWindows::MainWindows(QWidget *parent) : QDialog(parent), ui(new Ui::MainWind
 
     connect(Configuration::instance(), &Configuration::updateLanguage, this,
             &MainWindows::onUpdateLanguage, Qt::DirectConnection);
+    connect(Configuration::instance(), &Configuration::mapsChanged, ui->wgt_MapView,
+            &MapWebView::setMapType);
 
     resizer = std::make_unique<FramelessResizer>(this);
     // The map and the playlist's header keep their own cursors.
@@ -241,7 +244,8 @@ void MainWindows::onUpdateLanguage()
     setTitleText(ApplicationIdentity::applicationName());
     setWindowTitle(ApplicationIdentity::applicationName());
     setFileNameText(currentFileName);
-    // map: setMapType(MapTypes(Configuration::instance()->maps())) reloads the page's language
+    // The page reloads with the new language's default centre (and Google's own language).
+    ui->wgt_MapView->setMapType(static_cast<MapTypes>(Configuration::instance()->maps()));
 }
 
 void MainWindows::setSystemFontSize()
