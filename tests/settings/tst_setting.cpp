@@ -173,6 +173,23 @@ private slots:
         QCOMPARE(language.count(), 0);
     }
 
+    // A hand-edited file with indices no entry has: Save stores real entries, never -1.
+    void outOfRangeValuesSaveAsDefaults()
+    {
+        Configuration *store = Configuration::instance();
+        store->setLanguage(99);
+        store->setMaps(MapTypes(7));
+        store->setSpeedUnit(5);
+        QSignalSpy maps(store, &Configuration::mapsChanged);
+        Setting dialog;
+        child<QPushButton>(&dialog, "pBtn_OK")->click();
+        QCOMPARE(store->language(), Configuration::languageForLocale(QLocale()));
+        QCOMPARE(store->maps(), int(OpenStreetMap));
+        QCOMPARE(store->speedUnit(), 0);
+        QCOMPARE(maps.count(), 1);
+        QCOMPARE(maps.first().first().value<MapTypes>(), OpenStreetMap);
+    }
+
     void cancelledFolderDialogKeepsThePath()
     {
         Setting dialog;
