@@ -1,6 +1,5 @@
 #include "parser/videoparser.h"
 
-#include "parser/cgpsutils.h"
 #include "parser/parserobject.h"
 #include "parser/recordingscan.h"
 
@@ -8,16 +7,20 @@
 #include <QThread>
 #include <QThreadPool>
 
-VideoParser::VideoParser(QObject *parent) : QObject(parent)
+VideoParser::VideoParser(QObject *parent) : QObject(parent), mLink(std::make_shared<JobLink>())
 {
     registerParserMetaTypes();
+    mLink->parser = this;
 }
 
 VideoParser::~VideoParser()
 {
+    mHurry = true;
     cancel();
-    // A job that already runs finishes before the reader goes away.
-    std::lock_guard<std::mutex> lock(mMutex);
+    // A job that the pool took before the cancel either runs now, and is waited for (without
+    // its pauses, so briefly), or finds the parser gone.
+    std::lock_guard<std::mutex> lock(mLink->mutex);
+    mLink->parser = nullptr;
 }
 
 void VideoParser::setFile(const QString &path, int id)
@@ -60,59 +63,107 @@ int VideoParser::parseDelayMs()
 
 void VideoParser::parse()
 {
-    std::lock_guard<std::mutex> lock(mMutex);
+    {
+        // The other thread may have parsed this row, or be parsing it, since the caller looked.
+        std::lock_guard<std::mutex> lock(mMutex);
+        if (mFinished || mParsing)
+            return;
+        mParsing = true;
+    }
     qDebug() << "run" << mId << QThread::currentThreadId();
+    const ParserObject::PauseScope pacing(&mHurry);
 
     std::unique_ptr<ParserObject> reader = createParser(mPath);
     // The reader outlives this job; it belongs with the VideoParser's thread.
     reader->moveToThread(thread());
-    mParser = std::move(reader);
-
-    const VideoInfo info = videoInfoOf(*mParser);
+    const VideoInfo info = videoInfoOf(*reader);
     emit videoInfoChanged(mId, info);
 
-    mGpsList.clear();
-    mGpsList = decodeTrack(*mParser);
-    fitTrackToDuration(mGpsList, info.duration, mParser->kind());
+    QList<GpsData> track = decodeTrack(*reader);
+    fitTrackToDuration(track, info.duration, reader->kind());
+    ParserObject::pause(4);
 
-    CGPSUtils::instance()->wait(4 * parseDelayMs());
-    if (mId == 0)
-        emit allGpsDataParserFinished(0, mGpsList);
-    mFinished = true;
+    bool announceTrack = false;
+    std::optional<GpsData> record;
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        mParser = std::move(reader);
+        mGpsList = track;
+        mParsing = false;
+        mFinished = true;
+        // Row 0's job announces its track unasked: the first recording of an open waits for it.
+        announceTrack = mTrackWanted || mId == 0;
+        mTrackWanted = false;
+        if (mWantedSecond)
+            record = recordAt(*mWantedSecond);
+        mWantedSecond.reset();
+    }
+    if (announceTrack)
+        emit allGpsDataParserFinished(mId, track);
+    if (record)
+        emit gpsDataChanged(mId, *record);
 }
 
 void VideoParser::requestAllGpsData()
 {
-    if (mFinished) {
-        emit allGpsDataParserFinished(mId, mGpsList);
-        return;
-    }
-    // Row 0's job announces its own track when it completes.
-    if (mId == 0)
-        return;
+    QList<GpsData> track;
+    bool finished = false;
     {
         std::lock_guard<std::mutex> lock(mMutex);
-        cancel();
+        finished = mFinished;
+        if (!finished) {
+            mHurry = true;
+            // Row 0's job announces its own track when it completes.
+            if (mId == 0)
+                return;
+            mTrackWanted = true;
+            if (mParsing)
+                return;
+        } else {
+            track = mGpsList;
+        }
     }
-    if (!mFinished)
-        parse();
-    emit allGpsDataParserFinished(mId, mGpsList);
+    if (finished) {
+        emit allGpsDataParserFinished(mId, track);
+        return;
+    }
+    cancel();
+    // If the job left the queue just before the cancel, one of the two parses returns at once
+    // and the other announces the track.
+    parse();
 }
 
 void VideoParser::requestGpsData(int second)
 {
-    std::lock_guard<std::mutex> lock(mMutex);
-    if (mGpsList.isEmpty())
-        return;
+    std::optional<GpsData> record;
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        if (!mFinished) {
+            if (mParsing)
+                mWantedSecond = second;
+            return;
+        }
+        record = recordAt(second);
+    }
+    if (record)
+        emit gpsDataChanged(mId, *record);
+}
+
+std::optional<GpsData> VideoParser::recordAt(int second) const
+{
     qint64 index = second;
     if (mParser && mParser->kind() == GpsSourceKind::JldvAudio)
         index = 2 * qint64(second);
-    if (index >= 0 && index < mGpsList.size())
-        emit gpsDataChanged(mId, mGpsList.at(int(index)));
+    if (index < 0 || index >= mGpsList.size())
+        return std::nullopt;
+    return mGpsList.at(int(index));
 }
 
 void CVideoParserRunnable::run()
 {
-    mParser->runnableStarted(this);
-    mParser->parse();
+    std::lock_guard<std::mutex> lock(mLink->mutex);
+    if (VideoParser *parser = mLink->parser) {
+        parser->runnableStarted(this);
+        parser->parse();
+    }
 }

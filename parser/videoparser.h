@@ -7,6 +7,7 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 class ParserObject;
 class QThreadPool;
@@ -25,11 +26,15 @@ public:
     void setPool(QThreadPool *pool, CVideoParserRunnable *runnable);
     // Removes the job from the pool's queue if it has not started yet.
     void cancel();
+    // Neither request blocks while the row is being parsed (on a pool thread, or on this
+    // thread further up the stack): the answer is then emitted when that parse completes.
+    // A track requested before the queued job got its turn is parsed at once, here, without
+    // the cooperative pauses.
     void requestAllGpsData();
     void requestGpsData(int second);
 
-    // The whole parse; runs on a pool thread, or on the caller's thread when the track is
-    // requested before the queued job got its turn.
+    // The whole parse; runs on a pool thread, or on the caller's thread through
+    // requestAllGpsData. Does nothing when the row is parsed already or being parsed.
     void parse();
 
     bool isFinished() const { return mFinished; }
@@ -47,14 +52,31 @@ signals:
 
 private:
     friend class CVideoParserRunnable;
-    void runnableStarted(CVideoParserRunnable *runnable);
+    // Shared with the parser's jobs, which may outlive it in the pool: a job runs only while
+    // it holds the mutex and finds the parser still there.
+    struct JobLink
+    {
+        std::mutex mutex;
+        VideoParser *parser = nullptr;
+    };
 
-    // Read without the mutex by requestAllGpsData; it only ever turns true.
+    void runnableStarted(CVideoParserRunnable *runnable);
+    // mMutex held.
+    std::optional<GpsData> recordAt(int second) const;
+
     std::atomic<bool> mFinished{false};
     int mId = 0;
     QString mPath;
     QList<GpsData> mGpsList;
+    // Guards mFinished's change, mGpsList, mParser and the parse state below; held only
+    // briefly, never while the file is read, so that a request never waits for a parse.
     std::mutex mMutex;
+    bool mParsing = false;
+    bool mTrackWanted = false;
+    std::optional<int> mWantedSecond;
+    // Raised when the user waits for this row: its parse stops pausing.
+    std::atomic<bool> mHurry{false};
+    std::shared_ptr<JobLink> mLink;
     CVideoParserRunnable *mRunnable = nullptr;
     QThreadPool *mPool = nullptr;
     std::unique_ptr<ParserObject> mParser;
@@ -63,12 +85,13 @@ private:
     std::mutex mRunnableMutex;
 };
 
+// Safe to run after its parser has been destroyed: it then does nothing.
 class CVideoParserRunnable : public QRunnable
 {
 public:
-    explicit CVideoParserRunnable(VideoParser *parser) : mParser(parser) {}
+    explicit CVideoParserRunnable(VideoParser *parser) : mLink(parser->mLink) {}
     void run() override;
 
 private:
-    VideoParser *mParser;
+    std::shared_ptr<VideoParser::JobLink> mLink;
 };

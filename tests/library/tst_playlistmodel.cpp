@@ -1,5 +1,6 @@
 #include "library/playlistmodel.h"
 #include "parser/videoparser.h"
+#include "tests/parser/messagelog.h"
 #include "tools/simulator/recordingsimulator.h"
 
 #include <QAbstractItemModelTester>
@@ -167,18 +168,30 @@ private slots:
         QVERIFY(!added);
     }
 
+    // Destroying the model while jobs run: the queued jobs are dropped and the running ones
+    // finish first, so no parse starts once the model is gone.
     void destructionWhileJobsRun()
     {
         VideoParser::setParseDelayMs(2);
         QStringList files;
         for (int i = 0; i < 12; ++i)
             files << recording(QString("r%1_F.mp4").arg(i), 20);
+        const MessageLog log;
+        const auto parsesStarted = [&log] {
+            int count = 0;
+            for (const QString &line : log.lines())
+                count += line.startsWith(QLatin1String("run ")) ? 1 : 0;
+            return count;
+        };
         for (int round = 0; round < 3; ++round) {
             auto model = std::make_unique<PlaylistModel>();
             for (const QString &f : files)
                 model->addRow(QFileInfo(f));
             QTest::qWait(round * 15);
             model.reset();
+            const int started = parsesStarted();
+            QTest::qWait(50);
+            QCOMPARE(parsesStarted(), started);
         }
         VideoParser::setParseDelayMs(0);
     }
