@@ -13,7 +13,7 @@
 #endif
 
 namespace {
-std::atomic<int> parseDelay{5};
+std::atomic<int> parseDelay{0};
 constexpr qint64 BlockSize = 4096;
 thread_local const std::atomic<bool> *pauseHurry = nullptr;
 } // namespace

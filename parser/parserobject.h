@@ -26,7 +26,7 @@ public:
     ~ParserObject() override;
 
     // Milliseconds the readers and the parse jobs pause after every box and record (and four
-    // times that at the end of a parse). 5 by default; 0 for tools and benchmarks.
+    // times that at the end of a parse). 0 by default, like the player's setting.
     static void setParseDelayMs(int ms);
     static int parseDelayMs();
     static void pause(int delays = 1);

@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <dlfcn.h>
 #include <sys/stat.h>
 #include <thread>
@@ -10,6 +12,13 @@
 namespace {
 std::atomic<int> delayUs{0};
 std::atomic<long long> reads{0};
+
+// Like an SD card behind a USB reader, the storage serves one read at a time, in the order
+// asked: the player's reads queue behind the parser's.
+std::mutex deviceMutex;
+std::condition_variable deviceFree;
+unsigned long long nextTicket = 0;
+unsigned long long serving = 0;
 
 template <typename Fn> Fn realFunction(const char *name)
 {
@@ -25,7 +34,14 @@ void payFor(int fd)
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         return;
     reads.fetch_add(1, std::memory_order_relaxed);
+    std::unique_lock<std::mutex> lock(deviceMutex);
+    const unsigned long long ticket = nextTicket++;
+    deviceFree.wait(lock, [ticket] { return serving == ticket; });
+    lock.unlock();
     std::this_thread::sleep_for(std::chrono::microseconds(us));
+    lock.lock();
+    ++serving;
+    deviceFree.notify_all();
 }
 } // namespace
 
