@@ -17,6 +17,7 @@
 #include "app/mainwindows.h"
 #include "library/playlistmodel.h"
 #include "parser/parserobject.h"
+#include "parser/videoparser.h"
 #include "playback/playareamanager.h"
 #include "playback/playerwidget.h"
 #include "tools/simulator/recordingsimulator.h"
@@ -119,7 +120,7 @@ int playWhileFilling(MainWindows &window, const QString &folder, int rows, int s
     QElapsedTimer clock;
     clock.start();
     window.openFolder(folder);
-    const auto *model = qobject_cast<const PlaylistModel *>(table->model());
+    auto *model = qobject_cast<PlaylistModel *>(table->model());
     (void)QTest::qWaitFor([&] { return player->position() > 0; }, 30000);
     const qint64 firstFrame = clock.elapsed();
     const qint64 startPosition = player->position();
@@ -137,6 +138,31 @@ int playWhileFilling(MainWindows &window, const QString &folder, int rows, int s
     printf("rows %d: first frame of row 0 after %lld ms; every row's facts after %lld ms; "
            "position per wall second over %d s: %.3f; stalls detected: %d\n",
            rows, firstFrame, factsAt, seconds, ratio, stalls.load());
+
+    // A seek while the tracks are still being read, and one with the background work held.
+    const auto seekMs = [&](int target) {
+        QElapsedTimer seekClock;
+        seekClock.start();
+        area->seek(target);
+        const bool landed = QTest::qWaitFor(
+            [&] { return player->position() > target * 1000 + 100; }, 20000);
+        return landed ? seekClock.elapsed() : -1;
+    };
+    const int tracksLeft = model ? model->rowCount() - [&] {
+        int done = 0;
+        for (int row = 0; row < model->rowCount(); ++row)
+            done += model->itemAt(row)->parser->isFinished() ? 1 : 0;
+        return done;
+    }() : 0;
+    const qint64 busySeek = seekMs(120);
+    if (model)
+        model->setParsingSuspended(true);
+    QTest::qWait(300); // the jobs under way finish
+    const qint64 quietSeek = seekMs(60);
+    if (model)
+        model->setParsingSuspended(false);
+    printf("seek with %d tracks still to read: %lld ms; with the background work held: %lld ms\n",
+           tracksLeft, busySeek, quietSeek);
     return 0;
 }
 
