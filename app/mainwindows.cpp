@@ -236,6 +236,7 @@ void MainWindows::onUpdateLanguage()
     setTitleText(ApplicationIdentity::applicationName());
     setWindowTitle(ApplicationIdentity::applicationName());
     setFileNameText(currentFileName);
+    // map: setMapType(MapTypes(Configuration::instance()->maps())) reloads the page's language
 }
 
 void MainWindows::setSystemFontSize()

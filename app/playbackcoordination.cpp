@@ -2,6 +2,9 @@
 
 #include "app/mainwindowsprivate.h"
 #include "controls/controlpanel.h"
+#include "instruments/directiontray.h"
+#include "instruments/gyrochartview.h"
+#include "instruments/speedtray.h"
 #include "library/channelsetup.h"
 #include "library/playlistmodel.h"
 #include "platform/fileurl.h"
@@ -12,6 +15,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <cmath>
 
 // The main window's coordination: the connections between the control panel, the play area,
 // the playlist and the instruments, the playback commands, and the flow of the GPS track and
@@ -40,6 +44,33 @@ QString coordinateText(char hemisphere, double value)
 {
     const QString number = QString::number(qAbs(value), 'f', 6);
     return hemisphere ? QChar::fromLatin1(hemisphere) + number : number;
+}
+
+// The compass takes whole degrees; a course that is not a number (or far out of range)
+// must not reach the integer conversion, where it would be undefined.
+int courseDegrees(double course)
+{
+    return std::isfinite(course) ? int(std::fmod(course, 360.0)) : 0;
+}
+
+// The chart gets one sample per second of the recording when the records come about one per
+// frame, otherwise every record.
+void fillChart(GyroChartView *chart, const QList<GpsData> &records, int durationSeconds,
+               double frameRate)
+{
+    chart->clear();
+    const int n = records.size();
+    if (frameRate > 0 && n >= (durationSeconds - 1) * frameRate) {
+        chart->setSampleCount(durationSeconds);
+        for (int i = 0; i < durationSeconds && n > i * frameRate; ++i) {
+            const GpsData &record = records.at(int(i * frameRate));
+            chart->addSample(record.gsensorX, record.gsensorY, record.gsensorZ);
+        }
+    } else {
+        chart->setSampleCount(n);
+        for (const GpsData &record : records)
+            chart->addSample(record.gsensorX, record.gsensorY, record.gsensorZ);
+    }
 }
 
 } // namespace
@@ -91,6 +122,7 @@ void MainWindows::connectPlayback()
     connect(playlistModel, &PlaylistModel::gpsDataChanged, this, &MainWindows::onGpsDataChanged);
     connect(playlistModel, &PlaylistModel::allGpsDataParserFinished, this,
             &MainWindows::onAllGpsDataParserFinished);
+    // map: connect Configuration::mapsChanged to the map view's setMapType
 
     Configuration *store = Configuration::instance();
     const int volume = store->volume();
@@ -121,7 +153,9 @@ void MainWindows::playRecording(PlaylistItem *item)
 {
     if (!item || !item->url.isValid())
         return;
-    // The speed gauge, the chart and the map are cleared here once they exist.
+    ui->wgt_Speed->setSpeed(0);
+    ui->gView_GyroChart->clear();
+    // map: clearAll()
     selectRow(item->rowId);
     PlayAreaManager *area = ui->wgt_PlayArea;
     area->stop();
@@ -146,7 +180,9 @@ void MainWindows::resetAfterEmptyOpen()
     ui->wgt_PlayCtrl->setPlayEnabled(playlistModel->rowCount() != 0);
     ui->wgt_PlayCtrl->setCurrentTime(0);
     ui->wgt_PlayArea->clearItem();
-    // The speed gauge, the chart and the map are cleared here once they exist.
+    ui->wgt_Speed->setSpeed(0);
+    ui->gView_GyroChart->clear();
+    // map: clearAll()
 }
 
 void MainWindows::openFolder(const QString &localPath)
@@ -199,7 +235,9 @@ void MainWindows::onStop()
     ui->wgt_PlayArea->stop();
     ui->wgt_PlayCtrl->reset();
     ui->lbl_FileName->clear();
-    // The speed gauge, the chart and the map are cleared here once they exist.
+    ui->wgt_Speed->setSpeed(0);
+    ui->gView_GyroChart->clear();
+    // map: clearAll()
 }
 
 void MainWindows::playClicked()
@@ -275,18 +313,20 @@ void MainWindows::onGpsDataChanged(int rowId, GpsData data)
     const QString stamp = QString::fromLatin1(data.dateTime, int(qstrnlen(data.dateTime, 15)));
     panel->setGpsDateTime(QDateTime::fromString(stamp, QStringLiteral("yyyyMMddhhmmss")));
     panel->setSpeed(data.speed);
-    // The speed gauge, the compass, the chart's cursor and the map's point follow here once
-    // those instruments exist.
+    ui->wgt_Speed->setSpeed(data.speed);
+    ui->wgt_Direction->setDirection(courseDegrees(data.course));
+    ui->gView_GyroChart->setCurrentSample(data.index);
+    // map: addPoint({data.index, data.longitude, data.latitude}) if data.hasPosition()
 }
 
 void MainWindows::onAllGpsDataParserFinished(int id, QList<GpsData> dataList)
 {
     if (id != currentRowId())
         return;
-    // The chart's samples are filled from dataList here once the chart exists.
+    fillChart(ui->gView_GyroChart, dataList, playlistModel->durationAt(id),
+              playlistModel->frameRateAt(id));
     ui->wgt_PlayArea->play();
-    // The map's track and its cache are built from dataList here once the map exists.
-    Q_UNUSED(dataList)
+    // map: loadAllGpsData({lon, lat} per record), fill trackRecord (id, track), setTrackCache
 }
 
 void MainWindows::onFrontView(bool checked)
