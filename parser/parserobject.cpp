@@ -13,8 +13,9 @@
 #endif
 
 namespace {
-std::atomic<int> parseDelay{5};
+std::atomic<int> parseDelay{0};
 constexpr qint64 BlockSize = 4096;
+thread_local const std::atomic<bool> *pauseHurry = nullptr;
 } // namespace
 
 ParserObject::ParserObject(const QString &path, QObject *parent) : QObject(parent)
@@ -50,11 +51,23 @@ int ParserObject::parseDelayMs()
     return parseDelay.load();
 }
 
-void ParserObject::pause()
+ParserObject::PauseScope::PauseScope(const std::atomic<bool> *hurry) : outer(pauseHurry)
 {
+    pauseHurry = hurry;
+}
+
+ParserObject::PauseScope::~PauseScope()
+{
+    pauseHurry = outer;
+}
+
+void ParserObject::pause(int delays)
+{
+    if (pauseHurry && pauseHurry->load())
+        return;
     const int ms = parseDelayMs();
     if (ms > 0)
-        CGPSUtils::instance()->wait(ms);
+        CGPSUtils::instance()->wait(delays * ms);
 }
 
 qint64 ParserObject::readFile(qint64 offset, char *dst, qint64 length)

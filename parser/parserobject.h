@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <QVector>
+#include <atomic>
 
 // Common base of the container readers: owns the open recording, the facts that make up
 // VideoInfo and the locator that tells decode() where the embedded GPS records lie.
@@ -25,10 +26,24 @@ public:
     ~ParserObject() override;
 
     // Milliseconds the readers and the parse jobs pause after every box and record (and four
-    // times that at the end of a parse). 5 by default; 0 for tools and benchmarks.
+    // times that at the end of a parse). 0 by default, like the player's setting.
     static void setParseDelayMs(int ms);
     static int parseDelayMs();
-    static void pause();
+    static void pause(int delays = 1);
+
+    // While one lives on a thread, pause() there does nothing whenever *hurry is true. The
+    // flag may be raised from another thread: a parse the user is waiting for stops pausing.
+    class PauseScope
+    {
+    public:
+        explicit PauseScope(const std::atomic<bool> *hurry);
+        ~PauseScope();
+        PauseScope(const PauseScope &) = delete;
+        PauseScope &operator=(const PauseScope &) = delete;
+
+    private:
+        const std::atomic<bool> *outer;
+    };
 
     // Fills out from record index; false when there is no such record. Meant to be called
     // for 0, 1, 2, ... in order: the course depends on the previous call.
