@@ -13,7 +13,6 @@
 #include "parser/recordingscan.h"
 #include "platform/bytesource.h"
 
-#include <QVector>
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -59,54 +58,32 @@ private:
     size_t mLeft;
 };
 
-// Reads the segments in place; the fuzzer's buffer outlives the source.
-class SparseSource final : public ByteSource
+// The recording an input describes, zeros where no segment lies, at most maxSize bytes.
+inline QByteArray recording(Cursor input, qint64 maxSize = MaxFileSize)
 {
-public:
-    explicit SparseSource(Cursor input)
-    {
-        mSize = qint64(input.u32()) % (MaxFileSize + 1);
-        while (input.left() >= 6 && mSegments.size() < MaxSegments) {
-            Segment s;
-            s.offset = qint64(input.u32()) % MaxFileSize;
-            const size_t length = input.u16();
-            s.length = qint64(std::min(length, input.left()));
-            s.length = std::min(s.length, MaxFileSize - s.offset);
-            s.bytes = input.here();
-            input.skip(size_t(s.length));
-            mSize = std::max(mSize, s.offset + s.length);
-            mSegments.append(s);
-        }
-    }
-
-    bool isOpen() const override { return true; }
-    qint64 size() const override { return mSize; }
-    bool readsAreCostly() const override { return false; }
-    qint64 read(qint64 offset, char *dst, qint64 length) override
-    {
-        if (offset < 0 || length <= 0 || offset >= mSize)
-            return 0;
-        length = std::min(length, mSize - offset);
-        std::memset(dst, 0, size_t(length));
-        for (const Segment &s : mSegments) {
-            const qint64 from = std::max(offset, s.offset);
-            const qint64 to = std::min(offset + length, s.offset + s.length);
-            if (from < to)
-                std::memcpy(dst + (from - offset), s.bytes + (from - s.offset), size_t(to - from));
-        }
-        return length;
-    }
-
-private:
+    qint64 size = qint64(input.u32()) % (maxSize + 1);
     struct Segment
     {
-        qint64 offset = 0;
-        qint64 length = 0;
-        const uint8_t *bytes = nullptr;
+        qint64 offset;
+        qint64 length;
+        const uint8_t *bytes;
     };
-    qint64 mSize = 0;
-    QVector<Segment> mSegments;
-};
+    Segment segments[MaxSegments];
+    int count = 0;
+    while (input.left() >= 6 && count < MaxSegments) {
+        Segment &s = segments[count++];
+        s.offset = qint64(input.u32()) % maxSize;
+        const size_t length = input.u16();
+        s.length = std::min(qint64(std::min(length, input.left())), maxSize - s.offset);
+        s.bytes = input.here();
+        input.skip(size_t(s.length));
+        size = std::max(size, s.offset + s.length);
+    }
+    QByteArray bytes(int(size), '\0');
+    for (int i = 0; i < count; ++i)
+        std::memcpy(bytes.data() + segments[i].offset, segments[i].bytes, size_t(segments[i].length));
+    return bytes;
+}
 
 inline void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
 
@@ -144,7 +121,7 @@ inline void checkTrack(const ParserObject &reader, const QList<GpsData> &track)
 template <typename Reader> int readRecording(const uint8_t *data, size_t size)
 {
     setUpOnce();
-    Reader reader(std::make_unique<SparseSource>(Cursor(data, size)));
+    Reader reader(std::make_unique<MemoryByteSource>(recording(Cursor(data, size))));
     const VideoInfo info = videoInfoOf(reader);
     check(info.width >= 0 && info.height >= 0 && info.duration >= 0);
     check(std::isfinite(info.frameRate) && info.frameRate >= 0);

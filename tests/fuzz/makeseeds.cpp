@@ -82,7 +82,7 @@ QByteArray locator(const QString &path)
     QByteArray out;
     out += char(kind);
     out += char(flags);
-    out += le16(quint16(reader->duration())) + le32(quint32(reader->recordCount())) +
+    out += le16(quint16(reader->duration() * 16)) + le32(quint32(reader->recordCount())) +
            le32(quint32(reader->tableOffset())) + le32(quint32(reader->markerOffset()));
     out += char(chunks.size());
     for (const qint64 offset : chunks)
