@@ -66,13 +66,12 @@ bool PlayerWidget::screenshot(qint64 postion, QSize resolution, bool isOriginal)
 
 void PlayerWidget::onStateChanged(QMediaPlayer::State newState)
 {
-    if (newState == QMediaPlayer::StoppedState) {
-        setUpdatesEnabled(true);
+    // Updates stay on in every state. Qt's GStreamer back end either paints each frame in
+    // this widget's paint handler (filling only the borders around it), or has a sink draw
+    // into a native child window that stops filling itself once frames arrive; either way
+    // nothing paints black over the picture, and turning updates off blanks the first.
+    if (newState == QMediaPlayer::StoppedState)
         repaint();
-    } else {
-        // The video output paints; the widget's own black fill would flicker over it.
-        setUpdatesEnabled(false);
-    }
 }
 
 void PlayerWidget::onError(QMediaPlayer::Error error)
@@ -82,8 +81,6 @@ void PlayerWidget::onError(QMediaPlayer::Error error)
     qDebug() << "onError"
              << QStringLiteral("QMediaPlayer::%1").arg(QLatin1String(errors.valueToKey(error)))
              << player.errorString();
-    if (error != QMediaPlayer::NoError)
-        setUpdatesEnabled(true);
 }
 
 void PlayerWidget::onCaptureFinished(int result)
