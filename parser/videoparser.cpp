@@ -1,13 +1,15 @@
 #include "parser/videoparser.h"
 
 #include "parser/parserobject.h"
-#include "parser/recordingscan.h"
+#include "parser/recordingreader.h"
 
 #include <QDebug>
 #include <QThread>
 #include <QThreadPool>
 
-VideoParser::VideoParser(QObject *parent) : QObject(parent), mLink(std::make_shared<JobLink>())
+VideoParser::VideoParser(QObject *parent)
+    : QObject(parent), mLink(std::make_shared<JobLink>()),
+      mReader(RecordingReader::containerReader())
 {
     registerParserMetaTypes();
     mLink->parser = this;
@@ -36,6 +38,16 @@ void VideoParser::setPool(QThreadPool *pool, CVideoParserRunnable *runnable)
     mRunnable = runnable;
 }
 
+void VideoParser::setReader(RecordingReader *reader)
+{
+    mReader = reader ? reader : RecordingReader::containerReader();
+}
+
+void VideoParser::setTrackScheduler(std::function<void()> scheduleTrack)
+{
+    mScheduleTrack = std::move(scheduleTrack);
+}
+
 void VideoParser::cancel()
 {
     std::lock_guard<std::mutex> lock(mRunnableMutex);
@@ -61,33 +73,55 @@ int VideoParser::parseDelayMs()
     return ParserObject::parseDelayMs();
 }
 
+void VideoParser::parseFacts()
+{
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        if (mFinished || mParsing || mFactsKnown || mReadingFacts)
+            return;
+        mReadingFacts = true;
+    }
+    const ParserObject::PauseScope pacing(&mHurry);
+    const VideoInfo info = mReader->readFacts(mPath);
+    emit videoInfoChanged(mId, info);
+    // Known only once announced: a parse that finds them known announces no facts of its own,
+    // and its track must not reach the window before the row's duration and frame rate.
+    std::lock_guard<std::mutex> lock(mMutex);
+    mReadingFacts = false;
+    mFactsKnown = true;
+}
+
 void VideoParser::parse()
 {
+    bool factsKnown = false;
     {
         // The other thread may have parsed this row, or be parsing it, since the caller looked.
         std::lock_guard<std::mutex> lock(mMutex);
         if (mFinished || mParsing)
             return;
         mParsing = true;
+        factsKnown = mFactsKnown;
     }
     qDebug() << "run" << mId << QThread::currentThreadId();
     const ParserObject::PauseScope pacing(&mHurry);
 
-    std::unique_ptr<ParserObject> reader = createParser(mPath);
-    // The reader outlives this job; it belongs with the VideoParser's thread.
-    reader->moveToThread(thread());
-    const VideoInfo info = videoInfoOf(*reader);
-    emit videoInfoChanged(mId, info);
-
-    QList<GpsData> track = decodeTrack(*reader);
-    fitTrackToDuration(track, info.duration, reader->kind());
+    // Facts being read on another thread right now are read again here rather than waited
+    // for; announcing them twice is harmless.
+    VideoInfo info;
+    GpsSourceKind kind = GpsSourceKind::GpsNone;
+    const QList<GpsData> track = mReader->readTrack(mPath, &kind, factsKnown ? nullptr : &info);
+    if (!factsKnown) {
+        emit videoInfoChanged(mId, info);
+        std::lock_guard<std::mutex> lock(mMutex);
+        mFactsKnown = true;
+    }
     ParserObject::pause(4);
 
     bool announceTrack = false;
     std::optional<GpsData> record;
     {
         std::lock_guard<std::mutex> lock(mMutex);
-        mParser = std::move(reader);
+        mKind = kind;
         mGpsList = track;
         mParsing = false;
         mFinished = true;
@@ -113,11 +147,12 @@ void VideoParser::requestAllGpsData()
         finished = mFinished;
         if (!finished) {
             mHurry = true;
-            // Row 0's job announces its own track when it completes.
-            if (mId == 0)
-                return;
             mTrackWanted = true;
             if (mParsing)
+                return;
+            // Row 0's job announces its own track when it completes; with a scheduler it is
+            // also moved to the front, as the first recording of an open waits for it.
+            if (mId == 0 && !mScheduleTrack)
                 return;
         } else {
             track = mGpsList;
@@ -125,6 +160,10 @@ void VideoParser::requestAllGpsData()
     }
     if (finished) {
         emit allGpsDataParserFinished(mId, track);
+        return;
+    }
+    if (mScheduleTrack) {
+        mScheduleTrack();
         return;
     }
     cancel();
@@ -152,7 +191,7 @@ void VideoParser::requestGpsData(int second)
 std::optional<GpsData> VideoParser::recordAt(int second) const
 {
     qint64 index = second;
-    if (mParser && mParser->kind() == GpsSourceKind::JldvAudio)
+    if (mKind == GpsSourceKind::JldvAudio)
         index = 2 * qint64(second);
     if (index < 0 || index >= mGpsList.size())
         return std::nullopt;

@@ -5,6 +5,7 @@
 
 #include <QDebug>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMetaEnum>
 #include <QToolTip>
@@ -81,6 +82,43 @@ void PlayerWidget::onError(QMediaPlayer::Error error)
     qDebug() << "onError"
              << QStringLiteral("QMediaPlayer::%1").arg(QLatin1String(errors.valueToKey(error)))
              << player.errorString();
+}
+
+void PlayerWidget::showProblem(const QString &text)
+{
+    if (!problemLabel) {
+        problemLabel = new QLabel(this);
+        problemLabel->setObjectName(QStringLiteral("lbl_Problem"));
+        problemLabel->setAlignment(Qt::AlignCenter);
+        problemLabel->setWordWrap(true);
+        problemLabel->setMargin(16);
+        problemLabel->setStyleSheet(
+            QStringLiteral("QLabel#lbl_Problem{color: rgb(230, 230, 230); background: black;}"));
+    }
+    problemLabel->setText(text);
+    problemLabel->setGeometry(rect());
+    // Painting is off while the player is not stopped; the words must show all the same.
+    setUpdatesEnabled(true);
+    problemLabel->show();
+    problemLabel->raise();
+}
+
+void PlayerWidget::clearProblem()
+{
+    if (problemLabel)
+        problemLabel->hide();
+}
+
+QString PlayerWidget::problem() const
+{
+    return problemLabel && !problemLabel->isHidden() ? problemLabel->text() : QString();
+}
+
+void PlayerWidget::resizeEvent(QResizeEvent *event)
+{
+    QVideoWidget::resizeEvent(event);
+    if (problemLabel)
+        problemLabel->setGeometry(rect());
 }
 
 void PlayerWidget::onCaptureFinished(int result)

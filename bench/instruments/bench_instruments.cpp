@@ -7,6 +7,9 @@
 #include "instruments/speedtray.h"
 
 #include <QApplication>
+#include <QtCharts/QChart>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -42,6 +45,43 @@ void BM_ChartFill(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_ChartFill)->Arg(3600)->Arg(36000)->Unit(benchmark::kMillisecond);
+
+// The reference: the same samples handed to Qt Charts one append at a time, as a chart
+// that updates its series per sample would; every append recomputes the whole line.
+void BM_ChartFillOneByOne(benchmark::State &state)
+{
+    QtCharts::QChartView view;
+    auto *chart = new QtCharts::QChart;
+    QtCharts::QLineSeries *series[3];
+    auto *axisX = new QtCharts::QValueAxis;
+    auto *axisY = new QtCharts::QValueAxis;
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    for (auto *&line : series) {
+        line = new QtCharts::QLineSeries;
+        chart->addSeries(line);
+        line->attachAxis(axisX);
+        line->attachAxis(axisY);
+    }
+    view.setChart(chart);
+    view.resize(560, 220);
+    view.show();
+    const int samples = int(state.range(0));
+    axisX->setRange(0, samples - 1);
+    axisY->setRange(-1.1, 1.1);
+    for (auto _ : state) {
+        for (auto *line : series)
+            line->clear();
+        for (int i = 0; i < samples; ++i) {
+            series[0]->append(i, 0.3 * std::sin(i * 0.1));
+            series[1]->append(i, 0.2 * std::cos(i * 0.07));
+            series[2]->append(i, 1.0);
+        }
+        QCoreApplication::sendPostedEvents();
+    }
+    state.SetItemsProcessed(state.iterations() * samples);
+}
+BENCHMARK(BM_ChartFillOneByOne)->Arg(3600)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // One GPS record during playback: speed, course and cursor change, then the three repaint.
 void BM_RecordRepaint(benchmark::State &state)
