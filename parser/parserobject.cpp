@@ -32,6 +32,7 @@ ParserObject::ParserObject(const QString &path, QObject *parent) : QObject(paren
         return;
     }
     mFileSize = qMax<qint64>(mFile.size(), 0);
+    mFindings.opened = true;
 }
 
 ParserObject::~ParserObject()

@@ -11,6 +11,7 @@
 VideoParser::VideoParser(QObject *parent) : QObject(parent)
 {
     registerParserMetaTypes();
+    qRegisterMetaType<GpsDiagnosis>("GpsDiagnosis");
 }
 
 VideoParser::~VideoParser()
@@ -73,6 +74,7 @@ void VideoParser::parse()
 
     mGpsList.clear();
     mGpsList = decodeTrack(*mParser);
+    emit gpsDiagnosed(mId, diagnoseGps(*mParser, info, mGpsList));
     fitTrackToDuration(mGpsList, info.duration, mParser->kind());
 
     CGPSUtils::instance()->wait(4 * parseDelayMs());

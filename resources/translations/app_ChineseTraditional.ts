@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="189" />
+        <location filename="../../app/mainwindows.cpp" line="168" />
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
@@ -47,14 +47,59 @@
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="189" />
+        <location filename="../../app/mainwindows.cpp" line="168" />
         <source>Restore Down</source>
         <translation>還原</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="448" />
+        <location filename="../../app/playbackcoordination.cpp" line="198" />
         <source>Open Folder</source>
         <translation>開啟資料夾</translation>
+    </message>
+</context>
+<context>
+    <name>TripExportMenu</name>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="25" />
+        <location filename="../../app/tripexportmenu.cpp" line="28" />
+        <location filename="../../app/tripexportmenu.cpp" line="82" />
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="26" />
+        <source>Track saved to %1</source>
+        <translation>軌跡已儲存到 %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="29" />
+        <source>Could not save %1: %2</source>
+        <translation>無法儲存 %1：%2</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="65" />
+        <source>Export track...</source>
+        <translation>匯出軌跡...</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="67" />
+        <source>Export trip...</source>
+        <translation>匯出行程...</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="78" />
+        <source>GPX track (*.gpx)</source>
+        <translation>GPX 軌跡 (*.gpx)</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="79" />
+        <source>KML track (*.kml)</source>
+        <translation>KML 軌跡 (*.kml)</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="80" />
+        <source>CSV table (*.csv)</source>
+        <translation>CSV 表格 (*.csv)</translation>
     </message>
 </context>
 </TS>

@@ -26,6 +26,8 @@ int runFileMode(const FileOptions &options, QIODevice &out)
     case Format::Gpx:
         out.write(toGpx(options.path, records));
         break;
+    case Format::Kml: // only with --trip
+        break;
     }
     return 0;
 }

@@ -1,19 +1,17 @@
 #include "tools/probe/probeformat.h"
 
+#include "library/trackexport.h"
+
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QXmlStreamWriter>
 #include <cmath>
 #include <cstring>
 
 namespace Probe {
 
 namespace {
-
-const QLatin1String GpxNamespace("http://www.topografix.com/GPX/1/1");
-const QLatin1String ExtensionNamespace("urn:waylume:gpx:1");
 
 // Fixed-size text fields are zero-terminated when written by the decoder, but a damaged
 // record must not run the read past the field.
@@ -43,13 +41,6 @@ QString number(double value, int precision)
 QString number(float value, int places)
 {
     return QString::number(decimals(value, places), 'f', places);
-}
-
-// "yyyyMMddhhmmss" as recorded, without a zone; invalid digits give no time.
-QDateTime recordTime(const GpsData &record)
-{
-    return QDateTime::fromString(field(record.dateTime, sizeof record.dateTime),
-                                 QStringLiteral("yyyyMMddhhmmss"));
 }
 
 QJsonObject recordObject(const GpsData &r)
@@ -83,18 +74,6 @@ QString csvText(const QString &text)
     QString quoted = text;
     quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
-// XML 1.0 cannot carry most control characters, even escaped.
-QString xmlText(const QString &text)
-{
-    QString clean = text;
-    for (QChar &c : clean) {
-        if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') &&
-            c != QLatin1Char('\r'))
-            c = QChar(0xFFFD);
-    }
-    return clean;
 }
 
 } // namespace
@@ -154,42 +133,9 @@ QByteArray toCsv(const QList<GpsData> &records)
 
 QByteArray toGpx(const QString &path, const QList<GpsData> &records)
 {
-    QByteArray bytes;
-    QXmlStreamWriter xml(&bytes);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeDefaultNamespace(GpxNamespace);
-    xml.writeNamespace(ExtensionNamespace, QStringLiteral("wl"));
-    xml.writeStartElement(GpxNamespace, QStringLiteral("gpx"));
-    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
-    xml.writeAttribute(QStringLiteral("creator"), QStringLiteral("waylume-probe"));
-    xml.writeStartElement(GpxNamespace, QStringLiteral("trk"));
-    xml.writeTextElement(GpxNamespace, QStringLiteral("name"), xmlText(QFileInfo(path).fileName()));
-    xml.writeStartElement(GpxNamespace, QStringLiteral("trkseg"));
-    for (const GpsData &r : records) {
-        if (!r.hasPosition())
-            continue;
-        xml.writeStartElement(GpxNamespace, QStringLiteral("trkpt"));
-        xml.writeAttribute(QStringLiteral("lat"), number(r.latitude, 8));
-        xml.writeAttribute(QStringLiteral("lon"), number(r.longitude, 8));
-        const QDateTime time = recordTime(r);
-        if (time.isValid())
-            xml.writeTextElement(GpxNamespace, QStringLiteral("time"),
-                                 time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
-        xml.writeStartElement(GpxNamespace, QStringLiteral("extensions"));
-        xml.writeTextElement(ExtensionNamespace, QStringLiteral("speed"), QString::number(r.speed));
-        xml.writeTextElement(ExtensionNamespace, QStringLiteral("course"), number(r.course, 4));
-        xml.writeTextElement(ExtensionNamespace, QStringLiteral("gsensorX"), number(r.gsensorX, 2));
-        xml.writeTextElement(ExtensionNamespace, QStringLiteral("gsensorY"), number(r.gsensorY, 2));
-        xml.writeTextElement(ExtensionNamespace, QStringLiteral("gsensorZ"), number(r.gsensorZ, 2));
-        xml.writeEndElement(); // extensions
-        xml.writeEndElement(); // trkpt
-    }
-    xml.writeEndElement(); // trkseg
-    xml.writeEndElement(); // trk
-    xml.writeEndElement(); // gpx
-    xml.writeEndDocument();
-    return bytes;
+    const QString name = QFileInfo(path).fileName();
+    return TrackExport::toGpx(name, {TrackSegment{name, records}},
+                              QStringLiteral("waylume-probe"));
 }
 
 } // namespace Probe
