@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QUrl>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -363,6 +364,36 @@ void PlayAreaManager::seek(int seconds)
 {
     for (PlayerWidget *player : allPlayers())
         player->mediaPlayer()->setPosition(qint64(seconds) * 1000);
+}
+
+qint64 PlayAreaManager::frameStepTarget(qint64 positionMs, float frameRate, int direction,
+                                        qint64 durationMs)
+{
+    const double rate = frameRate > 0 ? double(frameRate) : 30.0;
+    // On the frame grid, so that repeated steps neither drift nor stick on rounding.
+    const qint64 frame = qint64(std::llround(double(positionMs) * rate / 1000.0)) + direction;
+    qint64 target = qint64(std::llround(double(frame) * 1000.0 / rate));
+    if (durationMs > 0)
+        target = qMin(target, durationMs);
+    return qMax<qint64>(target, 0);
+}
+
+void PlayAreaManager::stepFrame(int direction)
+{
+    if (!item || !mainPlayer || mainPlayer->mediaPlayer()->state() != QMediaPlayer::PausedState)
+        return;
+    QMediaPlayer *reference = mainPlayer->mediaPlayer();
+    const qint64 target = frameStepTarget(reference->position(), item->frameRate, direction,
+                                          reference->duration());
+    for (PlayerWidget *player : allPlayers())
+        player->mediaPlayer()->setPosition(target);
+    emit positionChanged(target / 1000, item->rowId);
+}
+
+void PlayAreaManager::resetZoom()
+{
+    for (PlayerWidget *player : allPlayers())
+        player->resetZoom();
 }
 
 void PlayAreaManager::setVolume(int volume)

@@ -44,6 +44,11 @@ public:
     // The players that one screenshot request captures, in order.
     QList<PlayerWidget *> screenshotTargets() const;
 
+    // The position one frame after (direction 1) or before (-1) positionMs, on the frame
+    // grid of frameRate (30 when unknown), kept within 0..durationMs when that is known.
+    static qint64 frameStepTarget(qint64 positionMs, float frameRate, int direction,
+                                  qint64 durationMs);
+
     // The same test as a drop uses: not a folder, and a video file name.
     static bool acceptsUrl(const QUrl &url);
 
@@ -68,6 +73,10 @@ public slots:
     void pause();
     void stop();
     void seek(int seconds);
+    // While paused: every channel one frame forward (1) or back (-1) together.
+    void stepFrame(int direction);
+    // Every channel's picture back to 1x.
+    void resetZoom();
     void setVolume(int volume);
     void setMuted(bool muted);
     void setPlaybackRate(double rate);

@@ -3,8 +3,12 @@
 #include "platform/fileurl.h"
 #include "playback/capturethread.h"
 
+#include <QBoxLayout>
 #include <QDebug>
 #include <QKeyEvent>
+#include <QMediaService>
+#include <QPainter>
+#include <QVideoWindowControl>
 #include <QMessageBox>
 #include <QMetaEnum>
 #include <QToolTip>
@@ -106,7 +110,143 @@ void PlayerWidget::onCaptureFinished(int result)
 
 void PlayerWidget::mousePressEvent(QMouseEvent *event)
 {
+    if (event->button() == Qt::LeftButton && pictureZoom.isZoomed()) {
+        dragFrom = event->pos();
+        dragging = true;
+        setCursor(Qt::ClosedHandCursor);
+        event->accept();
+        return;
+    }
+    if (event->button() == Qt::MiddleButton && pictureZoom.isZoomed()) {
+        resetZoom();
+        event->accept();
+        return;
+    }
     QVideoWidget::mousePressEvent(event);
+}
+
+void PlayerWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!dragging)
+        return QVideoWidget::mouseMoveEvent(event);
+    pictureZoom.pan(event->pos() - dragFrom, size());
+    dragFrom = event->pos();
+    applyZoom();
+    event->accept();
+}
+
+void PlayerWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (dragging && event->button() == Qt::LeftButton) {
+        dragging = false;
+        unsetCursor();
+        event->accept();
+        return;
+    }
+    QVideoWidget::mouseReleaseEvent(event);
+}
+
+void PlayerWidget::wheelEvent(QWheelEvent *event)
+{
+    const int delta = event->angleDelta().y();
+    if (delta == 0)
+        return QVideoWidget::wheelEvent(event);
+    pictureZoom.zoomAt(event->position(), delta, size());
+    applyZoom();
+    event->accept();
+}
+
+void PlayerWidget::resetZoom()
+{
+    if (!pictureZoom.isZoomed())
+        return;
+    pictureZoom.reset();
+    applyZoom();
+}
+
+// Qt's GStreamer back end shows the picture in one of three ways, and the zoom follows each:
+// a sink drawing into a native child widget (that child is enlarged and shifted, the
+// player's own native window clipping it), a sink drawing into the player's own window (its
+// render rectangle is enlarged), or frames painted by this widget (painted into an image,
+// of which the visible part is drawn scaled up).
+QWidget *PlayerWidget::sinkChild() const
+{
+    QWidget *child = findChild<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    return child && !child->isWindow() ? child : nullptr;
+}
+
+QVideoWindowControl *PlayerWidget::sinkWindow() const
+{
+    QMediaService *service = player.service();
+    auto *window = service ? service->findChild<QVideoWindowControl *>() : nullptr;
+    return window && internalWinId() != 0 && window->winId() == internalWinId() ? window
+                                                                                 : nullptr;
+}
+
+void PlayerWidget::applyZoom()
+{
+    const QRect picture = pictureZoom.pictureRect(size()).toAlignedRect();
+    QWidget *surface = sinkChild();
+    auto *box = qobject_cast<QBoxLayout *>(layout());
+    if (surface && box) {
+        if (pictureZoom.isZoomed()) {
+            // A native window of its own clips the enlarged child to this player.
+            if (!testAttribute(Qt::WA_NativeWindow))
+                setAttribute(Qt::WA_NativeWindow);
+            box->removeWidget(surface);
+            surface->setGeometry(picture);
+        } else if (box->indexOf(surface) < 0) {
+            box->addWidget(surface);
+            surface->setGeometry(rect());
+        }
+        // While paused no frame comes to fill the resized window, and the sink does not
+        // redraw its last one on an expose: seeking to where it stands renders it again.
+        surface->repaint();
+        if (player.state() == QMediaPlayer::PausedState)
+            player.setPosition(player.position());
+    } else if (QVideoWindowControl *window = sinkWindow()) {
+        window->setDisplayRect(pictureZoom.isZoomed() ? picture : rect());
+        window->repaint();
+    }
+    update();
+}
+
+void PlayerWidget::paintEvent(QPaintEvent *event)
+{
+    if (renderingForZoom || !pictureZoom.isZoomed() || sinkChild() || sinkWindow())
+        return QVideoWidget::paintEvent(event);
+    QImage frame(size() * devicePixelRatioF(), QImage::Format_RGB32);
+    frame.setDevicePixelRatio(devicePixelRatioF());
+    frame.fill(Qt::black);
+    renderingForZoom = true;
+    render(&frame);
+    renderingForZoom = false;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRectF visible = pictureZoom.visibleRect(size());
+    const qreal ratio = devicePixelRatioF();
+    painter.drawImage(QRectF(rect()), frame,
+                      QRectF(visible.topLeft() * ratio, visible.size() * ratio));
+}
+
+void PlayerWidget::resizeEvent(QResizeEvent *event)
+{
+    QVideoWidget::resizeEvent(event);
+    resetZoom();
+}
+
+void PlayerWidget::moveEvent(QMoveEvent *event)
+{
+    QVideoWidget::moveEvent(event);
+    if (pictureZoom.isZoomed())
+        applyZoom();
+}
+
+void PlayerWidget::showEvent(QShowEvent *event)
+{
+    QVideoWidget::showEvent(event);
+    if (pictureZoom.isZoomed())
+        applyZoom();
 }
 
 void PlayerWidget::mouseDoubleClickEvent(QMouseEvent *event)
@@ -141,7 +281,13 @@ void PlayerWidget::keyPressEvent(QKeyEvent *event)
         case Qt::Key_Space:
         case Qt::Key_Left:
         case Qt::Key_Right:
+        case Qt::Key_Period:
+        case Qt::Key_Comma:
             emit keyPressSignals(event);
+            break;
+        case Qt::Key_0:
+            resetZoom();
+            event->accept();
             break;
         case Qt::Key_Escape:
             qDebug() << "Key_Escape, setValue=false";

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "playback/picturezoom.h"
+
 #include <QMediaPlayer>
 #include <QSize>
 #include <QVideoWidget>
 #include <memory>
 
 class CaptureThread;
+class QVideoWindowControl;
 class QKeyEvent;
 
 // One camera channel: a video widget with its own media player. Handles full screen,
@@ -20,6 +23,11 @@ public:
 
     QMediaPlayer *mediaPlayer() { return &player; }
     void exitFullScreen();
+
+    // Wheel zoom of the picture (1x..4x around the pointer, drag pans); screenshots are
+    // taken from the file and stay whole whatever the zoom.
+    const PictureZoom &zoom() const { return pictureZoom; }
+    void resetZoom();
 
     // Set by the play area for each screenshot request; the first result that any
     // player reports clears it, so one request shows one message.
@@ -38,12 +46,28 @@ public slots:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void toggleFullScreenProperty();
+    void applyZoom();
+    // How the back end shows the picture: a sink's native child widget, a sink drawing into
+    // this widget's own window, or (neither) frames painted by this widget.
+    QWidget *sinkChild() const;
+    QVideoWindowControl *sinkWindow() const;
 
     QMediaPlayer player;
     std::unique_ptr<CaptureThread> captureThread;
     Qt::WindowFlags savedWindowFlags;
+    PictureZoom pictureZoom;
+    QPoint dragFrom;
+    bool dragging = false;
+    bool renderingForZoom = false;
 };

@@ -177,6 +177,20 @@ private slots:
         QCOMPARE(spy.size(), 1);
     }
 
+    // Steps land on the frame grid: no drift over many steps, none past either end.
+    void frameStepTargets()
+    {
+        QCOMPARE(PlayAreaManager::frameStepTarget(3000, 15.0f, 1, 8000), qint64(3067));
+        QCOMPARE(PlayAreaManager::frameStepTarget(3067, 15.0f, -1, 8000), qint64(3000));
+        qint64 position = 0;
+        for (int i = 0; i < 300; ++i)
+            position = PlayAreaManager::frameStepTarget(position, 29.97f, 1, 0);
+        QCOMPARE(position, qint64(10010)); // 300 frames of 1/29.97 s
+        QCOMPARE(PlayAreaManager::frameStepTarget(10, 25.0f, -1, 8000), qint64(0));
+        QCOMPARE(PlayAreaManager::frameStepTarget(7990, 25.0f, 1, 8000), qint64(8000));
+        QCOMPARE(PlayAreaManager::frameStepTarget(1000, 0.0f, 1, 0), qint64(1033)); // 30 unknown
+    }
+
     void screenshotTargets()
     {
         PlayAreaManager area;
