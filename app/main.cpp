@@ -4,6 +4,7 @@
 #include "parser/cgpsutils.h"
 #include "parser/parserobject.h"
 #include "platform/crashhandler.h"
+#include "platform/fileurl.h"
 #include "platform/keepawake.h"
 #include "platform/websandbox.h"
 #include "settings/configuration.h"
@@ -21,15 +22,16 @@ namespace {
 CrashHandlerInstaller crashHandlerInstaller;
 
 // A deliberate addition: a folder named on the command line is opened like "Open Folder"
-// would, so that a card can be played straight from a shell or a file manager's "Open
-// with". Options (leading '-') belong to Qt and are not ours.
-QString folderArgument(const QStringList &arguments)
+// would, and a recording (the desktop's "Open With") is added and played as a dropped file
+// is, so that a card can be played straight from a shell or a file manager. Options
+// (leading '-') belong to Qt and are not ours.
+QString pathArgument(const QStringList &arguments)
 {
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
         if (argument.startsWith(QLatin1Char('-')))
             continue;
-        return QFileInfo(argument).isDir() ? QFileInfo(argument).absoluteFilePath() : QString();
+        return QFileInfo::exists(argument) ? QFileInfo(argument).absoluteFilePath() : QString();
     }
     return QString();
 }
@@ -75,11 +77,15 @@ int main(int argc, char *argv[])
     MainWindows window(nullptr);
     app.installNativeEventFilter(&window);
     window.show();
-    const QString folder = folderArgument(QApplication::arguments());
+    const QString path = pathArgument(QApplication::arguments());
     // Once the event loop runs, so that the window is on screen while the folder is read;
     // not remembered as the dialog's start folder.
-    if (!folder.isEmpty())
-        QTimer::singleShot(0, &window, [&window, folder] { window.openFolder(folder); });
+    if (QFileInfo(path).isDir())
+        QTimer::singleShot(0, &window, [&window, path] { window.openFolder(path); });
+    else if (!path.isEmpty())
+        QTimer::singleShot(0, &window, [&window, path] {
+            window.onDropFile(FileUrl::fromLocalPath(path), 0);
+        });
     const int exitCode = app.exec();
     app.removeNativeEventFilter(&window);
     return exitCode;

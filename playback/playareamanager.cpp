@@ -1,8 +1,12 @@
 #include "playback/playareamanager.h"
 
 #include "library/playlistitem.h"
+#include "parser/gpsdata.h"
+#include "parser/parserobject.h"
+#include "parser/recordingscan.h"
 #include "platform/fileurl.h"
 #include "playback/playerwidget.h"
+#include "playback/videodecoders.h"
 #include "settings/configuration.h"
 
 #include <QDebug>
@@ -12,6 +16,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMimeData>
+#include <QPointer>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
@@ -64,7 +69,43 @@ PlayerWidget *PlayAreaManager::createPlayer()
     auto *player = new PlayerWidget(background);
     connect(player, &PlayerWidget::keyPressSignals, this, &PlayAreaManager::keyPressSignals);
     connect(player, &PlayerWidget::fullScreen, this, &PlayAreaManager::fullScreenChanged);
+    connect(player->mediaPlayer(), QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
+            [this, player](QMediaPlayer::Error error) { explainError(player, error); });
     return player;
+}
+
+void PlayAreaManager::explainError(PlayerWidget *player, QMediaPlayer::Error error)
+{
+    // GStreamer reports a stream it cannot decode as a format error, also for the camera's
+    // GPS track beside a perfectly playable video; only a missing video decoder counts.
+    if (error != QMediaPlayer::FormatError || !item)
+        return;
+    // A recording started straight from a scan has not been parsed yet; its file tells.
+    int codec = item->codec;
+    if (codec == CodecUnknown) {
+        const QPointer<PlayerWidget> guard(player);
+        const QString path = player->mediaPlayer()->media().request().url().toLocalFile();
+        codec = path.isEmpty() ? CodecUnknown : createParser(path)->codec();
+        if (!guard)
+            return;
+    }
+    const char *mediaType = nullptr;
+    QString name;
+    if (codec == CodecH264) {
+        mediaType = "video/x-h264";
+        name = QStringLiteral("H.264 (AVC)");
+    } else if (codec == CodecH265) {
+        mediaType = "video/x-h265";
+        name = QStringLiteral("H.265 (HEVC)");
+    }
+    if (!mediaType || VideoDecoders::canDecode(mediaType))
+        return;
+    qDebug() << "no decoder for" << mediaType;
+    player->showProblem(
+        tr("This recording's video is %1, and no %1 decoder is installed.\n"
+           "Your distribution's GStreamer libav plugins provide one "
+           "(on Debian and Ubuntu: the package gstreamer1.0-libav).")
+            .arg(name));
 }
 
 void PlayAreaManager::ensurePlayer(PlayerWidget *&slot)
@@ -293,6 +334,8 @@ void PlayAreaManager::setShowMode(ShowMode mode)
 
 void PlayAreaManager::loadMedia()
 {
+    for (PlayerWidget *player : allPlayers())
+        player->clearProblem();
     if (item)
         mainPlayer->mediaPlayer()->setMedia(mediaFor(item->url.toString(QUrl::FullyEncoded)));
     if (rearPlayer)

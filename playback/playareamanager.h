@@ -93,6 +93,7 @@ private slots:
 
 private:
     PlayerWidget *createPlayer();
+    void explainError(PlayerWidget *player, QMediaPlayer::Error error);
     void ensurePlayer(PlayerWidget *&slot);
     void deletePlayer(PlayerWidget *&slot);
     QList<PlayerWidget *> secondaryPlayers() const;

@@ -9,6 +9,7 @@
 #include <QMediaService>
 #include <QPainter>
 #include <QVideoWindowControl>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMetaEnum>
 #include <QToolTip>
@@ -85,6 +86,44 @@ void PlayerWidget::onError(QMediaPlayer::Error error)
     qDebug() << "onError"
              << QStringLiteral("QMediaPlayer::%1").arg(QLatin1String(errors.valueToKey(error)))
              << player.errorString();
+}
+
+void PlayerWidget::showProblem(const QString &text)
+{
+    if (!problemLabel) {
+        problemLabel = new QLabel(this);
+        problemLabel->setObjectName(QStringLiteral("lbl_Problem"));
+        problemLabel->setAlignment(Qt::AlignCenter);
+        problemLabel->setWordWrap(true);
+        problemLabel->setMargin(16);
+        problemLabel->setStyleSheet(
+            QStringLiteral("QLabel#lbl_Problem{color: rgb(230, 230, 230); background: black;}"));
+    }
+    problemLabel->setText(text);
+    problemLabel->setGeometry(rect());
+    // Painting is off while the player is not stopped; the words must show all the same.
+    setUpdatesEnabled(true);
+    problemLabel->show();
+    problemLabel->raise();
+}
+
+void PlayerWidget::clearProblem()
+{
+    if (problemLabel)
+        problemLabel->hide();
+}
+
+QString PlayerWidget::problem() const
+{
+    return problemLabel && !problemLabel->isHidden() ? problemLabel->text() : QString();
+}
+
+void PlayerWidget::resizeEvent(QResizeEvent *event)
+{
+    QVideoWidget::resizeEvent(event);
+    if (problemLabel)
+        problemLabel->setGeometry(rect());
+    resetZoom();
 }
 
 void PlayerWidget::onCaptureFinished(int result)
@@ -171,8 +210,12 @@ void PlayerWidget::resetZoom()
 // of which the visible part is drawn scaled up).
 QWidget *PlayerWidget::sinkChild() const
 {
-    QWidget *child = findChild<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-    return child && !child->isWindow() ? child : nullptr;
+    // The sink's widget is the native one; the problem label is not.
+    for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child != problemLabel && !child->isWindow() && child->internalWinId() != 0)
+            return child;
+    }
+    return nullptr;
 }
 
 QVideoWindowControl *PlayerWidget::sinkWindow() const
@@ -229,11 +272,6 @@ void PlayerWidget::paintEvent(QPaintEvent *event)
                       QRectF(visible.topLeft() * ratio, visible.size() * ratio));
 }
 
-void PlayerWidget::resizeEvent(QResizeEvent *event)
-{
-    QVideoWidget::resizeEvent(event);
-    resetZoom();
-}
 
 void PlayerWidget::moveEvent(QMoveEvent *event)
 {

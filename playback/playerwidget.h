@@ -10,6 +10,7 @@
 class CaptureThread;
 class QVideoWindowControl;
 class QKeyEvent;
+class QLabel;
 
 // One camera channel: a video widget with its own media player. Handles full screen,
 // keeps its painting in step with the player state and takes screenshots through its
@@ -28,6 +29,11 @@ public:
     // taken from the file and stay whole whatever the zoom.
     const PictureZoom &zoom() const { return pictureZoom; }
     void resetZoom();
+    // A problem the user can act on, shown in words where the picture would be; cleared
+    // when the next recording is loaded.
+    void showProblem(const QString &text);
+    void clearProblem();
+    QString problem() const;
 
     // Set by the play area for each screenshot request; the first result that any
     // player reports clears it, so one request shows one message.
@@ -70,4 +76,5 @@ private:
     QPoint dragFrom;
     bool dragging = false;
     bool renderingForZoom = false;
+    QLabel *problemLabel = nullptr;
 };

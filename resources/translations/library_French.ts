@@ -106,27 +106,27 @@
 <context>
     <name>PlaylistModel</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="99" />
+        <location filename="../../library/playlistmodel.cpp" line="92" />
         <source>File Name</source>
         <translation>Nom du fichier</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="101" />
+        <location filename="../../library/playlistmodel.cpp" line="94" />
         <source>Duration</source>
         <translation>Durée</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="103" />
+        <location filename="../../library/playlistmodel.cpp" line="96" />
         <source>Create Date</source>
         <translation>Date de création</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="105" />
+        <location filename="../../library/playlistmodel.cpp" line="98" />
         <source>Size</source>
         <translation>Taille</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="107" />
+        <location filename="../../library/playlistmodel.cpp" line="100" />
         <source>Resolution</source>
         <translation>Résolution</translation>
     </message>
@@ -134,47 +134,47 @@
 <context>
     <name>QInstaller</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="117" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>bytes</source>
         <translation>octets</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="117" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>KB</source>
         <translation>Ko</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="118" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>MB</source>
         <translation>Mo</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="118" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>GB</source>
         <translation>Go</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="119" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>TB</source>
         <translation>To</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="119" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>PB</source>
         <translation>Po</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="120" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>EB</source>
         <translation>Eo</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="120" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>ZB</source>
         <translation>Zo</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="121" />
+        <location filename="../../library/playlistmodel.cpp" line="114" />
         <source>YB</source>
         <translation>Yo</translation>
     </message>

@@ -106,27 +106,27 @@
 <context>
     <name>PlaylistModel</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="99" />
+        <location filename="../../library/playlistmodel.cpp" line="92" />
         <source>File Name</source>
         <translation>Имя файла</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="101" />
+        <location filename="../../library/playlistmodel.cpp" line="94" />
         <source>Duration</source>
         <translation>Длительность</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="103" />
+        <location filename="../../library/playlistmodel.cpp" line="96" />
         <source>Create Date</source>
         <translation>Дата создания</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="105" />
+        <location filename="../../library/playlistmodel.cpp" line="98" />
         <source>Size</source>
         <translation>Размер</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="107" />
+        <location filename="../../library/playlistmodel.cpp" line="100" />
         <source>Resolution</source>
         <translation>Разрешение</translation>
     </message>
@@ -134,47 +134,47 @@
 <context>
     <name>QInstaller</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="117" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>bytes</source>
         <translation>байт</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="117" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>KB</source>
         <translation>КБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="118" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>MB</source>
         <translation>МБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="118" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>GB</source>
         <translation>ГБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="119" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>TB</source>
         <translation>ТБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="119" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>PB</source>
         <translation>ПБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="120" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>EB</source>
         <translation>ЭБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="120" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>ZB</source>
         <translation>ЗБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="121" />
+        <location filename="../../library/playlistmodel.cpp" line="114" />
         <source>YB</source>
         <translation>ЙБ</translation>
     </message>

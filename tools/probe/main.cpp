@@ -1,10 +1,10 @@
-// waylume-probe [--raw] [--format json|csv|gpx] FILE
+// waylume-probe [--raw] [--format json|csv|gpx] FILE...
 // waylume-probe --scan FOLDER
 // waylume-probe --front FILE
 // waylume-probe --trip FOLDER [--format gpx|kml|csv]
 // waylume-probe --explain FILE
 //
-// Scripts depend on this contract: exit 0 whenever the file was examined (with or without
+// Scripts depend on this contract: exit 0 whenever the files were examined (with or without
 // GPS, also when it cannot be opened), exit 2 with a usage message for bad arguments.
 
 #include "parser/parserobject.h"
@@ -12,12 +12,13 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QStringList>
 #include <cstdio>
 
 namespace {
 
-const char Usage[] = "usage: waylume-probe [--raw] [--format json|csv|gpx] FILE\n"
+const char Usage[] = "usage: waylume-probe [--raw] [--format json|csv|gpx] FILE...\n"
                      "       waylume-probe --scan FOLDER\n"
                      "       waylume-probe --front FILE\n"
                      "       waylume-probe --trip FOLDER [--format gpx|kml|csv]\n"
@@ -53,6 +54,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     qInstallMessageHandler(quietDebug);
+    // Categorised debug lines are then not even formatted.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
 
     Probe::FileOptions file;
     Mode mode = Mode::File;
@@ -104,15 +107,16 @@ int main(int argc, char *argv[])
             return usageError(QStringLiteral("unknown option \"%1\"").arg(arg));
         }
     }
-    if (positional.size() != 1)
-        return usageError(positional.isEmpty() ? QStringLiteral("no file given")
-                                               : QStringLiteral("more than one file given"));
-    file.path = positional.first();
+    if (positional.isEmpty())
+        return usageError(QStringLiteral("no file given"));
+    if (mode != Mode::File && positional.size() != 1)
+        return usageError(QStringLiteral("--scan, --front, --trip and --explain take one path"));
+    file.paths = positional;
     if (mode == Mode::Trip) {
         if (file.raw || (formatGiven && file.format == Probe::Format::Json))
             return usageError(QStringLiteral("--trip writes gpx, kml or csv"));
     } else if (mode != Mode::File && (file.raw || formatGiven)) {
-        return usageError(QStringLiteral("--raw and --format go with a recording only"));
+        return usageError(QStringLiteral("--raw and --format go with recordings only"));
     } else if (file.format == Probe::Format::Kml) {
         return usageError(QStringLiteral("kml goes with --trip"));
     }
@@ -122,19 +126,19 @@ int main(int argc, char *argv[])
     out.open(stdout, QIODevice::WriteOnly);
     switch (mode) {
     case Mode::Scan:
-        return Probe::runScanMode(file.path, out);
+        return Probe::runScanMode(file.paths.first(), out);
     case Mode::Front:
-        return Probe::runFrontMode(file.path, out);
+        return Probe::runFrontMode(file.paths.first(), out);
     case Mode::Trip: {
         // Without --format a trip is GPX.
         const TrackFormat format = !formatGiven                          ? TrackFormat::Gpx
                                    : file.format == Probe::Format::Kml ? TrackFormat::Kml
                                    : file.format == Probe::Format::Csv ? TrackFormat::Csv
                                                                        : TrackFormat::Gpx;
-        return Probe::runTripMode(file.path, format, out);
+        return Probe::runTripMode(file.paths.first(), format, out);
     }
     case Mode::Explain:
-        return Probe::runExplainMode(file.path, out);
+        return Probe::runExplainMode(file.paths.first(), out);
     case Mode::File:
         break;
     }

@@ -1,17 +1,20 @@
 #include "tools/probe/probeformat.h"
 
-#include "library/trackexport.h"
-
+#include <QBuffer>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QXmlStreamWriter>
 #include <cmath>
 #include <cstring>
 
 namespace Probe {
 
 namespace {
+
+const QLatin1String GpxNamespace("http://www.topografix.com/GPX/1/1");
+const QLatin1String ExtensionNamespace("urn:waylume:gpx:1");
 
 // Fixed-size text fields are zero-terminated when written by the decoder, but a damaged
 // record must not run the read past the field.
@@ -41,6 +44,13 @@ QString number(double value, int precision)
 QString number(float value, int places)
 {
     return QString::number(decimals(value, places), 'f', places);
+}
+
+// "yyyyMMddhhmmss" as recorded, without a zone; invalid digits give no time.
+QDateTime recordTime(const GpsData &record)
+{
+    return QDateTime::fromString(field(record.dateTime, sizeof record.dateTime),
+                                 QStringLiteral("yyyyMMddhhmmss"));
 }
 
 QJsonObject recordObject(const GpsData &r)
@@ -76,10 +86,22 @@ QString csvText(const QString &text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+// XML 1.0 cannot carry most control characters, even escaped.
+QString xmlText(const QString &text)
+{
+    QString clean = text;
+    for (QChar &c : clean) {
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') &&
+            c != QLatin1Char('\r'))
+            c = QChar(0xFFFD);
+    }
+    return clean;
+}
+
 } // namespace
 
 QByteArray toJson(const QString &path, GpsSourceKind kind, const VideoInfo &info,
-                  const QList<GpsData> &records)
+                  const QList<GpsData> &records, bool indented)
 {
     QJsonObject video;
     video.insert(QStringLiteral("width"), info.width);
@@ -101,14 +123,22 @@ QByteArray toJson(const QString &path, GpsSourceKind kind, const VideoInfo &info
     root.insert(QStringLiteral("kind"), QLatin1String(gpsSourceKindName(kind)));
     root.insert(QStringLiteral("video"), video);
     root.insert(QStringLiteral("records"), list);
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    if (indented)
+        return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return QJsonDocument(root).toJson(QJsonDocument::Compact) + '\n';
 }
 
-QByteArray toCsv(const QList<GpsData> &records)
+QByteArray toCsv(const QList<GpsData> &records, const QString *file, bool header)
 {
-    QString text = QStringLiteral(
-        "index,dateTime,latHemisphere,latitude,latDegrees,latMinutes,lonHemisphere,longitude,"
-        "lonDegrees,lonMinutes,extraNumber,speed,gsensorX,gsensorY,gsensorZ,course\n");
+    const QString lead = file ? csvText(*file) + QLatin1Char(',') : QString();
+    QString text;
+    if (header)
+        text = (file ? QStringLiteral("file,") : QString()) +
+               QStringLiteral("index,dateTime,latHemisphere,latitude,latDegrees,latMinutes,"
+                              "lonHemisphere,longitude,lonDegrees,lonMinutes,extraNumber,speed,"
+                              "gsensorX,gsensorY,gsensorZ,course\n");
+    if (file && records.isEmpty())
+        text += lead + QString(15, QLatin1Char(',')) + QLatin1Char('\n');
     for (const GpsData &r : records) {
         const QStringList cells{QString::number(r.index),
                                 csvText(field(r.dateTime, sizeof r.dateTime)),
@@ -126,16 +156,65 @@ QByteArray toCsv(const QList<GpsData> &records)
                                 number(r.gsensorY, 2),
                                 number(r.gsensorZ, 2),
                                 number(r.course, 4)};
-        text += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+        text += lead + cells.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
     return text.toUtf8();
 }
 
+GpxWriter::GpxWriter(QIODevice *out) : xml(out)
+{
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeDefaultNamespace(GpxNamespace);
+    xml.writeNamespace(ExtensionNamespace, QStringLiteral("wl"));
+    xml.writeStartElement(GpxNamespace, QStringLiteral("gpx"));
+    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
+    xml.writeAttribute(QStringLiteral("creator"), QStringLiteral("waylume-probe"));
+}
+
+void GpxWriter::addTrack(const QString &path, const QList<GpsData> &records)
+{
+    xml.writeStartElement(GpxNamespace, QStringLiteral("trk"));
+    xml.writeTextElement(GpxNamespace, QStringLiteral("name"), xmlText(QFileInfo(path).fileName()));
+    xml.writeStartElement(GpxNamespace, QStringLiteral("trkseg"));
+    for (const GpsData &r : records) {
+        if (!r.hasPosition())
+            continue;
+        xml.writeStartElement(GpxNamespace, QStringLiteral("trkpt"));
+        xml.writeAttribute(QStringLiteral("lat"), number(r.latitude, 8));
+        xml.writeAttribute(QStringLiteral("lon"), number(r.longitude, 8));
+        const QDateTime time = recordTime(r);
+        if (time.isValid())
+            xml.writeTextElement(GpxNamespace, QStringLiteral("time"),
+                                 time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+        xml.writeStartElement(GpxNamespace, QStringLiteral("extensions"));
+        xml.writeTextElement(ExtensionNamespace, QStringLiteral("speed"), QString::number(r.speed));
+        xml.writeTextElement(ExtensionNamespace, QStringLiteral("course"), number(r.course, 4));
+        xml.writeTextElement(ExtensionNamespace, QStringLiteral("gsensorX"), number(r.gsensorX, 2));
+        xml.writeTextElement(ExtensionNamespace, QStringLiteral("gsensorY"), number(r.gsensorY, 2));
+        xml.writeTextElement(ExtensionNamespace, QStringLiteral("gsensorZ"), number(r.gsensorZ, 2));
+        xml.writeEndElement(); // extensions
+        xml.writeEndElement(); // trkpt
+    }
+    xml.writeEndElement(); // trkseg
+    xml.writeEndElement(); // trk
+}
+
+void GpxWriter::finish()
+{
+    xml.writeEndElement(); // gpx
+    xml.writeEndDocument();
+}
+
 QByteArray toGpx(const QString &path, const QList<GpsData> &records)
 {
-    const QString name = QFileInfo(path).fileName();
-    return TrackExport::toGpx(name, {TrackSegment{name, records}},
-                              QStringLiteral("waylume-probe"));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    GpxWriter gpx(&buffer);
+    gpx.addTrack(path, records);
+    gpx.finish();
+    return bytes;
 }
 
 } // namespace Probe
