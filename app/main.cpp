@@ -12,7 +12,6 @@
 #include <QFont>
 #include <QIcon>
 #include <QTextCodec>
-#include <QTimer>
 
 namespace {
 
@@ -73,10 +72,10 @@ int main(int argc, char *argv[])
     app.installNativeEventFilter(&window);
     window.show();
     const QString folder = folderArgument(QApplication::arguments());
-    // Once the event loop runs, so that the window is on screen while the folder is read;
-    // not remembered as the dialog's start folder.
+    // Once the window has been painted: the first recording creates the media players, which
+    // takes a while. Not remembered as the dialog's start folder.
     if (!folder.isEmpty())
-        QTimer::singleShot(0, &window, [&window, folder] { window.openFolder(folder); });
+        runAfterFirstPaint(&window, [&window, folder] { window.openFolder(folder); });
     const int exitCode = app.exec();
     app.removeNativeEventFilter(&window);
     return exitCode;

@@ -45,15 +45,10 @@ PlayAreaManager::PlayAreaManager(QWidget *parent) : QWidget(parent)
     box->addWidget(background);
 
     setAcceptDrops(true);
+    // The main player's media player is made when the first recording loads (setUpMediaPlayer
+    // connects it then), so the window shows without waiting for GStreamer.
     mainPlayer = createPlayer();
     setChannelCount(1);
-
-    QMediaPlayer *player = mainPlayer->mediaPlayer();
-    connect(player, &QMediaPlayer::stateChanged, this, &PlayAreaManager::stateChanged);
-    connect(player, &QMediaPlayer::volumeChanged, this, &PlayAreaManager::volumeChanged);
-    connect(player, &QMediaPlayer::mutedChanged, this, &PlayAreaManager::mutedChanged);
-    connect(player, &QMediaPlayer::durationChanged, this, &PlayAreaManager::durationChanged);
-    connect(player, &QMediaPlayer::positionChanged, this, &PlayAreaManager::onPositionChanged);
 }
 
 PlayAreaManager::~PlayAreaManager() = default;
@@ -63,7 +58,35 @@ PlayerWidget *PlayAreaManager::createPlayer()
     auto *player = new PlayerWidget(background);
     connect(player, &PlayerWidget::keyPressSignals, this, &PlayAreaManager::keyPressSignals);
     connect(player, &PlayerWidget::fullScreen, this, &PlayAreaManager::fullScreenChanged);
+    connect(player, &PlayerWidget::mediaPlayerCreated, this,
+            [this, player](QMediaPlayer *created) { setUpMediaPlayer(player, created); });
     return player;
+}
+
+void PlayAreaManager::setUpMediaPlayer(PlayerWidget *widget, QMediaPlayer *player)
+{
+    player->setVolume(volumeLevel);
+    player->setPlaybackRate(playbackRate);
+    if (widget != mainPlayer) {
+        player->setMuted(true);
+        return;
+    }
+    player->setMuted(mutedState);
+    connect(player, &QMediaPlayer::stateChanged, this, &PlayAreaManager::stateChanged);
+    connect(player, &QMediaPlayer::volumeChanged, this, &PlayAreaManager::volumeChanged);
+    connect(player, &QMediaPlayer::mutedChanged, this, &PlayAreaManager::mutedChanged);
+    connect(player, &QMediaPlayer::durationChanged, this, &PlayAreaManager::durationChanged);
+    connect(player, &QMediaPlayer::positionChanged, this, &PlayAreaManager::onPositionChanged);
+}
+
+QList<QMediaPlayer *> PlayAreaManager::existingMediaPlayers() const
+{
+    QList<QMediaPlayer *> players;
+    for (PlayerWidget *widget : allPlayers()) {
+        if (QMediaPlayer *player = widget->existingMediaPlayer())
+            players.append(player);
+    }
+    return players;
 }
 
 void PlayAreaManager::ensurePlayer(PlayerWidget *&slot)
@@ -81,7 +104,8 @@ void PlayAreaManager::deletePlayer(PlayerWidget *&slot)
     grid->removeWidget(player);
     player->exitFullScreen();
     player->hide();
-    player->mediaPlayer()->stop();
+    if (QMediaPlayer *media = player->existingMediaPlayer())
+        media->stop();
     player->disconnect(this);
     // Later, not now: this may run inside one of the player's own signals.
     player->deleteLater();
@@ -317,17 +341,20 @@ void PlayAreaManager::clearItem()
 
 QMediaContent PlayAreaManager::mainMedia() const
 {
-    return mainPlayer->mediaPlayer()->media();
+    const QMediaPlayer *player = mainPlayer->existingMediaPlayer();
+    return player ? player->media() : QMediaContent();
 }
 
 QMediaPlayer::State PlayAreaManager::state() const
 {
-    return mainPlayer->mediaPlayer()->state();
+    const QMediaPlayer *player = mainPlayer->existingMediaPlayer();
+    return player ? player->state() : QMediaPlayer::StoppedState;
 }
 
 int PlayAreaManager::volume() const
 {
-    return mainPlayer->mediaPlayer()->volume();
+    const QMediaPlayer *player = mainPlayer->existingMediaPlayer();
+    return player ? player->volume() : volumeLevel;
 }
 
 void PlayAreaManager::play()
@@ -345,14 +372,14 @@ void PlayAreaManager::play()
 
 void PlayAreaManager::pause()
 {
-    for (PlayerWidget *player : allPlayers())
-        player->mediaPlayer()->pause();
+    for (QMediaPlayer *player : existingMediaPlayers())
+        player->pause();
 }
 
 void PlayAreaManager::stop()
 {
-    for (PlayerWidget *player : allPlayers())
-        player->mediaPlayer()->stop();
+    for (QMediaPlayer *player : existingMediaPlayers())
+        player->stop();
     item = nullptr;
     rearUrl.clear();
     thirdUrl.clear();
@@ -361,14 +388,19 @@ void PlayAreaManager::stop()
 
 void PlayAreaManager::seek(int seconds)
 {
-    for (PlayerWidget *player : allPlayers())
-        player->mediaPlayer()->setPosition(qint64(seconds) * 1000);
+    for (QMediaPlayer *player : existingMediaPlayers())
+        player->setPosition(qint64(seconds) * 1000);
 }
 
 void PlayAreaManager::setVolume(int volume)
 {
-    for (PlayerWidget *player : allPlayers())
-        player->mediaPlayer()->setVolume(volume);
+    const bool changed = volume != volumeLevel;
+    volumeLevel = volume;
+    for (QMediaPlayer *player : existingMediaPlayers())
+        player->setVolume(volume);
+    // Until the main player exists, its volumeChanged cannot tell the panel.
+    if (!mainPlayer->existingMediaPlayer() && changed)
+        emit volumeChanged(volume);
     // Volume 0 is how the panel mutes; remembering it would start the next session silent.
     if (volume != 0)
         Configuration::instance()->setVolume(volume);
@@ -376,14 +408,20 @@ void PlayAreaManager::setVolume(int volume)
 
 void PlayAreaManager::setMuted(bool muted)
 {
-    mainPlayer->mediaPlayer()->setMuted(muted);
+    const bool changed = muted != mutedState;
+    mutedState = muted;
+    if (QMediaPlayer *main = mainPlayer->existingMediaPlayer())
+        main->setMuted(muted);
+    else if (changed)
+        emit mutedChanged(muted);
     Configuration::instance()->setMute(muted);
 }
 
 void PlayAreaManager::setPlaybackRate(double rate)
 {
-    for (PlayerWidget *player : allPlayers())
-        player->mediaPlayer()->setPlaybackRate(rate);
+    playbackRate = rate;
+    for (QMediaPlayer *player : existingMediaPlayers())
+        player->setPlaybackRate(rate);
 }
 
 QList<PlayerWidget *> PlayAreaManager::screenshotTargets() const
@@ -422,8 +460,10 @@ void PlayAreaManager::screenshot()
     if (targets.isEmpty())
         return;
     PlayerWidget::capturePending = true;
-    for (PlayerWidget *player : targets)
-        player->screenshot(player->mediaPlayer()->position());
+    for (PlayerWidget *player : targets) {
+        const QMediaPlayer *media = player->existingMediaPlayer();
+        player->screenshot(media ? media->position() : 0);
+    }
 }
 
 void PlayAreaManager::update()
@@ -439,8 +479,7 @@ void PlayAreaManager::onSliderStatusChanged(bool isSliderDown, int seconds)
         pause();
         return;
     }
-    for (PlayerWidget *player : allPlayers()) {
-        QMediaPlayer *mp = player->mediaPlayer();
+    for (QMediaPlayer *mp : existingMediaPlayers()) {
         // A player already in that second is only resumed: seeking it would jump back.
         if (mp->position() / 1000 != seconds)
             mp->setPosition(qint64(seconds) * 1000);

@@ -84,6 +84,9 @@ private slots:
 
 private:
     PlayerWidget *createPlayer();
+    void setUpMediaPlayer(PlayerWidget *widget, QMediaPlayer *player);
+    // The media players made so far, main first; asking a widget for its player makes one.
+    QList<QMediaPlayer *> existingMediaPlayers() const;
     void ensurePlayer(PlayerWidget *&slot);
     void deletePlayer(PlayerWidget *&slot);
     QList<PlayerWidget *> secondaryPlayers() const;
@@ -106,4 +109,9 @@ private:
     ShowMode currentMode = ShowAll;
     PlaylistItem *item = nullptr;
     int channelCount = 1;
+    // Applied to each media player when it is made, so that settings made before the first
+    // recording loads are not lost.
+    int volumeLevel = 100;
+    bool mutedState = false;
+    double playbackRate = 1.0;
 };

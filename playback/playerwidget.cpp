@@ -18,13 +18,21 @@ PlayerWidget::PlayerWidget(QWidget *parent) : QVideoWidget(parent)
     setPalette(pal);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     setAttribute(Qt::WA_OpaquePaintEvent);
-
-    player.setAudioRole(QAudio::VideoRole);
-    player.setVideoOutput(this);
-    connect(&player, &QMediaPlayer::stateChanged, this, &PlayerWidget::onStateChanged);
-    connect(&player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
-            &PlayerWidget::onError);
     setUpdatesEnabled(true);
+}
+
+QMediaPlayer *PlayerWidget::mediaPlayer()
+{
+    if (player)
+        return player.get();
+    player = std::make_unique<QMediaPlayer>();
+    player->setAudioRole(QAudio::VideoRole);
+    player->setVideoOutput(this);
+    connect(player.get(), &QMediaPlayer::stateChanged, this, &PlayerWidget::onStateChanged);
+    connect(player.get(), QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
+            &PlayerWidget::onError);
+    emit mediaPlayerCreated(player.get());
+    return player.get();
 }
 
 PlayerWidget::~PlayerWidget()
@@ -34,8 +42,10 @@ PlayerWidget::~PlayerWidget()
     if (captureThread)
         captureThread->disconnect(this);
     captureThread.reset();
-    player.disconnect(this);
-    player.setVideoOutput(static_cast<QVideoWidget *>(nullptr));
+    if (player) {
+        player->disconnect(this);
+        player->setVideoOutput(static_cast<QVideoWidget *>(nullptr));
+    }
 }
 
 void PlayerWidget::exitFullScreen()
@@ -50,7 +60,7 @@ bool PlayerWidget::screenshot(qint64 postion, QSize resolution, bool isOriginal)
 {
     Q_UNUSED(resolution)
     Q_UNUSED(isOriginal)
-    const QMediaPlayer::State state = player.state();
+    const QMediaPlayer::State state = player ? player->state() : QMediaPlayer::StoppedState;
     if (state != QMediaPlayer::PlayingState && state != QMediaPlayer::PausedState)
         return true;
     if (!captureThread) {
@@ -58,7 +68,7 @@ bool PlayerWidget::screenshot(qint64 postion, QSize resolution, bool isOriginal)
         connect(captureThread.get(), &CaptureThread::captureFinished, this,
                 &PlayerWidget::onCaptureFinished);
     }
-    const QUrl url = player.media().request().url();
+    const QUrl url = player->media().request().url();
     captureThread->addTask(FileUrl::toLocalPath(url.toString(QUrl::FullyEncoded)), postion);
     captureThread->start(QThread::InheritPriority);
     return true;
@@ -80,7 +90,7 @@ void PlayerWidget::onError(QMediaPlayer::Error error)
     const QMetaEnum errors = meta.enumerator(meta.indexOfEnumerator("Error"));
     qDebug() << "onError"
              << QStringLiteral("QMediaPlayer::%1").arg(QLatin1String(errors.valueToKey(error)))
-             << player.errorString();
+             << (player ? player->errorString() : QString());
 }
 
 void PlayerWidget::onCaptureFinished(int result)
