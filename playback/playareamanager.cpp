@@ -2,6 +2,7 @@
 
 #include "library/playlistitem.h"
 #include "platform/fileurl.h"
+#include "playback/channelsync.h"
 #include "playback/playerwidget.h"
 #include "settings/configuration.h"
 
@@ -49,6 +50,12 @@ PlayAreaManager::PlayAreaManager(QWidget *parent) : QWidget(parent)
     // connects it then), so the window shows without waiting for GStreamer.
     mainPlayer = createPlayer();
     setChannelCount(1);
+    sync = new ChannelSync(
+        [this] {
+            return mainPlayer->existingMediaPlayer() ? existingMediaPlayers()
+                                                     : QList<QMediaPlayer *>();
+        },
+        this);
 }
 
 PlayAreaManager::~PlayAreaManager() = default;
@@ -359,7 +366,11 @@ int PlayAreaManager::volume() const
 
 void PlayAreaManager::play()
 {
+    sync->restart();
     QMediaPlayer *main = mainPlayer->mediaPlayer();
+    // Paused players resume together; players that start or have been stopped each load
+    // at their own pace and are brought into step afterwards.
+    const bool resuming = main->state() == QMediaPlayer::PausedState;
     main->play();
     for (PlayerWidget *player : secondaryPlayers()) {
         QMediaPlayer *secondary = player->mediaPlayer();
@@ -368,16 +379,21 @@ void PlayAreaManager::play()
         secondary->setPlaybackRate(main->playbackRate());
     }
     setShowMode(channelCount > 1 ? currentMode : ShowFront);
+    sync->setActive(true);
+    if (!resuming)
+        sync->align();
 }
 
 void PlayAreaManager::pause()
 {
+    sync->restart();
     for (QMediaPlayer *player : existingMediaPlayers())
         player->pause();
 }
 
 void PlayAreaManager::stop()
 {
+    sync->setActive(false);
     for (QMediaPlayer *player : existingMediaPlayers())
         player->stop();
     item = nullptr;
@@ -388,8 +404,10 @@ void PlayAreaManager::stop()
 
 void PlayAreaManager::seek(int seconds)
 {
+    sync->restart();
     for (QMediaPlayer *player : existingMediaPlayers())
         player->setPosition(qint64(seconds) * 1000);
+    sync->align();
 }
 
 void PlayAreaManager::setVolume(int volume)
@@ -419,9 +437,11 @@ void PlayAreaManager::setMuted(bool muted)
 
 void PlayAreaManager::setPlaybackRate(double rate)
 {
+    sync->restart();
     playbackRate = rate;
     for (QMediaPlayer *player : existingMediaPlayers())
         player->setPlaybackRate(rate);
+    sync->align();
 }
 
 QList<PlayerWidget *> PlayAreaManager::screenshotTargets() const
@@ -475,6 +495,7 @@ void PlayAreaManager::update()
 void PlayAreaManager::onSliderStatusChanged(bool isSliderDown, int seconds)
 {
     qDebug() << "onSliderStatusChanged" << isSliderDown << seconds;
+    sync->restart();
     if (isSliderDown) {
         pause();
         return;
@@ -485,6 +506,7 @@ void PlayAreaManager::onSliderStatusChanged(bool isSliderDown, int seconds)
             mp->setPosition(qint64(seconds) * 1000);
         mp->play();
     }
+    sync->align();
 }
 
 void PlayAreaManager::onPositionChanged(qint64 position)

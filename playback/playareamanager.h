@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+class ChannelSync;
 class PlayerWidget;
 class QGridLayout;
 class QKeyEvent;
@@ -43,6 +44,9 @@ public:
     PlayerWidget *playerFor(ShowMode channel) const;
     // The players that one screenshot request captures, in order.
     QList<PlayerWidget *> screenshotTargets() const;
+
+    // Keeps the secondary players in step with the main one while they play.
+    ChannelSync *channelSync() const { return sync; }
 
     // The same test as a drop uses: not a folder, and a video file name.
     static bool acceptsUrl(const QUrl &url);
@@ -111,6 +115,7 @@ private:
     int channelCount = 1;
     // Applied to each media player when it is made, so that settings made before the first
     // recording loads are not lost.
+    ChannelSync *sync = nullptr;
     int volumeLevel = 100;
     bool mutedState = false;
     double playbackRate = 1.0;
