@@ -5,6 +5,7 @@
 #include "parser/parserobject.h"
 #include "platform/crashhandler.h"
 #include "platform/keepawake.h"
+#include "platform/websandbox.h"
 #include "settings/configuration.h"
 
 #include <QApplication>
@@ -46,6 +47,8 @@ int main(int argc, char *argv[])
     if (CrashHandler::runMessageModeIfRequested(argc, argv, &messageExitCode, prepareMessage))
         return messageExitCode;
 
+    // Read by the web engine when it starts, so it has to be in place before QApplication.
+    WebSandbox::disableWhenRoot();
     ArgumentArray arguments(argc, argv);
     QApplication app(arguments.count(), arguments.values());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":image/logo.png")));

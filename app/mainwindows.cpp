@@ -4,10 +4,8 @@
 #include "app/mainwindowsprivate.h"
 #include "app/startup.h"
 #include "controls/controlpanel.h"
-#include "library/channelsetup.h"
 #include "library/playlistmodel.h"
 #include "platform/dpiwatcher.h"
-#include "platform/fileurl.h"
 #include "platform/movefilter.h"
 #include "settings/configuration.h"
 #include "ui_mainwindows.h"
@@ -16,41 +14,20 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDesktopWidget>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QScreen>
 
+// The window shell: form, title bar, geometry, fonts and keys. What happens between the
+// play area, the control panel, the playlist and the instruments is in
+// playbackcoordination.cpp.
+
 namespace {
 
 const QRect kFallbackGeometry(483, 166, 921, 628);
 const char *const kBrandImage = "logo";
-
-// The last position forwarded to the playlist, shared by all recordings and never reset.
-qint64 lastSecond = 0;
-
-// Clears a busy flag when the guarded slot returns, however it returns.
-class BusyGuard
-{
-public:
-    explicit BusyGuard(bool &flag) : flag(flag) { flag = true; }
-    ~BusyGuard() { flag = false; }
-    BusyGuard(const BusyGuard &) = delete;
-    BusyGuard &operator=(const BusyGuard &) = delete;
-
-private:
-    bool &flag;
-};
-
-// A hemisphere letter that a record may leave as NUL must not put a NUL into the label.
-QString coordinateText(char hemisphere, double value)
-{
-    const QString number = QString::number(qAbs(value), 'f', 6);
-    return hemisphere ? QChar::fromLatin1(hemisphere) + number : number;
-}
 
 QString elidedFor(const QLabel *label, const QFont &font, const QString &text)
 {
@@ -259,6 +236,7 @@ void MainWindows::onUpdateLanguage()
     setTitleText(ApplicationIdentity::applicationName());
     setWindowTitle(ApplicationIdentity::applicationName());
     setFileNameText(currentFileName);
+    // map: setMapType(MapTypes(Configuration::instance()->maps())) reloads the page's language
 }
 
 void MainWindows::setSystemFontSize()
@@ -331,279 +309,4 @@ void MainWindows::onKeyPressEvent(QKeyEvent *e)
     default:
         break;
     }
-}
-
-void MainWindows::connectPlayback()
-{
-    ControlPanel *panel = ui->wgt_PlayCtrl;
-    PlayAreaManager *area = ui->wgt_PlayArea;
-    panel->setState(area->state());
-    panel->setVolume(area->volume());
-
-    connect(panel, &ControlPanel::pause, area, &PlayAreaManager::pause);
-    connect(panel, &ControlPanel::changeVolume, area, &PlayAreaManager::setVolume);
-    connect(panel, &ControlPanel::changeMuting, area, &PlayAreaManager::setMuted);
-    connect(panel, &ControlPanel::changeRate, area, &PlayAreaManager::setPlaybackRate);
-    connect(panel, &ControlPanel::screenshot, area, &PlayAreaManager::screenshot);
-    connect(panel, &ControlPanel::sliderMoved, area, &PlayAreaManager::seek);
-    connect(panel, &ControlPanel::sliderStatusChanged, area,
-            &PlayAreaManager::onSliderStatusChanged);
-    connect(panel, &ControlPanel::stop, this, &MainWindows::onStop);
-    connect(panel, &ControlPanel::openFile, this, &MainWindows::openFile);
-    connect(panel, &ControlPanel::play, this, &MainWindows::playClicked);
-    connect(panel, &ControlPanel::previous, this, &MainWindows::previousClicked);
-    // Queued: the panel asks for the next recording from inside the play area's position
-    // signal when a recording reaches its end. Started right there, the new recording is
-    // stopped again by the finished stream's end-of-media, which arrives afterwards.
-    connect(panel, &ControlPanel::next, this, &MainWindows::nextClicked, Qt::QueuedConnection);
-    connect(panel, &ControlPanel::frontView, this, &MainWindows::onFrontView);
-    connect(panel, &ControlPanel::rearView, this, &MainWindows::onRearView);
-    connect(panel, &ControlPanel::thirdView, this, &MainWindows::onThirdView);
-    connect(panel, &ControlPanel::fourthView, this, &MainWindows::onFourthView);
-    connect(panel, &ControlPanel::allView, this, &MainWindows::onAllView);
-
-    connect(area, &PlayAreaManager::stateChanged, panel, &ControlPanel::setState);
-    connect(area, &PlayAreaManager::volumeChanged, panel, &ControlPanel::setVolume);
-    connect(area, &PlayAreaManager::mutedChanged, panel, &ControlPanel::setMuted);
-    connect(area, &PlayAreaManager::durationChanged, this, &MainWindows::durationChanged);
-    connect(area, &PlayAreaManager::positionChanged, this, &MainWindows::positionChanged);
-    connect(area, &PlayAreaManager::keyPressSignals, this, &MainWindows::onKeyPressEvent);
-    connect(area, &PlayAreaManager::fullScreenChanged, this, &MainWindows::onFullScreenChanged);
-    // Direct: a drop stops playback before the dropped files are handed over.
-    connect(area, &PlayAreaManager::dropStop, this, &MainWindows::onStop, Qt::DirectConnection);
-    connect(area, &PlayAreaManager::playNext, this, &MainWindows::nextClicked);
-    connect(area, &PlayAreaManager::dropFile, this, &MainWindows::onDropFile);
-    connect(area, &PlayAreaManager::showModeChanged, panel, &ControlPanel::onShowModeChanged);
-
-    connect(ui->tbl_PlayListView, &QTableView::doubleClicked, this,
-            &MainWindows::onTableDoubleClicked);
-    connect(playlistModel, &PlaylistModel::gpsDataChanged, this, &MainWindows::onGpsDataChanged);
-    connect(playlistModel, &PlaylistModel::allGpsDataParserFinished, this,
-            &MainWindows::onAllGpsDataParserFinished);
-
-    Configuration *store = Configuration::instance();
-    const int volume = store->volume();
-    const bool muted = store->isMute();
-    panel->setVolume(volume);
-    panel->setMuted(muted);
-    panel->setCurrVolume(volume);
-    qDebug() << "** vol:" << volume << ", mute:" << muted;
-}
-
-QMediaPlayer::State MainWindows::mediaState() const
-{
-    return ui->wgt_PlayCtrl->state();
-}
-
-int MainWindows::currentRowId() const
-{
-    const PlaylistItem *item = ui->wgt_PlayArea->currentItem();
-    return item ? item->rowId : -1;
-}
-
-void MainWindows::selectRow(int row)
-{
-    ui->tbl_PlayListView->selectRow(row);
-}
-
-void MainWindows::playRecording(PlaylistItem *item)
-{
-    if (!item || !item->url.isValid())
-        return;
-    // The speed gauge, the chart and the map are cleared here once they exist.
-    selectRow(item->rowId);
-    PlayAreaManager *area = ui->wgt_PlayArea;
-    area->stop();
-
-    qDebug() << item->url;
-    const ChannelSetup setup = channelSetupFor(*item);
-    area->setChannelPresence(setup.front, setup.rear, setup.third, setup.fourth);
-    area->setSources(item, setup.rearUrl.toString(), setup.thirdUrl.toString(),
-                     setup.fourthUrl.toString());
-    area->setChannelCount(setup.count);
-    area->loadMedia();
-
-    ui->wgt_PlayCtrl->disableBtn(setup.front, setup.rear, setup.third, setup.fourth,
-                                 setup.count > 1);
-    setFileNameText(item->url.fileName(QUrl::FullyDecoded));
-    playlistModel->requestAllGps(item->rowId);
-}
-
-void MainWindows::resetAfterEmptyOpen()
-{
-    ui->wgt_PlayArea->stop();
-    ui->wgt_PlayCtrl->setPlayEnabled(playlistModel->rowCount() != 0);
-    ui->wgt_PlayCtrl->setCurrentTime(0);
-    ui->wgt_PlayArea->clearItem();
-    // The speed gauge, the chart and the map are cleared here once they exist.
-}
-
-void MainWindows::openFolder(const QString &localPath)
-{
-    const QString folder = QFileInfo(localPath).absoluteFilePath();
-    d->discovery().openUrls(QList<QUrl>{FileUrl::urlFromLocalPath(folder)}, false);
-}
-
-void MainWindows::openFile()
-{
-    QFileDialog dialog(this);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setWindowTitle(tr("Open Folder"));
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setDirectory(Configuration::instance()->videoFilePath());
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    onStop();
-    const QStringList selected = dialog.selectedFiles();
-    qDebug() << "selected dir: " << (selected.isEmpty() ? QString() : selected.first());
-    d->discovery().openUrls(dialog.selectedUrls(), true);
-}
-
-void MainWindows::onDropFile(QString filePath, int s32Index)
-{
-    // Split the local path, not the URL text: a name with spaces or '#' is percent-encoded
-    // there and would not be found by the front-file lookup.
-    const QString localPath = FileUrl::toLocalPath(filePath);
-    const int slash = localPath.lastIndexOf(QLatin1Char('/'));
-    if (slash < 0)
-        return;
-    const QString folder = localPath.left(slash);
-    const QString name = localPath.mid(slash + 1);
-    QString front = d->discovery().frontFileFor(folder, name);
-    qDebug() << "trans dir: " << front;
-    if (front.isEmpty() || !QFileInfo::exists(FileUrl::toLocalPath(front)))
-        front = filePath;
-
-    const int row = playlistModel->addUrl(FileUrl::urlFromLocalPath(FileUrl::toLocalPath(front)));
-    if (row < 0 || mediaState() != QMediaPlayer::StoppedState || s32Index != 0)
-        return;
-    selectRow(row);
-    const QModelIndex current = ui->tbl_PlayListView->currentIndex();
-    if (current.isValid())
-        playRecording(playlistModel->itemAt(current.row()));
-}
-
-void MainWindows::onStop()
-{
-    ui->wgt_PlayArea->stop();
-    ui->wgt_PlayCtrl->reset();
-    ui->lbl_FileName->clear();
-    // The speed gauge, the chart and the map are cleared here once they exist.
-}
-
-void MainWindows::playClicked()
-{
-    if (mediaState() == QMediaPlayer::PausedState) {
-        ui->wgt_PlayArea->play();
-        return;
-    }
-    const QModelIndexList rows = ui->tbl_PlayListView->selectionModel()->selectedRows(0);
-    if (!rows.isEmpty() && rows.first().isValid())
-        playRecording(playlistModel->itemAt(rows.first().row()));
-}
-
-void MainWindows::nextClicked()
-{
-    if (nextBusy)
-        return;
-    const BusyGuard guard(nextBusy);
-    const QUrl url = ui->wgt_PlayArea->mainMedia().request().url();
-    if (PlaylistItem *item = playlistModel->next(url)) {
-        playRecording(item);
-    } else {
-        ui->wgt_PlayCtrl->stopAndReset();
-        ui->wgt_PlayArea->hideAll();
-    }
-}
-
-void MainWindows::previousClicked()
-{
-    if (previousBusy)
-        return;
-    const BusyGuard guard(previousBusy);
-    const QUrl url = ui->wgt_PlayArea->mainMedia().request().url();
-    if (PlaylistItem *item = playlistModel->previous(url))
-        playRecording(item);
-}
-
-void MainWindows::durationChanged(qlonglong duration)
-{
-    if (duration <= 0)
-        return;
-    qDebug() << " *** durationChanged: " << duration;
-    if (duration < 2000) {
-        onStop();
-        ui->wgt_PlayCtrl->nextIfStopped();
-        return;
-    }
-    ui->wgt_PlayCtrl->setDuration(int(duration / 1000));
-}
-
-void MainWindows::positionChanged(qlonglong second, int rowId)
-{
-    if (second == lastSecond)
-        return;
-    ui->wgt_PlayCtrl->setCurrentTime(second);
-    playlistModel->requestGpsAt(rowId, int(second));
-    lastSecond = second;
-}
-
-void MainWindows::onTableDoubleClicked(QModelIndex index)
-{
-    if (index.isValid())
-        playRecording(playlistModel->itemAt(index.row()));
-}
-
-void MainWindows::onGpsDataChanged(int rowId, GpsData data)
-{
-    if (mediaState() == QMediaPlayer::StoppedState || rowId != currentRowId())
-        return;
-    ControlPanel *panel = ui->wgt_PlayCtrl;
-    panel->setLongitudeLatitude(coordinateText(data.latHemisphere, data.latitude),
-                                coordinateText(data.lonHemisphere, data.longitude));
-    const QString stamp = QString::fromLatin1(data.dateTime, int(qstrnlen(data.dateTime, 15)));
-    panel->setGpsDateTime(QDateTime::fromString(stamp, QStringLiteral("yyyyMMddhhmmss")));
-    panel->setSpeed(data.speed);
-    // The speed gauge, the compass, the chart's cursor and the map's point follow here once
-    // those instruments exist.
-}
-
-void MainWindows::onAllGpsDataParserFinished(int id, QList<GpsData> dataList)
-{
-    if (id != currentRowId())
-        return;
-    // The chart's samples are filled from dataList here once the chart exists.
-    ui->wgt_PlayArea->play();
-    // The map's track and its cache are built from dataList here once the map exists.
-    Q_UNUSED(dataList)
-}
-
-void MainWindows::onFrontView(bool checked)
-{
-    if (checked)
-        ui->wgt_PlayArea->setShowMode(ShowFront);
-}
-
-void MainWindows::onRearView(bool checked)
-{
-    if (checked)
-        ui->wgt_PlayArea->setShowMode(ShowRear);
-}
-
-void MainWindows::onThirdView(bool checked)
-{
-    if (checked)
-        ui->wgt_PlayArea->setShowMode(ShowThird);
-}
-
-void MainWindows::onFourthView(bool checked)
-{
-    if (checked)
-        ui->wgt_PlayArea->setShowMode(ShowFourth);
-}
-
-void MainWindows::onAllView(bool checked)
-{
-    if (checked)
-        ui->wgt_PlayArea->setShowMode(ShowAll);
 }

@@ -28,6 +28,8 @@ class MainWindows;
 // It never uses the system's maximised state; changeMaximize() fills the available screen
 // area itself, and the border resize of the frameless window goes through the platform's
 // FramelessResizer, fed by nativeEventFilter().
+// The shell (form, title bar, geometry, fonts, keys) is implemented in mainwindows.cpp, the
+// coordination of playback and instruments (the public slots) in playbackcoordination.cpp.
 class MainWindows : public QDialog, public QAbstractNativeEventFilter
 {
     Q_OBJECT

@@ -9,10 +9,15 @@
 
 using namespace ChannelNames;
 
+Q_LOGGING_CATEGORY(lcChannelLookup, "waylume.library.lookup")
+
 namespace ChannelLookup {
 
 QString localPathOf(const PlaylistItem &item)
 {
+    // Straight from the URL for the rows a scan adds; the text round trip is for the rest.
+    if (item.url.isLocalFile())
+        return item.url.toLocalFile();
     return FileUrl::toLocalPath(QString::fromUtf8(item.url.toEncoded()));
 }
 
@@ -114,7 +119,8 @@ QString numberedRearFolder(const QString &dir)
 
 } // namespace
 
-QUrl numberSearch(const PlaylistItem &item, FolderScheme scheme, int kind, const QString &dir)
+QUrl numberSearch(const PlaylistItem &item, FolderScheme scheme, int kind, const QString &dir,
+                  FolderListings &listings)
 {
     if (scheme != FolderScheme::SchemeLetters && scheme != FolderScheme::SchemePrefix &&
         scheme != FolderScheme::SchemeSuffix)
@@ -123,21 +129,25 @@ QUrl numberSearch(const PlaylistItem &item, FolderScheme scheme, int kind, const
     const NamePattern pattern = NamePattern::forName(p, numberDelta(kind));
     if (!pattern.isValid())
         return QUrl();
-    qDebug() << "numberSearch dir:" << dir;
-    const QStringList entries = folderEntries(dir);
+    qCDebug(lcChannelLookup) << "numberSearch dir:" << dir;
     for (int attempt = 0; attempt < 3; ++attempt) {
         const QString target = attemptTarget(p, kind, attempt);
         if (target.isNull())
             return QUrl();
-        for (const QString &name : entries) {
-            if (name != p && pattern.matches(name) && name.contains(target, Qt::CaseInsensitive)) {
-                const QString path = joinPath(dir, name);
-                qDebug() << "found related file: " << path;
-                return localUrl(path);
-            }
+        const QString name = listings.firstMatch(dir, pattern, p, target);
+        if (!name.isEmpty()) {
+            const QString path = joinPath(dir, name);
+            qCDebug(lcChannelLookup) << "found related file: " << path;
+            return localUrl(path);
         }
     }
     return QUrl();
+}
+
+QUrl numberSearch(const PlaylistItem &item, FolderScheme scheme, int kind, const QString &dir)
+{
+    FolderListings listings;
+    return numberSearch(item, scheme, kind, dir, listings);
 }
 
 QUrl lastLetterSearch(const PlaylistItem &item, const QString &dir, int kind)
@@ -171,13 +181,20 @@ QUrl lastLetterSearch(const PlaylistItem &item, const QString &dir, int kind)
 
 QUrl relatedUrl(const PlaylistItem &item, FolderScheme scheme, int kind)
 {
+    FolderListings listings;
+    return relatedUrl(item, scheme, kind, listings);
+}
+
+QUrl relatedUrl(const PlaylistItem &item, FolderScheme scheme, int kind,
+                FolderListings &listings)
+{
     const QString path = localPathOf(item);
     const QString dir = folderOfPath(path);
     switch (scheme) {
     case FolderScheme::SchemeLetters: {
         if (hasSecondaryLetter(item.fileName))
             return QUrl();
-        const QUrl u = numberSearch(item, scheme, kind, dir);
+        const QUrl u = numberSearch(item, scheme, kind, dir, listings);
         return u.isEmpty() ? lastLetterSearch(item, dir, kind) : u;
     }
     case FolderScheme::SchemeNumbered: {
@@ -224,16 +241,16 @@ QUrl relatedUrl(const PlaylistItem &item, FolderScheme scheme, int kind)
     }
     if (folder.startsWith(QLatin1Char('F'))) {
         const QString sibling = parent + QLatin1Char('R') + folder.mid(1);
-        const QUrl u = numberSearch(item, scheme, kind, sibling);
+        const QUrl u = numberSearch(item, scheme, kind, sibling, listings);
         return u.isEmpty() ? lastLetterSearch(item, sibling, kind) : u;
     }
     if (folder.endsWith(QLatin1Char('F'))) {
         if (kind != KindRear)
             return QUrl();
         const QString base = parent + folder.left(folder.size() - 1);
-        QUrl u = numberSearch(item, scheme, kind, base + QLatin1Char('R'));
+        QUrl u = numberSearch(item, scheme, kind, base + QLatin1Char('R'), listings);
         if (u.isEmpty())
-            u = numberSearch(item, scheme, kind, base + QLatin1Char('I'));
+            u = numberSearch(item, scheme, kind, base + QLatin1Char('I'), listings);
         return u.isEmpty() ? lastLetterSearch(item, base + QLatin1Char('I'), kind) : u;
     }
     return QUrl();

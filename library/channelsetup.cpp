@@ -10,13 +10,20 @@ using namespace ChannelNames;
 
 ChannelSetup channelSetupFor(const PlaylistItem &item)
 {
+    // The three lookups of one recording start share the listings of its folders.
+    FolderListings listings;
+    return channelSetupFor(item, listings);
+}
+
+ChannelSetup channelSetupFor(const PlaylistItem &item, FolderListings &listings)
+{
     ChannelSetup s;
     const QString path = ChannelLookup::localPathOf(item);
     const FolderScheme scheme = folderScheme(QFileInfo(path).absolutePath());
-    qDebug() << item.url;
-    const QUrl u1 = ChannelLookup::relatedUrl(item, scheme, ChannelLookup::KindRear);
-    const QUrl u2 = ChannelLookup::relatedUrl(item, scheme, ChannelLookup::KindThird);
-    const QUrl u4 = ChannelLookup::relatedUrl(item, scheme, ChannelLookup::KindFourth);
+    qCDebug(lcChannelLookup) << item.url;
+    const QUrl u1 = ChannelLookup::relatedUrl(item, scheme, ChannelLookup::KindRear, listings);
+    const QUrl u2 = ChannelLookup::relatedUrl(item, scheme, ChannelLookup::KindThird, listings);
+    const QUrl u4 = ChannelLookup::relatedUrl(item, scheme, ChannelLookup::KindFourth, listings);
 
     s.rearUrl = u1;
     s.thirdUrl = u2;
@@ -32,9 +39,9 @@ ChannelSetup channelSetupFor(const PlaylistItem &item)
         s.rear = true;
         s.third = !u1.isEmpty();
     }
-    qDebug() << "Real-url: " << s.rearUrl;
-    qDebug() << "Thrid-url: " << s.thirdUrl;
-    qDebug() << "Fourth-url: " << u4;
+    qCDebug(lcChannelLookup) << "Real-url: " << s.rearUrl;
+    qCDebug(lcChannelLookup) << "Thrid-url: " << s.thirdUrl;
+    qCDebug(lcChannelLookup) << "Fourth-url: " << u4;
 
     const QString &name = item.fileName;
     if (scheme == FolderScheme::SchemeFrontRear) {

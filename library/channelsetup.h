@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/folderlistings.h"
 #include "library/folderscheme.h"
 #include "library/playlistitem.h"
 
@@ -22,3 +23,5 @@ struct ChannelSetup
 // the scheme of the row's folder, the related files of kinds 1, 2 and 4, and the front and
 // rear markers of the name. Touches only the file system.
 ChannelSetup channelSetupFor(const PlaylistItem &item);
+// The same, listing folders through `listings` (one listing per folder for a whole scan).
+ChannelSetup channelSetupFor(const PlaylistItem &item, FolderListings &listings);

@@ -39,6 +39,7 @@ NamePattern NamePattern::forName(const QString &fileName, int delta)
         return p;
     p.head = fileName.left(fileName.size() - headCut);
     p.tail = QLatin1Char('_') + QString::asprintf("%07d", n + delta);
+    p.key = p.tail.midRef(1, numberDigits).toInt();
     p.valid = true;
     return p;
 }

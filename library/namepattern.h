@@ -22,9 +22,14 @@ public:
     // The seven-digit number at 12 characters before the end, or -1.
     static int runningNumber(const QString &fileName);
 
+    // The first seven digits of the number a matching name must carry after a '_', or -1
+    // for short names, which carry no number. Lets a folder's names be indexed by number.
+    int indexKey() const { return key; }
+
 private:
     QString head;
     QString tail; // "_" + number, empty for short names
+    int key = -1;
     bool valid = false;
 };
 

@@ -51,9 +51,10 @@ QJsonObject scan(const QString &folder)
     discovery.openUrls(QStringList{FileUrl::fromLocalPath(absolute)}, true);
 
     QJsonArray rows;
+    FolderListings listings;
     for (int row = 0; row < model.rowCount(); ++row) {
         const PlaylistItem *item = model.itemAt(row);
-        const ChannelSetup s = channelSetupFor(*item);
+        const ChannelSetup s = channelSetupFor(*item, listings);
         const QJsonObject channels{{"front", s.front},
                                    {"rear", s.rear},
                                    {"third", s.third},

@@ -32,8 +32,7 @@ void ChannelSync::setEnabled(bool on)
 
 void ChannelSync::restart()
 {
-    const QList<QMediaPlayer *> list = players();
-    releaseAll(!list.isEmpty() && list.first()->state() == QMediaPlayer::PlayingState);
+    releaseAll(false);
     strikes.clear();
     behindAfterSeek.clear();
     settling.start();

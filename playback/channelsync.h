@@ -25,13 +25,13 @@ class ChannelSync : public QObject
     Q_OBJECT
 public:
     // `players` lists the media players that exist, the main player first.
-    explicit ChannelSync(std::function<QList<QMediaPlayer *>()> players,
-                         QObject *parent = nullptr);
+    explicit ChannelSync(std::function<QList<QMediaPlayer *>()> players, QObject *parent = nullptr);
 
     // Starts checking (while the main player plays), or stops and releases held players.
     void setActive(bool active);
-    // The play area moved, paused or resumed every player: held players are released (and
-    // resumed if the main player plays), and the pipelines get time to settle.
+    // The play area is about to move, pause or resume every player: held players are let go
+    // as they are (the command sets every player's state), and the pipelines get time to
+    // settle.
     void restart();
     // The main player has just started, sought or changed rate: the secondary players meet it
     // a little ahead, once their seeks are done.

@@ -1,17 +1,23 @@
 // Opening a card through the same code as "Open Folder" (discovery, grouping, model
-// insertion), without the window, next to `find DIR -type f` on the same tree.
+// insertion), without the window, next to `find DIR -type f` on the same tree; and the probe's
+// whole --scan (those rows, every row's channel lookup, the JSON text) on a card of ten day
+// folders.
 //
 // Parse jobs are held (PlaylistModel::setParsingSuspended) so that the figure is the
 // discovery's own cost: with them running, two pool threads would read 10,000 files on
 // the same two cores and the measurement would be of the parser.
 
 #include "library/playlistmodel.h"
+#include "library/probereport.h"
 #include "library/recordingdiscovery.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -48,6 +54,25 @@ QString makeLettersCard(const QString &root)
         touch(dir + '/' + clock + QString::asprintf("%07dR.MP4", 2 * i + 1));
     }
     return root + "/letters";
+}
+
+// 5,000 front + rear pairs in ten day folders of 1,000 files, running numbers across the
+// card, the rear's clock a second after the front's.
+QString makeDayFoldersCard(const QString &root)
+{
+    const QString card = root + "/days";
+    int n = 0;
+    for (int day = 1; day <= 10; ++day) {
+        const QString dir = card + QString::asprintf("/DCIM/202301%02d", day);
+        QDir().mkpath(dir);
+        for (int i = 0; i < 500; ++i, n += 2) {
+            const int s = i * 60;
+            const QString date = QString::asprintf("202301%02d_%02d%02d", day, s / 3600, s / 60 % 60);
+            touch(dir + '/' + date + QString::asprintf("%02d_%07dF.MP4", s % 60, n));
+            touch(dir + '/' + date + QString::asprintf("%02d_%07dR.MP4", (s + 1) % 60, n + 1));
+        }
+    }
+    return card;
 }
 
 // 2,500 recordings of four channels: Front, Rear, Middle and the fourth beside them.
@@ -97,7 +122,8 @@ double findSeconds(const QString &dir, double *cpu)
     return wall;
 }
 
-void openCard(benchmark::State &state, const QString &card)
+// Runs `open` (which returns the rows it yielded) against `find` on `card`.
+template <typename Open> void timeAgainstFind(benchmark::State &state, const QString &card, Open open)
 {
     double findTotal = 0;
     double openTotal = 0;
@@ -123,11 +149,7 @@ void openCard(benchmark::State &state, const QString &card)
         t.start();
         const double cpuBefore = processCpuSeconds();
 
-        PlaylistModel model;
-        model.setParsingSuspended(true);
-        StoppedHost host;
-        RecordingDiscovery discovery(&model, &host);
-        discovery.openUrls(QStringList{QUrl::fromLocalFile(card).toString()}, true);
+        const int opened = open();
 
         const double openSeconds = t.nsecsElapsed() / 1e9;
         openCpu += processCpuSeconds() - cpuBefore;
@@ -135,7 +157,7 @@ void openCard(benchmark::State &state, const QString &card)
         openTotal += openSeconds;
         if (firstOpen < 0)
             firstOpen = openSeconds;
-        rows = model.rowCount();
+        rows = opened;
         bytesPerRow = double(mallinfo2().uordblks - before) / qMax(rows, 1);
         state.ResumeTiming();
     }
@@ -153,8 +175,31 @@ void openCard(benchmark::State &state, const QString &card)
         (openCpu / qMax(runs, 1)) / qMax(findCpu / qMax(findRuns, 1), 1e-9);
 }
 
+void openCard(benchmark::State &state, const QString &card)
+{
+    timeAgainstFind(state, card, [&] {
+        PlaylistModel model;
+        model.setParsingSuspended(true);
+        StoppedHost host;
+        RecordingDiscovery discovery(&model, &host);
+        discovery.openUrls(QStringList{QUrl::fromLocalFile(card).toString()}, true);
+        return model.rowCount();
+    });
+}
+
 QString lettersCard;
 QString frontRearCard;
+QString dayFoldersCard;
+
+// "waylume-probe --scan" without the process: rows, channels and the JSON text.
+void BM_ProbeScanDayFolders(benchmark::State &state)
+{
+    timeAgainstFind(state, dayFoldersCard, [&] {
+        const QJsonObject report = ProbeReport::scan(dayFoldersCard);
+        benchmark::DoNotOptimize(QJsonDocument(report).toJson(QJsonDocument::Indented));
+        return report.value("rows").toArray().size();
+    });
+}
 
 void BM_OpenLettersCard(benchmark::State &state)
 {
@@ -177,14 +222,20 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     qInstallMessageHandler(quiet);
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false")); // as the probe does
     QTemporaryDir tmp;
     lettersCard = makeLettersCard(tmp.path());
     frontRearCard = makeFrontRearCard(tmp.path());
+    dayFoldersCard = makeDayFoldersCard(tmp.path());
     benchmark::RegisterBenchmark("OpenLettersCard/10000files", BM_OpenLettersCard)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(5)
         ->UseRealTime();
     benchmark::RegisterBenchmark("OpenFrontRearCard/2500x4", BM_OpenFrontRearCard)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(5)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("ProbeScan/10x1000files", BM_ProbeScanDayFolders)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(5)
         ->UseRealTime();

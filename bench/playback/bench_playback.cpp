@@ -116,8 +116,8 @@ struct Spread
         const auto at = [&](double share) {
             return sorted.at(qMin(sorted.size() - 1, int(share * sorted.size())));
         };
-        const int over = int(std::count_if(sorted.begin(), sorted.end(),
-                                           [](qint64 value) { return value > 40; }));
+        const int over = int(
+            std::count_if(sorted.begin(), sorted.end(), [](qint64 value) { return value > 40; }));
         return QStringLiteral("median %1 ms, 95% %2 ms, worst %3 ms, over 40 ms in %4 of %5")
             .arg(at(0.5))
             .arg(at(0.95))
@@ -188,8 +188,8 @@ int main(int argc, char **argv)
     std::vector<std::unique_ptr<QProcess>> load;
     for (int i = 0; i < loadProcesses; ++i) {
         load.push_back(std::make_unique<QProcess>());
-        load.back()->start(QStringLiteral("sh"), {QStringLiteral("-c"),
-                                                  QStringLiteral("while :; do :; done")});
+        load.back()->start(QStringLiteral("sh"),
+                           {QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
     }
     printf("channel sync %s, %d busy processes beside the player\n", noSync ? "off" : "on",
            loadProcesses);
@@ -252,9 +252,8 @@ int main(int argc, char **argv)
         action();
         const Spread settling = watch(*area, 3000);
         const Spread after = watch(*area, 3000);
-        printf("%s: first 3 s %s; next 3 s %s; %d corrections\n", what,
-               qPrintable(settling.text()), qPrintable(after.text()),
-               area->channelSync()->corrections() - before);
+        printf("%s: first 3 s %s; next 3 s %s; %d corrections\n", what, qPrintable(settling.text()),
+               qPrintable(after.text()), area->channelSync()->corrections() - before);
     };
     afterAction("seek(5)", [&] { area->seek(5); });
     afterAction("slider released at 20 s", [&] {

@@ -1,5 +1,8 @@
 #include "app/mainwindows.h"
 #include "controls/controlpanel.h"
+#include "instruments/directiontray.h"
+#include "instruments/gyrochartview.h"
+#include "instruments/speedtray.h"
 #include "library/playlistmodel.h"
 #include "parser/videoparser.h"
 #include "platform/fileurl.h"
@@ -12,7 +15,10 @@
 #include <QLabel>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 // The window's playback flow over a real folder of simulated recordings: what opening,
@@ -28,6 +34,8 @@ private slots:
     void openingAFolderStartsItsFirstRecordingWithBothChannels();
     void droppedRearFileAddsItsFrontRow();
     void nextOnTheLastRowStopsAndHidesThePlayers();
+    void chartTakesOneSamplePerSecondWhenRecordsComePerFrame();
+    void instrumentsFollowOnlyThePlayingRow();
 
 private:
     // Two recordings of a front + rear camera that names channels by letter.
@@ -38,6 +46,17 @@ private:
     }
     QTableView *table() const { return window->findChild<QTableView *>("tbl_PlayListView"); }
     PlaylistModel *model() const { return qobject_cast<PlaylistModel *>(table()->model()); }
+    GyroChartView *chart() const { return window->findChild<GyroChartView *>("gView_GyroChart"); }
+    QtCharts::QLineSeries *chartX() const
+    {
+        QCoreApplication::sendPostedEvents(); // the chart hands samples over per loop turn
+        return qobject_cast<QtCharts::QLineSeries *>(chart()->chart()->series().at(0));
+    }
+    SpeedTray *speedGauge() const { return window->findChild<SpeedTray *>("wgt_Speed"); }
+    DirectionTray *compass() const { return window->findChild<DirectionTray *>("wgt_Direction"); }
+    // Opens a folder with one 60-second recording of 25 frames a second and waits until
+    // its own track has reached the chart.
+    void openMinuteRecording(int *rowId);
 
     std::unique_ptr<QTemporaryDir> card;
     QString folder;
@@ -131,6 +150,114 @@ void TestPlaybackFlow::nextOnTheLastRowStopsAndHidesThePlayers()
     // Previous from the last row goes back to the first.
     window->previousClicked();
     QCOMPARE(playArea()->currentItem()->rowId, 0);
+}
+
+void TestPlaybackFlow::openMinuteRecording(int *rowId)
+{
+    const QString minute = card->path() + "/minute";
+    Simulator::Recording recording;
+    recording.track = Simulator::makeTrack(60);
+    recording.duration = 60;
+    recording.frameRate = 25;
+    QString error;
+    QVERIFY(QDir().mkpath(minute));
+    QVERIFY2(Simulator::write(recording, minute + "/20240517_090000_0000021F.MP4", &error),
+             qPrintable(error));
+    window->openFolder(minute);
+    QVERIFY(playArea()->currentItem());
+    *rowId = playArea()->currentItem()->rowId;
+    QTRY_VERIFY_WITH_TIMEOUT(chartX()->count() > 0, 10000);
+}
+
+// Records, as a camera that writes one per frame would deliver them: gsensorX tells the
+// position, course and speed tell the record apart.
+QList<GpsData> perFrameRecords(int count)
+{
+    QList<GpsData> records;
+    for (int i = 0; i < count; ++i) {
+        GpsData record;
+        record.index = i;
+        record.gsensorX = float(i) / 1000;
+        record.speed = i % 221;
+        record.course = i % 360;
+        records.append(record);
+    }
+    return records;
+}
+
+void TestPlaybackFlow::chartTakesOneSamplePerSecondWhenRecordsComePerFrame()
+{
+    int rowId = -1;
+    openMinuteRecording(&rowId);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(model()->durationAt(rowId), 60);
+
+    // 1500 records for 60 s at 25 fps: the records at 0, 25, ..., 1475.
+    window->onAllGpsDataParserFinished(rowId, perFrameRecords(1500));
+    QCOMPARE(chartX()->count(), 60);
+    for (int i = 0; i < 60; ++i)
+        QCOMPARE(chartX()->at(i), QPointF(i, double(float(25 * i) / 1000)));
+    auto *axisX = qobject_cast<QtCharts::QValueAxis *>(chart()->chart()->axes(Qt::Horizontal)[0]);
+    QCOMPARE(axisX->max(), 59.0);
+
+    // Just enough to count as one a frame, (60 - 1) x 25 records: the last second has no
+    // record of its own, so 59 samples on the minute's axis.
+    window->onAllGpsDataParserFinished(rowId, perFrameRecords(1475));
+    QCOMPARE(chartX()->count(), 59);
+    QCOMPARE(chartX()->at(58).y(), double(float(1450) / 1000));
+    QCOMPARE(axisX->max(), 59.0);
+
+    // Fewer: every record in order.
+    window->onAllGpsDataParserFinished(rowId, perFrameRecords(1474));
+    QCOMPARE(chartX()->count(), 1474);
+    QCOMPARE(chartX()->at(1473), QPointF(1473, double(float(1473) / 1000)));
+    QCOMPARE(axisX->max(), 1473.0);
+}
+
+void TestPlaybackFlow::instrumentsFollowOnlyThePlayingRow()
+{
+    int rowId = -1;
+    openMinuteRecording(&rowId);
+    if (QTest::currentTestFailed())
+        return;
+    // The simulated file carries no playable video; the panel is told it plays, as the
+    // play area would tell it.
+    window->findChild<ControlPanel *>("wgt_PlayCtrl")->setState(QMediaPlayer::PlayingState);
+
+    // A late whole track of another row leaves the chart alone.
+    const int samples = chartX()->count();
+    window->onAllGpsDataParserFinished(rowId + 1, perFrameRecords(10));
+    QCOMPARE(chartX()->count(), samples);
+
+    const QList<GpsData> records = perFrameRecords(100);
+    window->onGpsDataChanged(rowId, records[95]);
+    QCOMPARE(speedGauge()->shownValue(), 95);
+    QCOMPARE(compass()->direction(), 95);
+    auto *cursor = qobject_cast<QtCharts::QLineSeries *>(chart()->chart()->series().at(3));
+    QCOMPARE(cursor->at(0).x(), 95.0);
+
+    // A course that is not a number leaves the compass at north instead of undefined.
+    GpsData lost = records[96];
+    lost.course = std::nan("");
+    window->onGpsDataChanged(rowId, lost);
+    QCOMPARE(compass()->direction(), 0);
+    window->onGpsDataChanged(rowId, records[95]);
+
+    // A record of another row moves nothing.
+    window->onGpsDataChanged(rowId + 1, records[40]);
+    QCOMPARE(speedGauge()->shownValue(), 95);
+    QCOMPARE(compass()->direction(), 95);
+    QCOMPARE(cursor->at(0).x(), 95.0);
+
+    // Stop resets the speed and empties the chart; a record that arrives afterwards is late.
+    window->onStop();
+    QCOMPARE(speedGauge()->shownValue(), 0);
+    QCOMPARE(chartX()->count(), 0);
+    QCOMPARE(cursor->count(), 0);
+    window->onGpsDataChanged(rowId, records[40]);
+    QCOMPARE(speedGauge()->shownValue(), 0);
+    QCOMPARE(compass()->direction(), 95);
 }
 
 QTEST_MAIN(TestPlaybackFlow)

@@ -1,12 +1,16 @@
 #include "app/mainwindows.h"
+#include "instruments/gyrochartview.h"
+#include "instruments/speedtray.h"
 #include "parser/videoparser.h"
 #include "playback/playareamanager.h"
+#include "settings/configuration.h"
 #include "tools/simulator/recordingsimulator.h"
 
 #include <QDir>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtCharts/QLineSeries>
 #include <QtTest>
 
 // Real decoding under a real X server: a card of two short recordings with H.264 video
@@ -24,6 +28,8 @@ void TestPlaybackMedia::cardPlaysFromOneRecordingIntoTheNext()
     if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty())
         QSKIP("ffmpeg is needed to encode the recordings");
     VideoParser::setParseDelayMs(0);
+    QStandardPaths::setTestModeEnabled(true);
+    Configuration::instance()->setSpeedUnit(0);
     QTemporaryDir card;
     const QString folder = card.path() + "/DCIM";
     QVERIFY(QDir().mkpath(folder));
@@ -52,6 +58,15 @@ void TestPlaybackMedia::cardPlaysFromOneRecordingIntoTheNext()
     };
     QTRY_VERIFY_WITH_TIMEOUT(secondRowMoves(), 20000);
     QCOMPARE(window.mediaState(), QMediaPlayer::PlayingState);
+
+    // The instruments follow the second row: its G-sensor samples (one a record), the cursor,
+    // and the gauges at the record of a second past 0.
+    const auto series = window.findChild<GyroChartView *>("gView_GyroChart")->chart()->series();
+    QVERIFY(qobject_cast<QtCharts::QLineSeries *>(series.at(0))->count() >= 3);
+    QCOMPARE(qobject_cast<QtCharts::QLineSeries *>(series.at(3))->count(), 2);
+    const int speed = window.findChild<SpeedTray *>("wgt_Speed")->shownValue();
+    QVERIFY2(speed > 0 && (speed == recording.track[1].speed || speed == recording.track[2].speed),
+             qPrintable(QString::number(speed)));
 }
 
 QTEST_MAIN(TestPlaybackMedia)

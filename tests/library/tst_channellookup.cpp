@@ -2,6 +2,7 @@
 #include "library/channellookup.h"
 #include "library/channelsetup.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -180,6 +181,52 @@ private slots:
         bare.url = QUrl("a_00.MP4");
         for (int scheme = 0; scheme < 5; ++scheme)
             QVERIFY(relatedUrl(bare, FolderScheme(scheme), KindRear).isEmpty());
+    }
+
+    // Random cards in every searched layout, with names made to trip a running-number index:
+    // several "_<digits>" runs, eight-digit numbers, mixed case, short names, hidden files.
+    // One cache shared by every row must give what a fresh listing per lookup gives, and list
+    // each folder once.
+    void sharedListingsAgreeWithTheUncachedWalk()
+    {
+        const QStringList folders{"DCIM", "F_cam", "R_cam", "NORMF", "NORMR", "NORMI"};
+        const QStringList heads{"20230101_120000", "20230101_120001", "cam_0000103_x", "IMG"};
+        const QString letters = "AaBbCcFfIiRrXxYyM";
+        for (quint32 seed = 1; seed <= 6; ++seed) {
+            QRandomGenerator rng(seed);
+            const QString card = QString("card%1/").arg(seed);
+            QStringList paths;
+            for (const QString &folder : folders) {
+                for (int i = 0; i < 60; ++i) {
+                    const int pick = rng.bounded(10);
+                    QString name;
+                    if (pick == 0)
+                        name = QString("clip%1.mp4").arg(letters.at(rng.bounded(letters.size())));
+                    else if (pick == 1)
+                        name = QString("._x_%1F.MP4").arg(100 + rng.bounded(6), 7, 10, QChar('0'));
+                    else
+                        name = heads.at(rng.bounded(heads.size())) +
+                               QString("_%1").arg(pick == 2 ? 9999998 + rng.bounded(8)
+                                                            : 100 + rng.bounded(8),
+                                                  7, 10, QChar('0')) +
+                               letters.at(rng.bounded(letters.size())) +
+                               (rng.bounded(2) ? ".MP4" : ".mp4");
+                    paths << card + folder + '/' + name;
+                }
+            }
+            QVERIFY(makeTree(root, paths));
+            FolderListings shared;
+            for (const QString &path : paths) {
+                const PlaylistItem item = row(path);
+                const FolderScheme scheme = folderScheme(QFileInfo(root + '/' + path).absolutePath());
+                for (int kind : {KindRear, KindThird, KindFourth}) {
+                    FolderListings uncached(FolderListings::Mode::Uncached);
+                    QCOMPARE(relatedUrl(item, scheme, kind, shared),
+                             relatedUrl(item, scheme, kind, uncached));
+                }
+            }
+            QVERIFY(shared.listedCount() <= folders.size());
+        }
     }
 
 private:

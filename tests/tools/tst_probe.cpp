@@ -66,6 +66,7 @@ private slots:
     void gpxIsValidAndSkipsRecordsWithoutPosition();
     void aviAndNoGpsFiles();
     void unopenableFilesAreExamined();
+    void severalFilesInOneRun();
     void badArgumentsGiveUsage_data();
     void badArgumentsGiveUsage();
     void scanListsRowsWithChannels();
@@ -276,11 +277,58 @@ void TestProbe::unopenableFilesAreExamined()
     }
 }
 
+void TestProbe::severalFilesInOneRun()
+{
+    const QString missing = mDir.filePath(QStringLiteral("gone, \"really\".mp4"));
+    const QStringList files{mMeta, missing, mMeta};
+
+    // JSON Lines: one compact object per file, in argument order, the same object as alone.
+    const Run json = probe(files);
+    QCOMPARE(json.exitCode, 0);
+    const QList<QByteArray> lines = json.out.split('\n');
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines.last().isEmpty());
+    const QJsonObject alone = QJsonDocument::fromJson(probe({mMeta}).out).object();
+    QCOMPARE(QJsonDocument::fromJson(lines.at(0)).object(), alone);
+    QCOMPARE(QJsonDocument::fromJson(lines.at(2)).object(), alone);
+    const QJsonObject none = QJsonDocument::fromJson(lines.at(1)).object();
+    QCOMPARE(none.value("file").toString(), missing);
+    QCOMPARE(none.value("kind").toString(), QStringLiteral("GpsNone"));
+
+    // CSV: one header, a leading file column, and a line for the file without records.
+    const Run csv = probe(QStringList{"--raw", "--format", "csv"} + files);
+    QCOMPARE(csv.exitCode, 0);
+    const QList<QByteArray> rows = csv.out.trimmed().split('\n');
+    QCOMPARE(rows.size(), 1 + 7 + 1 + 7);
+    QVERIFY(rows.first().startsWith("file,index,dateTime,"));
+    QVERIFY(rows.at(1).startsWith(mMeta.toUtf8() + ",0,20240517083000,"));
+    const QByteArray quoted = "\"" + missing.toUtf8().replace("\"", "\"\"") + "\"";
+    QCOMPARE(rows.at(8), quoted + QByteArray(16, ',')); // 17 fields
+    QVERIFY(rows.at(9).startsWith(mMeta.toUtf8() + ",0,"));
+
+    // GPX: one document, one track per file.
+    const Run gpx = probe(QStringList{"--format=gpx"} + files);
+    QCOMPARE(gpx.exitCode, 0);
+    QXmlStreamReader xml(gpx.out);
+    int documents = 0;
+    QStringList names;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartDocument)
+            ++documents;
+        else if (token == QXmlStreamReader::StartElement && xml.name() == QLatin1String("name"))
+            names << xml.readElementText();
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(documents, 1);
+    QCOMPARE(names, (QStringList{"meta.mp4", QFileInfo(missing).fileName(), "meta.mp4"}));
+}
+
 void TestProbe::badArgumentsGiveUsage_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::newRow("nothing") << QStringList();
-    QTest::newRow("two files") << QStringList{"a.mp4", "b.mp4"};
+    QTest::newRow("scan of two folders") << QStringList{"--scan", "a", "b"};
     QTest::newRow("unknown format") << QStringList{"--format", "xml", "a.mp4"};
     QTest::newRow("format without value") << QStringList{"a.mp4", "--format"};
     QTest::newRow("unknown option") << QStringList{"--scan-all", "a.mp4"};

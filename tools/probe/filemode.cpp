@@ -4,30 +4,82 @@
 
 #include <QFileInfo>
 #include <QIODevice>
+#include <memory>
 
 namespace Probe {
 
-int runFileMode(const FileOptions &options, QIODevice &out)
+namespace {
+
+// A file that cannot be opened still scans: kind GpsNone, zero facts, no records.
+// Only regular files are handed to the readers: opening a named pipe blocks until some
+// writer appears, and a probe over a folder must never hang on one.
+RecordingScan examine(const QString &path)
 {
-    // A file that cannot be opened still scans: kind GpsNone, zero facts, no records.
-    // Only regular files are handed to the readers: opening a named pipe blocks until some
-    // writer appears, and a probe over a folder must never hang on one.
-    const QFileInfo info(options.path);
-    const RecordingScan scan =
-        info.exists() && !info.isFile() ? RecordingScan() : scanRecording(options.path);
-    const QList<GpsData> &records = options.raw ? scan.rawRecords : scan.track;
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() ? RecordingScan() : scanRecording(path);
+}
+
+const QList<GpsData> &recordsOf(const RecordingScan &scan, const FileOptions &options)
+{
+    return options.raw ? scan.rawRecords : scan.track;
+}
+
+int runOne(const FileOptions &options, QIODevice &out)
+{
+    const QString &path = options.paths.first();
+    const RecordingScan scan = examine(path);
+    const QList<GpsData> &records = recordsOf(scan, options);
     switch (options.format) {
     case Format::Json:
-        out.write(toJson(options.path, scan.kind, scan.info, records));
+        out.write(toJson(path, scan.kind, scan.info, records));
         break;
     case Format::Csv:
         out.write(toCsv(records));
         break;
     case Format::Gpx:
-        out.write(toGpx(options.path, records));
+        out.write(toGpx(path, records));
         break;
     }
     return 0;
+}
+
+// Several files: one JSON line each, CSV lines led by the file, or one GPX document with a
+// track per file. Each file is written as soon as it is read, so memory stays that of one
+// recording however many are named.
+int runMany(const FileOptions &options, QIODevice &out)
+{
+    std::unique_ptr<GpxWriter> gpx;
+    if (options.format == Format::Gpx)
+        gpx = std::make_unique<GpxWriter>(&out);
+    bool first = true;
+    for (const QString &path : options.paths) {
+        const RecordingScan scan = examine(path);
+        const QList<GpsData> &records = recordsOf(scan, options);
+        switch (options.format) {
+        case Format::Json:
+            out.write(toJson(path, scan.kind, scan.info, records, false));
+            break;
+        case Format::Csv:
+            out.write(toCsv(records, &path, first));
+            break;
+        case Format::Gpx:
+            gpx->addTrack(path, records);
+            break;
+        }
+        first = false;
+    }
+    if (gpx)
+        gpx->finish();
+    return 0;
+}
+
+} // namespace
+
+int runFileMode(const FileOptions &options, QIODevice &out)
+{
+    if (options.paths.isEmpty())
+        return 0;
+    return options.paths.size() == 1 ? runOne(options, out) : runMany(options, out);
 }
 
 } // namespace Probe

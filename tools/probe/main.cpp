@@ -1,8 +1,8 @@
-// waylume-probe [--raw] [--format json|csv|gpx] FILE
+// waylume-probe [--raw] [--format json|csv|gpx] FILE...
 // waylume-probe --scan FOLDER
 // waylume-probe --front FILE
 //
-// Scripts depend on this contract: exit 0 whenever the file was examined (with or without
+// Scripts depend on this contract: exit 0 whenever the files were examined (with or without
 // GPS, also when it cannot be opened), exit 2 with a usage message for bad arguments.
 
 #include "parser/parserobject.h"
@@ -10,12 +10,13 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QStringList>
 #include <cstdio>
 
 namespace {
 
-const char Usage[] = "usage: waylume-probe [--raw] [--format json|csv|gpx] FILE\n"
+const char Usage[] = "usage: waylume-probe [--raw] [--format json|csv|gpx] FILE...\n"
                      "       waylume-probe --scan FOLDER\n"
                      "       waylume-probe --front FILE\n";
 
@@ -47,6 +48,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     qInstallMessageHandler(quietDebug);
+    // Categorised debug lines are then not even formatted.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
 
     Probe::FileOptions file;
     Mode mode = Mode::File;
@@ -89,21 +92,22 @@ int main(int argc, char *argv[])
             return usageError(QStringLiteral("unknown option \"%1\"").arg(arg));
         }
     }
-    if (positional.size() != 1)
-        return usageError(positional.isEmpty() ? QStringLiteral("no file given")
-                                               : QStringLiteral("more than one file given"));
-    file.path = positional.first();
+    if (positional.isEmpty())
+        return usageError(QStringLiteral("no file given"));
+    if (mode != Mode::File && positional.size() != 1)
+        return usageError(QStringLiteral("--scan and --front take one path"));
+    file.paths = positional;
     if (mode != Mode::File && (file.raw || file.format != Probe::Format::Json))
-        return usageError(QStringLiteral("--raw and --format go with a recording only"));
+        return usageError(QStringLiteral("--raw and --format go with recordings only"));
 
     ParserObject::setParseDelayMs(0);
     QFile out;
     out.open(stdout, QIODevice::WriteOnly);
     switch (mode) {
     case Mode::Scan:
-        return Probe::runScanMode(file.path, out);
+        return Probe::runScanMode(file.paths.first(), out);
     case Mode::Front:
-        return Probe::runFrontMode(file.path, out);
+        return Probe::runFrontMode(file.paths.first(), out);
     case Mode::File:
         break;
     }

@@ -4,6 +4,7 @@
 // parses the arguments and hands each mode its options; every mode lives in its own file.
 
 #include <QString>
+#include <QStringList>
 
 class QIODevice;
 
@@ -18,13 +19,14 @@ enum class Format
 
 struct FileOptions
 {
-    QString path;
+    QStringList paths;
     bool raw = false; // the decoder's records instead of the parse job's fitted track
     Format format = Format::Json;
 };
 
-// Examines one recording and writes the report to out. Returns the process exit code:
-// 0 whenever the file was examined, also when it has no GPS or cannot be opened.
+// Examines the recordings in order and writes their reports to out: one file as ever, several
+// as JSON Lines, CSV with a file column or one GPX document. Returns the process exit code:
+// 0 whenever the files were examined, also those without GPS or that cannot be opened.
 int runFileMode(const FileOptions &options, QIODevice &out);
 
 // The rows that opening `folder` through "Open Folder" adds, with the channel set-up the

@@ -1,5 +1,6 @@
 #include "tools/probe/probeformat.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -100,7 +101,7 @@ QString xmlText(const QString &text)
 } // namespace
 
 QByteArray toJson(const QString &path, GpsSourceKind kind, const VideoInfo &info,
-                  const QList<GpsData> &records)
+                  const QList<GpsData> &records, bool indented)
 {
     QJsonObject video;
     video.insert(QStringLiteral("width"), info.width);
@@ -122,14 +123,22 @@ QByteArray toJson(const QString &path, GpsSourceKind kind, const VideoInfo &info
     root.insert(QStringLiteral("kind"), QLatin1String(gpsSourceKindName(kind)));
     root.insert(QStringLiteral("video"), video);
     root.insert(QStringLiteral("records"), list);
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    if (indented)
+        return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return QJsonDocument(root).toJson(QJsonDocument::Compact) + '\n';
 }
 
-QByteArray toCsv(const QList<GpsData> &records)
+QByteArray toCsv(const QList<GpsData> &records, const QString *file, bool header)
 {
-    QString text = QStringLiteral(
-        "index,dateTime,latHemisphere,latitude,latDegrees,latMinutes,lonHemisphere,longitude,"
-        "lonDegrees,lonMinutes,extraNumber,speed,gsensorX,gsensorY,gsensorZ,course\n");
+    const QString lead = file ? csvText(*file) + QLatin1Char(',') : QString();
+    QString text;
+    if (header)
+        text = (file ? QStringLiteral("file,") : QString()) +
+               QStringLiteral("index,dateTime,latHemisphere,latitude,latDegrees,latMinutes,"
+                              "lonHemisphere,longitude,lonDegrees,lonMinutes,extraNumber,speed,"
+                              "gsensorX,gsensorY,gsensorZ,course\n");
+    if (file && records.isEmpty())
+        text += lead + QString(15, QLatin1Char(',')) + QLatin1Char('\n');
     for (const GpsData &r : records) {
         const QStringList cells{QString::number(r.index),
                                 csvText(field(r.dateTime, sizeof r.dateTime)),
@@ -147,15 +156,13 @@ QByteArray toCsv(const QList<GpsData> &records)
                                 number(r.gsensorY, 2),
                                 number(r.gsensorZ, 2),
                                 number(r.course, 4)};
-        text += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+        text += lead + cells.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
     return text.toUtf8();
 }
 
-QByteArray toGpx(const QString &path, const QList<GpsData> &records)
+GpxWriter::GpxWriter(QIODevice *out) : xml(out)
 {
-    QByteArray bytes;
-    QXmlStreamWriter xml(&bytes);
     xml.setAutoFormatting(true);
     xml.writeStartDocument();
     xml.writeDefaultNamespace(GpxNamespace);
@@ -163,6 +170,10 @@ QByteArray toGpx(const QString &path, const QList<GpsData> &records)
     xml.writeStartElement(GpxNamespace, QStringLiteral("gpx"));
     xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
     xml.writeAttribute(QStringLiteral("creator"), QStringLiteral("waylume-probe"));
+}
+
+void GpxWriter::addTrack(const QString &path, const QList<GpsData> &records)
+{
     xml.writeStartElement(GpxNamespace, QStringLiteral("trk"));
     xml.writeTextElement(GpxNamespace, QStringLiteral("name"), xmlText(QFileInfo(path).fileName()));
     xml.writeStartElement(GpxNamespace, QStringLiteral("trkseg"));
@@ -187,8 +198,22 @@ QByteArray toGpx(const QString &path, const QList<GpsData> &records)
     }
     xml.writeEndElement(); // trkseg
     xml.writeEndElement(); // trk
+}
+
+void GpxWriter::finish()
+{
     xml.writeEndElement(); // gpx
     xml.writeEndDocument();
+}
+
+QByteArray toGpx(const QString &path, const QList<GpsData> &records)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    GpxWriter gpx(&buffer);
+    gpx.addTrack(path, records);
+    gpx.finish();
     return bytes;
 }
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "instruments/mappoint.h"
+#include "settings/maptypes.h"
+
+#include <QString>
+#include <QUrl>
+
+// The contract between the map view and its HTML pages: which file each provider's page
+// is, the query items it is opened with, and the exact text of every statement it is
+// sent. Numbers go out fixed-point with six decimals so that every page parses the same
+// text whatever the locale.
+namespace MapPages {
+
+// The "maps" folder beside the executable.
+QString directory();
+
+// The page of a map type opened for a language index of the settings, with its default
+// centre; an empty URL for a value that names no provider.
+QUrl pageUrl(int mapType, int languageIndex, const QString &pagesDirectory = directory());
+
+QString clearAllStatement();
+QString addPointStatement(const MapPoint &point);
+QString currentPointStatement(const MapPoint &point);
+QString centerStatement(double longitude, double latitude);
+QString trackPointStatement(double longitude, double latitude, int position, int count);
+
+} // namespace MapPages

@@ -1,0 +1,166 @@
+#include "instruments/mapwebview.h"
+
+#include "instruments/ccustomwebenginepage.h"
+#include "instruments/mappages.h"
+#include "instruments/mapurlinterceptor.h"
+#include "parser/cgpsutils.h"
+#include "settings/configuration.h"
+
+#include <QDebug>
+#include <QDesktopServices>
+#include <QPointer>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+
+namespace {
+
+// The HTTPS origin of the Google Maps web site; its pages stay in the hidden view.
+const char googleMapsOrigin[] = "https://maps.google.com";
+
+bool isWebAddress(const QUrl &url)
+{
+    const QString scheme = url.scheme().toLower();
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https");
+}
+
+} // namespace
+
+void registerMapMetaTypes()
+{
+    qRegisterMetaType<MapPoint>("MapPoint");
+    qRegisterMetaType<QVector<QVector<double>>>("QVector<QVector<double>>");
+    qRegisterMetaType<MapTypes>("MapTypes");
+}
+
+MapWebView::MapWebView(QWidget *parent) : QWebEngineView(parent)
+{
+    registerMapMetaTypes();
+    setAcceptDrops(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    // Both before the first page loads: the guard must see the page's first request, and the
+    // local page needs its remote access from the start.
+    MapUrlInterceptor::installOn(page()->profile(), MapPages::directory());
+    page()->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+
+    setMapType(static_cast<MapTypes>(Configuration::instance()->maps()));
+    connect(this, &QWebEngineView::loadFinished, this, &MapWebView::mapLoadingFinish);
+
+    savedCenterScript.clear();
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    newWindowView = new QWebEngineView(this);
+    newWindowView->setPage(new CCustomWebEnginePage(this));
+    newWindowView->hide();
+    connect(newWindowView, &QWebEngineView::urlChanged, this, &MapWebView::onUrlChanged);
+}
+
+void MapWebView::setTrackCache(GPSUser *record)
+{
+    trackCache = record;
+}
+
+void MapWebView::setMapType(MapTypes type)
+{
+    mapReady = false;
+    const QUrl url = MapPages::pageUrl(type, Configuration::instance()->language());
+    if (url.isValid())
+        load(url);
+}
+
+void MapWebView::addPoint(const MapPoint &point)
+{
+    if (mapReady)
+        run(MapPages::addPointStatement(point));
+}
+
+void MapWebView::setCurrentPoint(const MapPoint &point)
+{
+    if (!mapReady)
+        return;
+    run(MapPages::currentPointStatement(point));
+    savedCenterScript = MapPages::centerStatement(point.longitude, point.latitude);
+}
+
+void MapWebView::clearAll()
+{
+    run(MapPages::clearAllStatement());
+}
+
+void MapWebView::setDefaultCenter()
+{
+    if (!mapReady)
+        return;
+    run(savedCenterScript.isEmpty() ? MapPages::centerStatement(0, 0) : savedCenterScript);
+}
+
+void MapWebView::mapLoadingFinish(bool)
+{
+    // A failed load counts as loaded: the statements go to whatever the engine shows.
+    qDebug() << "mapLoadingFinish";
+    mapReady = true;
+    run(MapPages::clearAllStatement());
+    run(savedCenterScript.isEmpty() ? MapPages::centerStatement(0, 0) : savedCenterScript);
+    if (Configuration::instance()->maps() == OpenStreetMap && trackSent && trackCache)
+        loadAllGpsData(trackCache->track);
+}
+
+void MapWebView::loadAllGpsData(const QVector<QVector<double>> &allGpsData)
+{
+    // The caller's list may be a temporary that the nested event loop outlives, and this
+    // view may be closed (and deleted) while the loop runs.
+    const QVector<QVector<double>> list = allGpsData;
+    const QPointer<MapWebView> self(this);
+    CGPSUtils::instance()->wait(500);
+    if (!self)
+        return;
+
+    const int mapType = Configuration::instance()->maps();
+    if (!list.isSharedWith(wholeTrack))
+        wholeTrack = list;
+    if (mapType == OpenStreetMap) {
+        const int count = list.size();
+        for (int i = 0; i < count; ++i) {
+            const QVector<double> &fix = list.at(i);
+            run(MapPages::trackPointStatement(fix.value(0), fix.value(1), i, count));
+        }
+        qDebug().noquote() << "将加载OSM地图的所有轨迹：组数" << count;
+    }
+    trackSent = true;
+}
+
+QWebEngineView *MapWebView::createWindow(QWebEnginePage::WebWindowType type)
+{
+    qDebug() << "type: " << type << "url: " << url();
+    newWindowPending = true;
+    return newWindowView;
+}
+
+void MapWebView::onUrlChanged(QUrl url)
+{
+    const QString text = url.toString();
+    qDebug().noquote().nospace() << "goto : " << text;
+    if (text.contains(QLatin1String(googleMapsOrigin)) || text.contains(QLatin1String("xxxxcc")) ||
+        text.contains(QLatin1String("mapclient=apiv3")))
+        return;
+    if (text.contains(QLatin1String("?source=apiv3&rapsrc=apiv3")) &&
+        !text.contains(QLatin1String("hl=ja")) && !text.contains(QLatin1String("hl=en")))
+        url = QUrl(text + (Configuration::instance()->language() == 1 ? QStringLiteral("&hl=en")
+                                                                      : QStringLiteral("&hl=ja")));
+    if (text.contains(QLatin1String("?rapsrc=apiv3")) || !newWindowPending)
+        return;
+    // The desktop would hand "file:", "javascript:" or a custom scheme to whatever program
+    // claims it; a map page may only ever send the user to a web site.
+    if (!isWebAddress(url)) {
+        qWarning().noquote() << "new-window address not opened:" << url.scheme() + ':';
+        return;
+    }
+    if (QDesktopServices::openUrl(url)) {
+        newWindowPending = false;
+        newWindowView->setUrl(QUrl());
+    }
+}
+
+void MapWebView::run(const QString &statement)
+{
+    page()->runJavaScript(statement);
+}

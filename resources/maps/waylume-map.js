@@ -1,0 +1,330 @@
+// Shared by the three map pages. The player drives a page only through the global
+// functions below; the page keeps what it was told (the track, the points added during
+// playback, the current point) and hands it to whichever map draws it: the provider's
+// own map when its script can be reached, otherwise Leaflet on a plain background with a
+// lat/lon grid, a scale and a one-line notice saying why.
+(function (global) {
+  'use strict';
+
+  var calls = [];                 // every call received, as text, for tests and diagnosis
+  var model = { track: [], points: [], current: null, center: null };
+  var backend = null;
+  var incoming = null;            // the track being received point by point
+  var incomingCount = 0;
+  var noticeKind = '';
+
+  function log(name, args) {
+    calls.push(name + '(' + Array.prototype.join.call(args, ', ') + ')');
+  }
+
+  function isNeutral(lng, lat) { return lng === 0 && lat === 0; }
+
+  function params() {
+    var query = new URLSearchParams(global.location.search);
+    return {
+      language: query.get('language') || '',
+      lng: parseFloat(query.get('lng')),
+      lat: parseFloat(query.get('lat'))
+    };
+  }
+
+  // ---- the functions the player calls ----
+
+  global.mapClearAll = function () {
+    log('mapClearAll', arguments);
+    model.track = [];
+    model.points = [];
+    model.current = null;
+    incoming = null;
+    if (backend) backend.clear();
+  };
+
+  global.mapAddPoint = function (lng, lat, index) {
+    log('mapAddPoint', arguments);
+    model.points.push([lng, lat]);
+    model.current = [lng, lat, index];
+    if (backend) backend.addPoint(lng, lat, index);
+  };
+
+  global.mapSetCurrentPoint = function (lng, lat, index) {
+    log('mapSetCurrentPoint', arguments);
+    model.current = [lng, lat, index];
+    if (backend) backend.setCurrent(lng, lat, index);
+  };
+
+  global.setCenter = function (lng, lat) {
+    log('setCenter', arguments);
+    // 0, 0 is what the player sends while it knows no position: keep the page's own centre.
+    if (isNeutral(lng, lat)) return;
+    model.center = [lng, lat];
+    if (backend) backend.center(lng, lat);
+  };
+
+  // The whole track arrives one call per point; it is drawn once, when the last point is in.
+  function receiveTrackPoint(lng, lat, position, count) {
+    log('loadAllGpsDataOfVideo', arguments);
+    if (position === 0 || incoming === null || incoming.length !== count) {
+      incoming = new Array(count);
+      incomingCount = 0;
+    }
+    if (position < 0 || position >= count || incoming[position] !== undefined) return;
+    incoming[position] = [lng, lat];
+    if (++incomingCount === count) {
+      model.track = incoming;
+      incoming = null;
+      if (backend) backend.setTrack(model.track);
+    }
+  }
+
+  // ---- plain drawing with Leaflet ----
+
+  function niceStep(span) {
+    var steps = [1e-4, 2e-4, 5e-4, 1e-3, 2e-3, 5e-3, 0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1, 2, 5,
+                 10, 15, 30, 45];
+    for (var i = 0; i < steps.length; ++i) {
+      if (span / steps[i] <= 6) return steps[i];
+    }
+    return 90;
+  }
+
+  function decimalsFor(step) {
+    return step >= 1 ? 0 : Math.min(6, Math.ceil(-Math.log10(step) - 1e-9));
+  }
+
+  function addGrid(map) {
+    var layer = L.layerGroup().addTo(map);
+    function redraw() {
+      layer.clearLayers();
+      var b = map.getBounds();
+      var south = Math.max(b.getSouth(), -85), north = Math.min(b.getNorth(), 85);
+      var west = b.getWest(), east = b.getEast();
+      var step = niceStep(Math.min(north - south, east - west));
+      var digits = decimalsFor(step);
+      var style = { color: '#9aa3ad', weight: 1, opacity: 0.7, interactive: false };
+      function label(text, latlng, cls) {
+        L.marker(latlng, {
+          interactive: false, keyboard: false,
+          icon: L.divIcon({ className: 'grid-label ' + cls, html: text, iconSize: null })
+        }).addTo(layer);
+      }
+      for (var lat = Math.ceil(south / step) * step; lat <= north; lat += step) {
+        L.polyline([[lat, west], [lat, east]], style).addTo(layer);
+        label(Math.abs(lat).toFixed(digits) + '°' + (lat < 0 ? 'S' : 'N'), [lat, east], 'lat');
+      }
+      for (var lng = Math.ceil(west / step) * step; lng <= east; lng += step) {
+        L.polyline([[south, lng], [north, lng]], style).addTo(layer);
+        label(Math.abs(lng).toFixed(digits) + '°' + (lng < 0 ? 'W' : 'E'), [north, lng], 'lng');
+      }
+    }
+    map.on('moveend zoomend resize', redraw);
+    redraw();
+    return layer;
+  }
+
+  // options: { tiles: URL template or '', attribution, onTilesFailed }
+  function leafletBackend(element, centre, options) {
+    var map = L.map(element, { preferCanvas: true, zoomControl: true,
+                               attributionControl: !!options.tiles, worldCopyJump: false });
+    map.setView([centre[1], centre[0]], 13);
+    L.control.scale({ position: 'bottomleft' }).addTo(map);
+    var tiles = null, tileLoaded = false, grid = null;
+
+    function plain() {
+      if (tiles) { map.removeLayer(tiles); tiles = null; }
+      element.classList.add('plain');
+      if (!grid) grid = addGrid(map);
+    }
+
+    if (options.tiles) {
+      tiles = L.tileLayer(options.tiles, { maxZoom: 19, attribution: options.attribution });
+      tiles.on('tileload', function () { tileLoaded = true; });
+      tiles.on('tileerror', function () {
+        if (!tileLoaded && tiles) { plain(); options.onTilesFailed(); }
+      });
+      tiles.addTo(map);
+      // A resolver that never answers gives no error either.
+      setTimeout(function () {
+        if (!tileLoaded && tiles) { plain(); options.onTilesFailed(); }
+      }, 8000);
+    } else {
+      plain();
+    }
+
+    var trackLine = L.polyline([], { color: '#1f6fd1', weight: 3, opacity: 0.85 }).addTo(map);
+    var playedLine = L.polyline([], { color: '#e4412b', weight: 4 }).addTo(map);
+    var marker = L.circleMarker([0, 0], { radius: 6, color: '#ffffff', weight: 2,
+                                          fillColor: '#e4412b', fillOpacity: 1 });
+
+    function follow(latlng) {
+      marker.setLatLng(latlng);
+      if (!map.hasLayer(marker)) marker.addTo(map);
+      if (!map.getBounds().pad(-0.1).contains(latlng)) map.panTo(latlng, { animate: false });
+    }
+
+    return {
+      name: 'leaflet',
+      map: map,
+      clear: function () {
+        trackLine.setLatLngs([]);
+        playedLine.setLatLngs([]);
+        map.removeLayer(marker);
+      },
+      addPoint: function (lng, lat) {
+        playedLine.addLatLng([lat, lng]);
+        follow([lat, lng]);
+      },
+      setCurrent: function (lng, lat) { follow([lat, lng]); },
+      center: function (lng, lat) { map.panTo([lat, lng], { animate: false }); },
+      setTrack: function (points) {
+        var latlngs = new Array(points.length);
+        for (var i = 0; i < points.length; ++i) latlngs[i] = [points[i][1], points[i][0]];
+        trackLine.setLatLngs(latlngs);
+        if (latlngs.length) map.fitBounds(trackLine.getBounds(), { padding: [24, 24], maxZoom: 17, animate: false });
+      },
+      trackLength: function () { return trackLine.getLatLngs().length; },
+      isPlain: function () { return !tiles; }
+    };
+  }
+
+  // ---- notices, in the language the page was given or the engine's own ----
+
+  var notices = {
+    offline: {
+      en: 'No connection to the map service: the track is drawn on a plain background.',
+      zh: '无法连接地图服务：轨迹绘制在空白底图上。',
+      'zh-TW': '無法連線地圖服務：軌跡繪製在空白底圖上。',
+      fr: 'Pas de connexion au service de cartes : le trajet est tracé sur un fond neutre.',
+      it: 'Nessuna connessione al servizio mappe: il percorso è tracciato su sfondo neutro.',
+      ja: '地図サービスに接続できません：軌跡を無地の背景に表示しています。',
+      pl: 'Brak połączenia z usługą map: trasa jest rysowana na pustym tle.',
+      ru: 'Нет связи с картографическим сервисом: трек нарисован на пустом фоне.',
+      de: 'Keine Verbindung zum Kartendienst: die Strecke wird auf neutralem Hintergrund gezeichnet.',
+      es: 'Sin conexión con el servicio de mapas: el recorrido se dibuja sobre un fondo liso.',
+      pt: 'Sem ligação ao serviço de mapas: o percurso é desenhado num fundo simples.',
+      ko: '지도 서비스에 연결할 수 없습니다: 경로를 빈 배경에 표시합니다.'
+    },
+    nokey: {
+      en: 'No API key for this map service (maps/map-keys.js): the track is drawn on a plain background.',
+      zh: '缺少此地图服务的 API 密钥（maps/map-keys.js）：轨迹绘制在空白底图上。',
+      'zh-TW': '缺少此地圖服務的 API 金鑰（maps/map-keys.js）：軌跡繪製在空白底圖上。',
+      fr: 'Aucune clé API pour ce service de cartes (maps/map-keys.js) : le trajet est tracé sur un fond neutre.',
+      it: 'Nessuna chiave API per questo servizio mappe (maps/map-keys.js): il percorso è tracciato su sfondo neutro.',
+      ja: 'この地図サービスの API キーがありません（maps/map-keys.js）：軌跡を無地の背景に表示しています。',
+      pl: 'Brak klucza API tej usługi map (maps/map-keys.js): trasa jest rysowana na pustym tle.',
+      ru: 'Нет ключа API для этого сервиса карт (maps/map-keys.js): трек нарисован на пустом фоне.',
+      de: 'Kein API-Schlüssel für diesen Kartendienst (maps/map-keys.js): die Strecke wird auf neutralem Hintergrund gezeichnet.',
+      es: 'Falta la clave API de este servicio de mapas (maps/map-keys.js): el recorrido se dibuja sobre un fondo liso.',
+      pt: 'Sem chave API para este serviço de mapas (maps/map-keys.js): o percurso é desenhado num fundo simples.',
+      ko: '이 지도 서비스의 API 키가 없습니다 (maps/map-keys.js): 경로를 빈 배경에 표시합니다.'
+    }
+  };
+
+  function noticeText(kind, language) {
+    var table = notices[kind];
+    var code = (language || global.navigator.language || 'en').replace('_', '-');
+    if (/^zh-(TW|HK)/i.test(code)) return table['zh-TW'];
+    return table[code] || table[code.split('-')[0].toLowerCase()] || table.en;
+  }
+
+  function showNotice(kind, language) {
+    noticeKind = kind;
+    var bar = document.getElementById('notice');
+    bar.textContent = noticeText(kind, language);
+    bar.title = bar.textContent;
+    bar.style.display = 'block';
+    document.body.classList.add('has-notice');
+  }
+
+  // Hands the page to a backend and draws on it what the page already knows.
+  function use(next) {
+    backend = next;
+    if (model.center) backend.center(model.center[0], model.center[1]);
+    if (model.track.length) backend.setTrack(model.track);
+    for (var i = 0; i < model.points.length; ++i)
+      backend.addPoint(model.points[i][0], model.points[i][1]);
+    if (model.current) backend.setCurrent(model.current[0], model.current[1], model.current[2]);
+  }
+
+  // ---- WGS-84 to the Chinese offset systems (GCJ-02, then Baidu's BD-09) ----
+
+  var A = 6378245.0, EE = 0.00669342162296594323, XPI = Math.PI * 3000.0 / 180.0;
+
+  function outOfChina(lng, lat) {
+    return lng < 72.004 || lng > 137.8347 || lat < 0.8293 || lat > 55.8271;
+  }
+  function shiftLat(x, y) {
+    var r = -100.0 + 2.0 * x + 3.0 * y + 0.2 * y * y + 0.1 * x * y + 0.2 * Math.sqrt(Math.abs(x));
+    r += (20.0 * Math.sin(6.0 * x * Math.PI) + 20.0 * Math.sin(2.0 * x * Math.PI)) * 2.0 / 3.0;
+    r += (20.0 * Math.sin(y * Math.PI) + 40.0 * Math.sin(y / 3.0 * Math.PI)) * 2.0 / 3.0;
+    r += (160.0 * Math.sin(y / 12.0 * Math.PI) + 320.0 * Math.sin(y * Math.PI / 30.0)) * 2.0 / 3.0;
+    return r;
+  }
+  function shiftLng(x, y) {
+    var r = 300.0 + x + 2.0 * y + 0.1 * x * x + 0.1 * x * y + 0.1 * Math.sqrt(Math.abs(x));
+    r += (20.0 * Math.sin(6.0 * x * Math.PI) + 20.0 * Math.sin(2.0 * x * Math.PI)) * 2.0 / 3.0;
+    r += (20.0 * Math.sin(x * Math.PI) + 40.0 * Math.sin(x / 3.0 * Math.PI)) * 2.0 / 3.0;
+    r += (150.0 * Math.sin(x / 12.0 * Math.PI) + 300.0 * Math.sin(x / 30.0 * Math.PI)) * 2.0 / 3.0;
+    return r;
+  }
+  function wgs84ToGcj02(lng, lat) {
+    if (outOfChina(lng, lat)) return [lng, lat];
+    var dLat = shiftLat(lng - 105.0, lat - 35.0), dLng = shiftLng(lng - 105.0, lat - 35.0);
+    var radLat = lat / 180.0 * Math.PI;
+    var magic = 1 - EE * Math.sin(radLat) * Math.sin(radLat), sqrtMagic = Math.sqrt(magic);
+    dLat = (dLat * 180.0) / ((A * (1 - EE)) / (magic * sqrtMagic) * Math.PI);
+    dLng = (dLng * 180.0) / (A / sqrtMagic * Math.cos(radLat) * Math.PI);
+    return [lng + dLng, lat + dLat];
+  }
+  function gcj02ToBd09(lng, lat) {
+    var z = Math.sqrt(lng * lng + lat * lat) + 0.00002 * Math.sin(lat * XPI);
+    var theta = Math.atan2(lat, lng) + 0.000003 * Math.cos(lng * XPI);
+    return [z * Math.cos(theta) + 0.0065, z * Math.sin(theta) + 0.006];
+  }
+  function wgs84ToBd09(lng, lat) {
+    var g = wgs84ToGcj02(lng, lat);
+    return gcj02ToBd09(g[0], g[1]);
+  }
+
+  // Loads a provider's script; calls back with false when it cannot be fetched or does not
+  // call in within the time given.
+  function loadScript(src, readyName, timeoutMs, done) {
+    var finished = false;
+    function finish(ok) { if (!finished) { finished = true; done(ok); } }
+    global[readyName] = function () { finish(true); };
+    var script = document.createElement('script');
+    script.src = src;
+    script.async = true;
+    script.onerror = function () { finish(false); };
+    document.head.appendChild(script);
+    setTimeout(function () { finish(false); }, timeoutMs);
+  }
+
+  global.waylumeMap = {
+    params: params,
+    calls: function () { return calls.slice(); },
+    callLog: function () { return calls.join('\n'); },
+    clearCallLog: function () { calls = []; },
+    state: function () {
+      return {
+        backend: backend ? backend.name : '',
+        notice: noticeKind,
+        noticeText: noticeKind ? document.getElementById('notice').textContent : '',
+        track: model.track.length,
+        drawnTrack: backend && backend.trackLength ? backend.trackLength() : -1,
+        points: model.points.length
+      };
+    },
+    receiveTrackPoint: receiveTrackPoint,
+    leafletBackend: leafletBackend,
+    showNotice: showNotice,
+    use: use,
+    loadScript: loadScript,
+    key: function (provider) {
+      var keys = global.WAYLUME_MAP_KEYS || {};
+      return typeof keys[provider] === 'string' ? keys[provider].trim() : '';
+    },
+    wgs84ToGcj02: wgs84ToGcj02,
+    gcj02ToBd09: gcj02ToBd09,
+    wgs84ToBd09: wgs84ToBd09
+  };
+})(window);

@@ -1,0 +1,321 @@
+#include "../parser/messagelog.h"
+#include "instruments/mappages.h"
+#include "instruments/mapwebview.h"
+#include "settings/configuration.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDesktopServices>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QWebEnginePage>
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+// The map view against the real pages in the real web engine: what each page actually
+// received (its own call log), when the track is sent again, where new windows go, and what
+// a page script can reach. The engine runs with web security off, as the player does.
+
+namespace {
+
+// Stands in for the desktop's browser.
+class BrowserRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+QVariant evaluate(QWebEngineView *view, const QString &script)
+{
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant &value) {
+        result = value;
+        done = true;
+    });
+    QDeadlineTimer deadline(20000);
+    while (!done && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    if (!done)
+        qWarning() << "no answer from the page to" << script;
+    return result;
+}
+
+QStringList callLog(QWebEngineView *view)
+{
+    return evaluate(view, "waylumeMap.callLog()").toString().split('\n', Qt::SkipEmptyParts);
+}
+
+QJsonObject pageState(QWebEngineView *view)
+{
+    return QJsonDocument::fromJson(
+               evaluate(view, "JSON.stringify(waylumeMap.state())").toString().toUtf8())
+        .object();
+}
+
+QStringList trackCalls(const QStringList &log)
+{
+    QStringList calls;
+    for (const QString &line : log) {
+        if (line.startsWith("loadAllGpsDataOfVideo"))
+            calls.append(line);
+    }
+    return calls;
+}
+
+bool waitForLoad(QWebEngineView *view)
+{
+    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
+    return loaded.wait(30000);
+}
+
+const QVector<QVector<double>> threePoints = {{-0.1, 51.5}, {-0.2, 51.6}, {-0.3, 51.7}};
+
+} // namespace
+
+class TestMapWebView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void loadClearsAndCentresAndPointsWaitForIt();
+    void osmPageGetsTheWholeTrackAndDrawsItOnAPlainBackground();
+    void onlyAReloadedOsmPageGetsTheTrackAgain();
+    void baiduPageConvertsToItsOffsetCoordinates();
+    void newWindowsReachTheBrowserOnlyAsWebAddresses();
+    void pageScriptsReachOnlyPageFilesAndProviders();
+
+private:
+    MapWebView *makeView(MapTypes type);
+
+    std::unique_ptr<MapWebView> view;
+};
+
+void TestMapWebView::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    Configuration::instance()->setLanguage(2);
+}
+
+void TestMapWebView::init()
+{
+    Configuration::instance()->setMaps(OpenStreetMap);
+}
+
+void TestMapWebView::cleanup()
+{
+    view.reset();
+}
+
+MapWebView *TestMapWebView::makeView(MapTypes type)
+{
+    Configuration::instance()->setMaps(type);
+    view = std::make_unique<MapWebView>();
+    view->setAttribute(Qt::WA_DeleteOnClose, false);
+    view->resize(480, 360);
+    view->show();
+    return view.get();
+}
+
+void TestMapWebView::loadClearsAndCentresAndPointsWaitForIt()
+{
+    MapWebView *map = makeView(OpenStreetMap);
+    map->addPoint({1, 2.0, 48.0}); // the page is still loading: dropped, not queued
+    QVERIFY(waitForLoad(map));
+    QCOMPARE(map->url().query(), QStringLiteral("lng=-74.013476&lat=40.705562"));
+    QCOMPARE(callLog(map), QStringList({"mapClearAll()", "setCenter(0, 0)"}));
+
+    map->addPoint({7, -0.1267719269, 51.5087958794});
+    map->setCurrentPoint({8, -0.1267719269, 51.5087958794});
+    map->setDefaultCenter();
+    QCOMPARE(callLog(map), QStringList({"mapClearAll()", "setCenter(0, 0)",
+                                        "mapAddPoint(-0.126772, 51.508796, 7)",
+                                        "mapSetCurrentPoint(-0.126772, 51.508796, 8)",
+                                        "setCenter(-0.126772, 51.508796)"}));
+
+    // A reload centres on the saved current point; until it has loaded nothing is drawn.
+    map->setMapType(OpenStreetMap);
+    map->addPoint({9, 3.0, 4.0});
+    map->setCurrentPoint({10, 5.0, 6.0});
+    QVERIFY(waitForLoad(map));
+    QCOMPARE(callLog(map), QStringList({"mapClearAll()", "setCenter(-0.126772, 51.508796)"}));
+}
+
+void TestMapWebView::osmPageGetsTheWholeTrackAndDrawsItOnAPlainBackground()
+{
+    MapWebView *map = makeView(OpenStreetMap);
+    QVERIFY(waitForLoad(map));
+    MessageLog messages;
+    map->loadAllGpsData(threePoints);
+    QCOMPARE(trackCalls(callLog(map)),
+             QStringList({"loadAllGpsDataOfVideo(-0.1, 51.5, 0, 3)",
+                          "loadAllGpsDataOfVideo(-0.2, 51.6, 1, 3)",
+                          "loadAllGpsDataOfVideo(-0.3, 51.7, 2, 3)"}));
+    QCOMPARE(messages.count(QStringLiteral("将加载OSM地图的所有轨迹：组数 3")), 1);
+    QCOMPARE(pageState(map).value("drawnTrack").toInt(), 3);
+
+    // No tiles on this machine: the page says so in one line and draws on a plain background.
+    QTRY_COMPARE_WITH_TIMEOUT(pageState(map).value("notice").toString(), QStringLiteral("offline"),
+                              20000);
+    QVERIFY(pageState(map).value("noticeText").toString().startsWith("No connection"));
+    QCOMPARE(pageState(map).value("drawnTrack").toInt(), 3);
+
+    // An empty track sends nothing; a cleared page forgets the drawn one.
+    map->clearAll();
+    map->loadAllGpsData({});
+    QCOMPARE(trackCalls(callLog(map)).size(), 3);
+    QCOMPARE(pageState(map).value("drawnTrack").toInt(), 0);
+}
+
+void TestMapWebView::onlyAReloadedOsmPageGetsTheTrackAgain()
+{
+    GPSUser record;
+    record.rowId = 4;
+    record.track = threePoints;
+    MapWebView *map = makeView(BaiduMap);
+    QVERIFY(waitForLoad(map));
+    map->setTrackCache(&record);
+    map->loadAllGpsData(record.track);
+    QVERIFY(trackCalls(callLog(map)).isEmpty());
+
+    Configuration::instance()->setMaps(OpenStreetMap);
+    map->setMapType(OpenStreetMap);
+    QVERIFY(waitForLoad(map));
+    const QStringList osm = callLog(map);
+    QCOMPARE(osm.mid(0, 2), QStringList({"mapClearAll()", "setCenter(0, 0)"}));
+    QCOMPARE(trackCalls(osm).size(), 3);
+    QCOMPARE(pageState(map).value("drawnTrack").toInt(), 3);
+
+    Configuration::instance()->setMaps(GoogleMap);
+    map->setMapType(GoogleMap);
+    QVERIFY(waitForLoad(map));
+    QCOMPARE(callLog(map), QStringList({"mapClearAll()", "setCenter(0, 0)"}));
+    // Without a key the Google page still takes the calls and draws them plainly.
+    QCOMPARE(pageState(map).value("notice").toString(), QStringLiteral("nokey"));
+    map->addPoint({1, 116.4, 39.9});
+    QCOMPARE(pageState(map).value("points").toInt(), 1);
+}
+
+void TestMapWebView::baiduPageConvertsToItsOffsetCoordinates()
+{
+    MapWebView *map = makeView(BaiduMap);
+    QVERIFY(waitForLoad(map));
+    QCOMPARE(pageState(map).value("notice").toString(), QStringLiteral("nokey"));
+    const auto convert = [map](const char *function, double lng, double lat) {
+        const QVariantList pair =
+            evaluate(map, QStringLiteral("waylumeMap.%1(%2, %3)")
+                              .arg(QLatin1String(function))
+                              .arg(lng, 0, 'g', 17)
+                              .arg(lat, 0, 'g', 17))
+                .toList();
+        return QPointF(pair.value(0).toDouble(), pair.value(1).toDouble());
+    };
+    const auto near = [](QPointF a, QPointF b) {
+        return qAbs(a.x() - b.x()) < 1e-9 && qAbs(a.y() - b.y()) < 1e-9;
+    };
+    // Published pairs of the public conversion (Tiananmen area).
+    QVERIFY(near(convert("wgs84ToGcj02", 116.404, 39.915),
+                 QPointF(116.41024449916938, 39.91640428150164)));
+    QVERIFY(near(convert("gcj02ToBd09", 116.404, 39.915),
+                 QPointF(116.41036949371029, 39.92133699351021)));
+    QVERIFY(near(convert("wgs84ToBd09", 116.404, 39.915),
+                 convert("gcj02ToBd09", 116.41024449916938, 39.91640428150164)));
+    // Outside China there is no offset to undo.
+    QVERIFY(near(convert("wgs84ToGcj02", -0.126772, 51.508796), QPointF(-0.126772, 51.508796)));
+}
+
+void TestMapWebView::newWindowsReachTheBrowserOnlyAsWebAddresses()
+{
+    BrowserRecorder browser;
+    for (const char *scheme : {"http", "https", "file", "waylume-test"})
+        QDesktopServices::setUrlHandler(scheme, &browser, "open");
+    MapWebView *map = makeView(OpenStreetMap);
+    QVERIFY(waitForLoad(map));
+    MessageLog messages;
+    const auto openWindow = [&](const QString &address) {
+        const int before = messages.count(QStringLiteral("goto : "));
+        evaluate(map, QStringLiteral("window.open('%1'); true").arg(address));
+        QTRY_VERIFY_WITH_TIMEOUT(messages.count(QStringLiteral("goto : ")) > before, 10000);
+        QTest::qWait(200);
+    };
+
+    openWindow("https://maps.google.com/maps?ll=51.5,-0.1&z=14&mapclient=apiv3");
+    QVERIFY(browser.opened.isEmpty());
+    openWindow("https://www.example.com/help?source=apiv3&rapsrc=apiv3");
+    QCOMPARE(browser.opened.value(0).toString(),
+             QStringLiteral("https://www.example.com/help?source=apiv3&rapsrc=apiv3&hl=ja"));
+    Configuration::instance()->setLanguage(1);
+    openWindow("https://www.example.com/terms?source=apiv3&rapsrc=apiv3");
+    Configuration::instance()->setLanguage(2);
+    QCOMPARE(browser.opened.value(1).toString(),
+             QStringLiteral("https://www.example.com/terms?source=apiv3&rapsrc=apiv3&hl=en"));
+    openWindow("https://www.example.com/terms_maps.html");
+    QCOMPARE(browser.opened.value(2).toString(),
+             QStringLiteral("https://www.example.com/terms_maps.html"));
+    QCOMPARE(browser.opened.size(), 3);
+
+    openWindow("file:///etc/passwd");
+    QVERIFY(messages.count(QStringLiteral("goto : file:///etc/passwd")) > 0);
+    openWindow("waylume-test:run");
+    QCOMPARE(browser.opened.size(), 3);
+    for (const char *scheme : {"http", "https", "file", "waylume-test"})
+        QDesktopServices::unsetUrlHandler(scheme);
+}
+
+void TestMapWebView::pageScriptsReachOnlyPageFilesAndProviders()
+{
+    QTcpServer elsewhere;
+    QVERIFY(elsewhere.listen(QHostAddress::LocalHost));
+    MapWebView *map = makeView(OpenStreetMap);
+    QVERIFY(waitForLoad(map));
+    MessageLog messages;
+    const auto read = [map](const QString &url) {
+        return evaluate(map, QStringLiteral("(function () { try { var r = new XMLHttpRequest();"
+                                            " r.open('GET', '%1', false); r.send();"
+                                            " return r.responseText.length; } catch (e) {"
+                                            " return -1; } })()")
+                                 .arg(url))
+            .toInt();
+    };
+    const QString maps = QUrl::fromLocalFile(MapPages::directory()).toString();
+    // Web security is off: a page file is readable, which proves the guard does the rest.
+    QVERIFY(read(maps + "/map.css") > 0);
+    QCOMPARE(read(QUrl::fromLocalFile(QStringLiteral(WAYLUME_SOURCE_DIR "/README.md")).toString()),
+             -1);
+    QCOMPARE(read(maps + "/../../CMakeCache.txt"), -1);
+
+    const QString local = QStringLiteral("http://127.0.0.1:%1/").arg(elsewhere.serverPort());
+    QCOMPARE(read(local + "upload?data=1"), -1);
+    QCOMPARE(read(local + "upload?data=2"), -1);
+    evaluate(map, QStringLiteral("new Image().src = '%1pixel.png'; true").arg(local));
+    QTest::qWait(500);
+    QVERIFY(!elsewhere.hasPendingConnections());
+    QCOMPARE(messages.count(QStringLiteral("map request blocked: http://127.0.0.1")), 1);
+    QCOMPARE(messages.count(QStringLiteral("README.md")), 1);
+    // The provider's tile host is let through (and fails here only for want of a network).
+    QCOMPARE(messages.count(QStringLiteral("tile.openstreetmap.org")), 0);
+}
+
+int main(int argc, char **argv)
+{
+    // The player's own engine switch, which the pages need.
+    std::vector<char *> arguments(argv, argv + argc);
+    char disableWebSecurity[] = "--disable-web-security";
+    arguments.push_back(disableWebSecurity);
+    int count = int(arguments.size());
+    arguments.push_back(nullptr);
+    QApplication app(count, arguments.data());
+    TestMapWebView test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mapwebview.moc"
