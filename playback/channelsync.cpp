@@ -76,7 +76,10 @@ void ChannelSync::check()
         const qint64 offset = position - mainPosition;
         if (qAbs(offset) <= toleranceMs) {
             strikes.remove(player);
-            behindAfterSeek.remove(player);
+            // In step after its seek: try a little less next time, as the machine may have
+            // become less busy (the hold shows a still picture for as long as the lead).
+            if (behindAfterSeek.remove(player))
+                seekLeadMs = qMax<qint64>(minimumLeadMs, seekLeadMs * 9 / 10);
             continue;
         }
         // Once may be a pipeline still settling; twice in a row is drift.

@@ -44,6 +44,7 @@ public:
     static constexpr qint64 toleranceMs = 25;
     static constexpr int checkIntervalMs = 400;
     static constexpr int settleMs = 800;
+    static constexpr qint64 minimumLeadMs = 300;
 
 signals:
     void corrected(QMediaPlayer *player, qint64 offsetMs);
