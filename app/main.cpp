@@ -4,6 +4,7 @@
 #include "parser/cgpsutils.h"
 #include "parser/parserobject.h"
 #include "platform/crashhandler.h"
+#include "platform/fileurl.h"
 #include "platform/keepawake.h"
 #include "platform/websandbox.h"
 #include "settings/configuration.h"
@@ -20,15 +21,16 @@ namespace {
 CrashHandlerInstaller crashHandlerInstaller;
 
 // A deliberate addition: a folder named on the command line is opened like "Open Folder"
-// would, so that a card can be played straight from a shell or a file manager's "Open
-// with". Options (leading '-') belong to Qt and are not ours.
-QString folderArgument(const QStringList &arguments)
+// would, and a recording (the desktop's "Open With") is added and played as a dropped file
+// is, so that a card can be played straight from a shell or a file manager. Options
+// (leading '-') belong to Qt and are not ours.
+QString pathArgument(const QStringList &arguments)
 {
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
         if (argument.startsWith(QLatin1Char('-')))
             continue;
-        return QFileInfo(argument).isDir() ? QFileInfo(argument).absoluteFilePath() : QString();
+        return QFileInfo::exists(argument) ? QFileInfo(argument).absoluteFilePath() : QString();
     }
     return QString();
 }
@@ -74,11 +76,15 @@ int main(int argc, char *argv[])
     MainWindows window(nullptr);
     app.installNativeEventFilter(&window);
     window.show();
-    const QString folder = folderArgument(QApplication::arguments());
+    const QString path = pathArgument(QApplication::arguments());
     // Once the window has been painted: the first recording creates the media players, which
-    // takes a while. Not remembered as the dialog's start folder.
-    if (!folder.isEmpty())
-        runAfterFirstPaint(&window, [&window, folder] { window.openFolder(folder); });
+    // takes a while. A folder is not remembered as the dialog's start folder.
+    if (QFileInfo(path).isDir())
+        runAfterFirstPaint(&window, [&window, path] { window.openFolder(path); });
+    else if (!path.isEmpty())
+        runAfterFirstPaint(&window, [&window, path] {
+            window.onDropFile(FileUrl::fromLocalPath(path), 0);
+        });
     const int exitCode = app.exec();
     app.removeNativeEventFilter(&window);
     return exitCode;

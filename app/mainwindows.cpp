@@ -4,10 +4,12 @@
 #include "app/mainwindowsprivate.h"
 #include "app/startup.h"
 #include "controls/controlpanel.h"
+#include "instruments/mapwebview.h"
 #include "library/playlistmodel.h"
 #include "platform/dpiwatcher.h"
 #include "platform/movefilter.h"
 #include "settings/configuration.h"
+#include "settings/setting.h"
 #include "ui_mainwindows.h"
 
 #include <QApplication>
@@ -61,6 +63,8 @@ MainWindows::MainWindows(QWidget *parent) : QDialog(parent), ui(new Ui::MainWind
 
     connect(Configuration::instance(), &Configuration::updateLanguage, this,
             &MainWindows::onUpdateLanguage, Qt::DirectConnection);
+    connect(Configuration::instance(), &Configuration::mapsChanged, ui->wgt_MapView,
+            &MapWebView::setMapType);
 
     resizer = std::make_unique<FramelessResizer>(this);
     // The map and the playlist's header keep their own cursors.
@@ -75,6 +79,7 @@ MainWindows::MainWindows(QWidget *parent) : QDialog(parent), ui(new Ui::MainWind
     // On X11 the playlist's scroll bars come out of the steps above with the platform
     // style's look instead of the table's style sheet; setting the sheet again restores it.
     ui->tbl_PlayListView->setStyleSheet(ui->tbl_PlayListView->styleSheet());
+    d->showUsbDiskDialog();
 }
 
 MainWindows::~MainWindows()
@@ -193,6 +198,9 @@ void MainWindows::on_pBtn_Maximize_clicked()
 void MainWindows::on_pBtn_Step_clicked()
 {
     // The button is checkable only for its look while the settings dialog is open.
+    ui->pBtn_Step->setChecked(true);
+    Setting dialog(this);
+    dialog.exec();
     ui->pBtn_Step->setChecked(false);
 }
 
@@ -236,7 +244,8 @@ void MainWindows::onUpdateLanguage()
     setTitleText(ApplicationIdentity::applicationName());
     setWindowTitle(ApplicationIdentity::applicationName());
     setFileNameText(currentFileName);
-    // map: setMapType(MapTypes(Configuration::instance()->maps())) reloads the page's language
+    // The page reloads with the new language's default centre (and Google's own language).
+    ui->wgt_MapView->setMapType(static_cast<MapTypes>(Configuration::instance()->maps()));
 }
 
 void MainWindows::setSystemFontSize()

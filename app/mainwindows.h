@@ -1,5 +1,6 @@
 #pragma once
 
+#include "instruments/gpsuser.h"
 #include "parser/gpsdata.h"
 #include "platform/framelesswindow.h"
 
@@ -78,6 +79,8 @@ public slots:
     void onThirdView(bool checked);
     void onFourthView(bool checked);
     void onAllView(bool checked);
+    // Whether this machine can play row `id` smoothly; warns and returns false when not.
+    bool isSuportH264orH265(int id);
 
 private slots:
     void onUpdateLanguage();
@@ -100,6 +103,8 @@ private:
     int currentRowId() const;
 
     QString currentFileName;
+    // The whole track of the recording that plays, lent to the map view.
+    std::unique_ptr<GPSUser> trackRecord = std::make_unique<GPSUser>();
     Ui::MainWindows *ui = nullptr;
     PlaylistModel *playlistModel = nullptr;
     QRect normalRect;

@@ -1,6 +1,7 @@
 #include "app/mainwindowsprivate.h"
 
 #include "app/mainwindows.h"
+#include "probes/usbdiskoffer.h"
 #include "settings/configuration.h"
 
 MainWindowsPrivate::MainWindowsPrivate(MainWindows *window, PlaylistModel *model)
@@ -26,4 +27,16 @@ void MainWindowsPrivate::resetAfterEmptyOpen()
 void MainWindowsPrivate::storeVideoFolder(const QString &folder)
 {
     Configuration::instance()->setVideoFilePath(folder);
+}
+
+void MainWindowsPrivate::showUsbDiskDialog()
+{
+    if (usbDiskOffer)
+        return;
+    usbDiskOffer = new UsbDiskOffer(mainWindow);
+    connect(usbDiskOffer, &UsbDiskOffer::folderChosen, this, [this](const QList<QUrl> &urls) {
+        recordingDiscovery.openUrls(urls, false);
+        mainWindow->activateWindow();
+    });
+    usbDiskOffer->start();
 }

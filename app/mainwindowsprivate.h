@@ -5,6 +5,7 @@
 #include <QObject>
 
 class MainWindows;
+class UsbDiskOffer;
 class PlaylistModel;
 
 // The private part of the main window: the discovery of recordings lives here, next to the
@@ -24,7 +25,13 @@ public:
     void resetAfterEmptyOpen() override;
     void storeVideoFolder(const QString &folder) override;
 
+    // Offers the USB disks found shortly after start-up and those mounted later; a folder
+    // chosen on one is opened like any other. Called once, at the end of the window's
+    // construction.
+    void showUsbDiskDialog();
+
 private:
     MainWindows *mainWindow;
     RecordingDiscovery recordingDiscovery;
+    UsbDiskOffer *usbDiskOffer = nullptr;
 };

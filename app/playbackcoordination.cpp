@@ -4,10 +4,12 @@
 #include "controls/controlpanel.h"
 #include "instruments/directiontray.h"
 #include "instruments/gyrochartview.h"
+#include "instruments/mapwebview.h"
 #include "instruments/speedtray.h"
 #include "library/channelsetup.h"
 #include "library/playlistmodel.h"
 #include "platform/fileurl.h"
+#include "probes/computeinfo.h"
 #include "settings/configuration.h"
 #include "ui_mainwindows.h"
 
@@ -15,6 +17,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <cmath>
 
 // The main window's coordination: the connections between the control panel, the play area,
@@ -122,7 +125,6 @@ void MainWindows::connectPlayback()
     connect(playlistModel, &PlaylistModel::gpsDataChanged, this, &MainWindows::onGpsDataChanged);
     connect(playlistModel, &PlaylistModel::allGpsDataParserFinished, this,
             &MainWindows::onAllGpsDataParserFinished);
-    // map: connect Configuration::mapsChanged to the map view's setMapType
 
     Configuration *store = Configuration::instance();
     const int volume = store->volume();
@@ -155,7 +157,7 @@ void MainWindows::playRecording(PlaylistItem *item)
         return;
     ui->wgt_Speed->setSpeed(0);
     ui->gView_GyroChart->clear();
-    // map: clearAll()
+    ui->wgt_MapView->clearAll();
     selectRow(item->rowId);
     PlayAreaManager *area = ui->wgt_PlayArea;
     area->stop();
@@ -182,7 +184,7 @@ void MainWindows::resetAfterEmptyOpen()
     ui->wgt_PlayArea->clearItem();
     ui->wgt_Speed->setSpeed(0);
     ui->gView_GyroChart->clear();
-    // map: clearAll()
+    ui->wgt_MapView->clearAll();
 }
 
 void MainWindows::openFolder(const QString &localPath)
@@ -237,7 +239,7 @@ void MainWindows::onStop()
     ui->lbl_FileName->clear();
     ui->wgt_Speed->setSpeed(0);
     ui->gView_GyroChart->clear();
-    // map: clearAll()
+    ui->wgt_MapView->clearAll();
 }
 
 void MainWindows::playClicked()
@@ -316,7 +318,8 @@ void MainWindows::onGpsDataChanged(int rowId, GpsData data)
     ui->wgt_Speed->setSpeed(data.speed);
     ui->wgt_Direction->setDirection(courseDegrees(data.course));
     ui->gView_GyroChart->setCurrentSample(data.index);
-    // map: addPoint({data.index, data.longitude, data.latitude}) if data.hasPosition()
+    if (data.hasPosition())
+        ui->wgt_MapView->addPoint({data.index, data.longitude, data.latitude});
 }
 
 void MainWindows::onAllGpsDataParserFinished(int id, QList<GpsData> dataList)
@@ -326,7 +329,18 @@ void MainWindows::onAllGpsDataParserFinished(int id, QList<GpsData> dataList)
     fillChart(ui->gView_GyroChart, dataList, playlistModel->durationAt(id),
               playlistModel->frameRateAt(id));
     ui->wgt_PlayArea->play();
-    // map: loadAllGpsData({lon, lat} per record), fill trackRecord (id, track), setTrackCache
+    QVector<QVector<double>> track;
+    track.reserve(dataList.size());
+    for (const GpsData &record : qAsConst(dataList))
+        track.append({record.longitude, record.latitude});
+    ui->wgt_MapView->loadAllGpsData(track);
+    // The map's wait lets events through: when another recording started meanwhile, its
+    // track is the one a reloaded page must draw.
+    if (id != currentRowId())
+        return;
+    trackRecord->rowId = id;
+    trackRecord->track = track;
+    ui->wgt_MapView->setTrackCache(trackRecord.get());
 }
 
 void MainWindows::onFrontView(bool checked)
@@ -357,4 +371,22 @@ void MainWindows::onAllView(bool checked)
 {
     if (checked)
         ui->wgt_PlayArea->setShowMode(ShowAll);
+}
+
+bool MainWindows::isSuportH264orH265(int id)
+{
+    const ComputeInfo *info = ComputeInfo::instance();
+    const DecodeWarning warning =
+        decodeWarningFor(playlistModel->codecAt(id), playlistModel->resolutionAt(id), *info);
+    if (warning == DecodeWarning::None)
+        return true;
+    const QString text =
+        warning == DecodeWarning::H265
+            ? tr("This computer cannot play this video because it does not have the video "
+                 "playback support function required to play H.265 (HEVC).")
+            : tr("This computer cannot play this video because it does not have the video "
+                 "playback support function required to play H.264 (AVC).");
+    QMessageBox::warning(nullptr, tr("Error") + QLatin1Char(' ') + info->mMachineInfo, text,
+                         QMessageBox::Ok);
+    return false;
 }

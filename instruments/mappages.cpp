@@ -32,8 +32,7 @@ const DefaultCentre defaultCentres[] = {
     {"pt", "-9.139509", "38.712170", "-9.139509", "38.712170"},
     {"ko", "126.9911799270", "37.5527383075", "126.9911799270", "37.5527383075"},
 };
-const DefaultCentre fallbackCentre = {"en", "-74.013476", "40.705562", "-74.013476",
-                                      "40.705562"};
+const DefaultCentre fallbackCentre = {"en", "-74.013476", "40.705562", "-74.013476", "40.705562"};
 
 const DefaultCentre &centreFor(int languageIndex)
 {
@@ -48,6 +47,13 @@ QString degrees(double value)
 }
 
 } // namespace
+
+void registerMapMetaTypes()
+{
+    qRegisterMetaType<MapPoint>("MapPoint");
+    qRegisterMetaType<QVector<QVector<double>>>("QVector<QVector<double>>");
+    qRegisterMetaType<MapTypes>("MapTypes");
+}
 
 namespace MapPages {
 

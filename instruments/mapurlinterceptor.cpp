@@ -15,10 +15,15 @@ const char installedProperty[] = "waylumeMapInterceptor";
 // Where the three providers serve their map scripts, styles, fonts and tiles.
 const char *const providerHosts[] = {
     // OpenStreetMap tiles
-    "tile.openstreetmap.org", "a.tile.openstreetmap.org", "b.tile.openstreetmap.org",
+    "tile.openstreetmap.org",
+    "a.tile.openstreetmap.org",
+    "b.tile.openstreetmap.org",
     "c.tile.openstreetmap.org",
     // Google Maps JavaScript API
-    "maps.googleapis.com", "maps.gstatic.com", "fonts.googleapis.com", "fonts.gstatic.com",
+    "maps.googleapis.com",
+    "maps.gstatic.com",
+    "fonts.googleapis.com",
+    "fonts.gstatic.com",
     // Baidu Maps JavaScript API
     "api.map.baidu.com",
 };

@@ -25,13 +25,6 @@ bool isWebAddress(const QUrl &url)
 
 } // namespace
 
-void registerMapMetaTypes()
-{
-    qRegisterMetaType<MapPoint>("MapPoint");
-    qRegisterMetaType<QVector<QVector<double>>>("QVector<QVector<double>>");
-    qRegisterMetaType<MapTypes>("MapTypes");
-}
-
 MapWebView::MapWebView(QWidget *parent) : QWebEngineView(parent)
 {
     registerMapMetaTypes();
@@ -100,7 +93,10 @@ void MapWebView::mapLoadingFinish(bool)
     mapReady = true;
     run(MapPages::clearAllStatement());
     run(savedCenterScript.isEmpty() ? MapPages::centerStatement(0, 0) : savedCenterScript);
-    if (Configuration::instance()->maps() == OpenStreetMap && trackSent && trackCache)
+    // A track still waiting to go out is newer than the cached one and reaches this page
+    // once its wait is over.
+    if (Configuration::instance()->maps() == OpenStreetMap && trackSent && trackCache &&
+        waitingTrackCalls == 0)
         loadAllGpsData(trackCache->track);
 }
 
@@ -110,8 +106,15 @@ void MapWebView::loadAllGpsData(const QVector<QVector<double>> &allGpsData)
     // view may be closed (and deleted) while the loop runs.
     const QVector<QVector<double>> list = allGpsData;
     const QPointer<MapWebView> self(this);
+    const quint64 call = ++trackCalls;
+    ++waitingTrackCalls;
     CGPSUtils::instance()->wait(500);
     if (!self)
+        return;
+    --waitingTrackCalls;
+    // A track handed over during the wait (the next recording's, or the cached one after a
+    // reload) is the newer one; drawing this one after it would put back a stale track.
+    if (call != trackCalls)
         return;
 
     const int mapType = Configuration::instance()->maps();

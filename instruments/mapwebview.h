@@ -49,4 +49,6 @@ private:
     QVector<QVector<double>> wholeTrack;
     GPSUser *trackCache = nullptr;
     bool newWindowPending = false;
+    quint64 trackCalls = 0;
+    int waitingTrackCalls = 0;
 };

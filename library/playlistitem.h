@@ -24,7 +24,8 @@ struct PlaylistItem
     QDateTime createDate;
     qint64 size = 0;
     QSize resolution{0, 0};
-    // Started on the model's pool, which deletes it after it has run or been cancelled.
+    // Unused by the model, whose ParseScheduler runs the parser's work; kept for callers that
+    // drive a parser on a pool of their own.
     CVideoParserRunnable *runnable = nullptr;
     // Owned by the model's row; deleted only after the pool has finished every job.
     VideoParser *parser = nullptr;

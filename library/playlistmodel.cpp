@@ -14,23 +14,16 @@
 PlaylistModel::PlaylistModel(QObject *parent) : QAbstractItemModel(parent)
 {
     registerParserMetaTypes();
-    pool.setMaxThreadCount(2);
 }
 
 PlaylistModel::~PlaylistModel()
 {
     beginResetModel();
-    // Jobs still queued are dropped; the running ones must finish before their parsers go.
-    for (auto &item : items) {
-        if (item->parser)
-            item->parser->cancel();
-    }
-    pool.clear();
-    pool.waitForDone();
+    // Work still queued is dropped; the running work must finish before its parsers go.
+    parsing.stop();
     for (auto &item : items) {
         delete item->parser;
         item->parser = nullptr;
-        item->runnable = nullptr;
     }
     items.clear();
     endResetModel();
@@ -180,37 +173,21 @@ int PlaylistModel::appendRow(const QString &fileName, const QString &path, const
     connect(item->parser, &VideoParser::allGpsDataParserFinished, this,
             &PlaylistModel::allGpsDataParserFinished);
     item->parser->setFile(path, row);
+    item->parser->setReader(recordingReader);
+    VideoParser *parser = item->parser;
+    parser->setTrackScheduler([this, parser] { parsing.runNow(parser); });
     PlaylistItem *raw = item.get();
     items.push_back(std::move(item));
     groups.append(raw->fileName);
-    if (parsingSuspended)
-        heldRows.push_back(row);
-    else
-        startJob(raw);
+    parsing.add(parser);
     endInsertRows();
     emit dataChanged(index(row, 0), index(row, columnTotal - 1));
     return row;
 }
 
-void PlaylistModel::startJob(PlaylistItem *item)
-{
-    item->runnable = new CVideoParserRunnable(item->parser);
-    item->parser->setPool(&pool, item->runnable);
-    pool.start(item->runnable, 0);
-}
-
 void PlaylistModel::setParsingSuspended(bool suspended)
 {
-    parsingSuspended = suspended;
-    if (suspended)
-        return;
-    for (int row : heldRows) {
-        PlaylistItem *item = items[size_t(row)].get();
-        // A track requested meanwhile was parsed on the spot.
-        if (!item->parser->isFinished())
-            startJob(item);
-    }
-    heldRows.clear();
+    parsing.setSuspended(suspended);
 }
 
 int PlaylistModel::addGroupedFile(const QFileInfo &fileInfo, FolderScheme scheme)

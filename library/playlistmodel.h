@@ -1,18 +1,21 @@
 #pragma once
 
 #include "library/folderscheme.h"
+#include "library/parsescheduler.h"
 #include "library/playlistitem.h"
 #include "library/recordinggroups.h"
 #include "parser/gpsdata.h"
 
 #include <QAbstractItemModel>
 #include <QFileInfo>
-#include <QThreadPool>
 #include <memory>
 #include <vector>
 
-// The playlist: one row per recording, in the order found. Each row starts a parse job on
-// the model's own pool; the job's results fill the row and are passed on as signals.
+class RecordingReader;
+
+// The playlist: one row per recording, in the order found. Each row's recording is parsed in
+// the background (all rows' facts first, then their tracks; see ParseScheduler); the results
+// fill the row and are passed on as signals.
 class PlaylistModel : public QAbstractItemModel
 {
     Q_OBJECT
@@ -74,9 +77,11 @@ public:
     // "1023 bytes", "2 KB", "10 MB": the size column's text.
     static QString sizeText(qint64 size);
 
-    // While suspended, new rows get no parse job; resuming starts the held jobs in row
-    // order. For listing a folder without reading every recording (the probe tool).
+    // While suspended, no background parse starts; resuming starts the held work in order.
+    // For listing a folder without reading every recording (the probe tool).
     void setParsingSuspended(bool suspended);
+    // The readers of rows added from now on (the container readers unless set); not owned.
+    void setRecordingReader(RecordingReader *reader) { recordingReader = reader; }
 
 signals:
     void gpsDataChanged(int mId, GpsData data);
@@ -88,13 +93,11 @@ public slots:
 private:
     int appendRow(const QString &fileName, const QString &path, const QUrl &url,
                   const QDateTime &createDate, qint64 size);
-    void startJob(PlaylistItem *item);
     bool inTable(int row) const { return row >= 0 && row < int(items.size()); }
 
     std::vector<std::unique_ptr<PlaylistItem>> items;
     RecordingGroups groups;
-    bool parsingSuspended = false;
-    std::vector<int> heldRows;
-    // Last member: destroyed first, after the destructor has already drained it.
-    QThreadPool pool;
+    RecordingReader *recordingReader = nullptr;
+    // Last member: destroyed first, after the destructor has already stopped it.
+    ParseScheduler parsing;
 };

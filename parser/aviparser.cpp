@@ -11,9 +11,24 @@ qint32 clampToInt32(quint64 value)
 {
     return qint32(qMin<quint64>(value, quint64(INT_MAX)));
 }
+
+// The first "LIST" in the window that starts a multiple of step bytes into it and satisfies
+// accept, or -1. A substring search finds the candidates: most windows have none, and
+// comparing at every step costs a call per position.
+template <typename Accept> qint64 findList(const QByteArray &window, qint64 step, Accept accept)
+{
+    for (int at = window.indexOf("LIST"); at >= 0; at = window.indexOf("LIST", at + 1)) {
+        if (at % step == 0 && accept(at))
+            return at;
+    }
+    return -1;
+}
 } // namespace
 
-AVIParser::AVIParser(const QString &path, QObject *parent) : ParserObject(path, parent)
+AVIParser::AVIParser(const QString &path, QObject *parent) : AVIParser(openFile(path), parent) {}
+
+AVIParser::AVIParser(std::unique_ptr<ByteSource> source, QObject *parent)
+    : ParserObject(std::move(source), parent)
 {
     char riff[4];
     char form[4];
@@ -38,21 +53,17 @@ void AVIParser::readMainHeader()
         const qint64 length = qMin(ScanWindow, fileSize() - position);
         window.resize(int(length));
         readAt(position, window.data(), length);
-        qint64 hit = -1;
-        qint64 k = 0;
-        for (; k + 12 <= length; k += 12) {
-            const char *group = window.constData() + k;
-            if (std::memcmp(group, "LIST", 4) == 0 && std::memcmp(group + 8, "hdrl", 4) == 0 &&
-                readU32LE(position + k + 4) != 0) {
-                hit = position + k;
-                break;
-            }
-        }
-        if (hit < 0) {
-            position += k;
+        const qint64 k = findList(window, 12, [&](qint64 at) {
+            return at + 12 <= length &&
+                   std::memcmp(window.constData() + at + 8, "hdrl", 4) == 0 &&
+                   readU32LE(position + at + 4) != 0;
+        });
+        if (k < 0) {
+            // On to the first whole group that did not fit in this window.
+            position += length / 12 * 12;
             continue;
         }
-        position = hit + 12;
+        position += k + 12;
         char chunkId[4];
         readAt(position, chunkId, 4);
         const quint32 chunkSize = readU32LE(position + 4);
@@ -102,18 +113,13 @@ qint64 AVIParser::findMovieList(quint32 &listSize)
         const qint64 length = qMin(ScanWindow, fileSize() - position);
         window.resize(int(length));
         readAt(position, window.data(), length);
-        qint64 hit = -1;
-        qint64 k = 0;
-        for (; k + 4 <= length; k += 2) {
-            if (std::memcmp(window.constData() + k, "LIST", 4) == 0) {
-                hit = position + k;
-                break;
-            }
-        }
-        if (hit < 0) {
-            position += k;
+        const qint64 k = findList(window, 2, [](qint64) { return true; });
+        if (k < 0) {
+            // On to the first even offset whose four bytes did not fit in this window.
+            position += (length - 4) / 2 * 2 + 2;
             continue;
         }
+        const qint64 hit = position + k;
         char type[4];
         readAt(hit + 8, type, 4);
         if (std::memcmp(type, "movi", 4) == 0) {

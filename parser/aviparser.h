@@ -9,6 +9,7 @@ class AVIParser : public ParserObject
     Q_OBJECT
 public:
     explicit AVIParser(const QString &path, QObject *parent = nullptr);
+    explicit AVIParser(std::unique_ptr<ByteSource> source, QObject *parent = nullptr);
 
 private:
     void readMainHeader();

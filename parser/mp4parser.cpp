@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QTime>
+#include <QtEndian>
 #include <climits>
 #include <cstring>
 
@@ -25,7 +26,10 @@ qint32 clampToInt32(quint64 value)
 }
 } // namespace
 
-Mp4Parser::Mp4Parser(const QString &path, QObject *parent) : ParserObject(path, parent)
+Mp4Parser::Mp4Parser(const QString &path, QObject *parent) : Mp4Parser(openFile(path), parent) {}
+
+Mp4Parser::Mp4Parser(std::unique_ptr<ByteSource> source, QObject *parent)
+    : ParserObject(std::move(source), parent)
 {
     probeEmbeddedPicture();
     walkTopLevel();
@@ -96,8 +100,9 @@ qint64 Mp4Parser::skipZeroSizes(qint64 position, qint64 end)
         const qint64 length = qMin(Window, end - position) & ~qint64(7);
         window.resize(int(length));
         readAt(position, window.data(), length);
+        const char *headers = window.constData();
         for (qint64 k = 0; k < length; k += 8) {
-            if (std::memcmp(window.constData() + k, "\0\0\0\0", 4) != 0)
+            if (qFromUnaligned<quint32>(headers + k) != 0)
                 return position + k;
         }
         position += length;

@@ -9,6 +9,7 @@ class Mp4Parser : public ParserObject
     Q_OBJECT
 public:
     explicit Mp4Parser(const QString &path, QObject *parent = nullptr);
+    explicit Mp4Parser(std::unique_ptr<ByteSource> source, QObject *parent = nullptr);
 
 private:
     struct MovieHeader

@@ -2,42 +2,34 @@
 
 #include "parser/cgpsutils.h"
 
+#include "platform/filebytesource.h"
+
 #include <QDebug>
-#include <QFileInfo>
 #include <atomic>
-#include <cerrno>
 #include <cstring>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 namespace {
-std::atomic<int> parseDelay{5};
+std::atomic<int> parseDelay{0};
 constexpr qint64 BlockSize = 4096;
+thread_local const std::atomic<bool> *pauseHurry = nullptr;
 } // namespace
 
-ParserObject::ParserObject(const QString &path, QObject *parent) : QObject(parent)
+ParserObject::ParserObject(std::unique_ptr<ByteSource> source, QObject *parent)
+    : QObject(parent), mSource(std::move(source))
 {
-    mFile.setFileName(path);
-    // Opening a named pipe or a device named like a video would block the parse job
-    // (and everything that waits for it) until a writer appears; only plain files are read.
-    if (!QFileInfo(path).isFile()) {
-        qDebug() << "Mp4Parser open file error, file:" << path;
-        return;
-    }
-    // Unbuffered: the readers keep their own small block and seek a lot.
-    if (!mFile.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        qDebug() << "Mp4Parser open file error, file:" << path;
-        return;
-    }
-    mFileSize = qMax<qint64>(mFile.size(), 0);
+    if (!mSource)
+        mSource = std::make_unique<MemoryByteSource>(QByteArray());
+    mFileSize = mSource->isOpen() ? qMax<qint64>(mSource->size(), 0) : 0;
 }
 
-ParserObject::~ParserObject()
+ParserObject::~ParserObject() = default;
+
+std::unique_ptr<ByteSource> ParserObject::openFile(const QString &path)
 {
-    if (mFile.isOpen())
-        mFile.close();
+    auto file = std::make_unique<FileByteSource>(path);
+    if (!file->isOpen())
+        qDebug() << "Mp4Parser open file error, file:" << path;
+    return file;
 }
 
 void ParserObject::setParseDelayMs(int ms)
@@ -50,33 +42,23 @@ int ParserObject::parseDelayMs()
     return parseDelay.load();
 }
 
-void ParserObject::pause()
+ParserObject::PauseScope::PauseScope(const std::atomic<bool> *hurry) : outer(pauseHurry)
 {
-    const int ms = parseDelayMs();
-    if (ms > 0)
-        CGPSUtils::instance()->wait(ms);
+    pauseHurry = hurry;
 }
 
-qint64 ParserObject::readFile(qint64 offset, char *dst, qint64 length)
+ParserObject::PauseScope::~PauseScope()
 {
-#ifdef Q_OS_UNIX
-    // One positioned read instead of a seek and a read: a track is a few thousand of them.
-    qint64 done = 0;
-    while (done < length) {
-        const ssize_t got =
-            ::pread(mFile.handle(), dst + done, size_t(length - done), off_t(offset + done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        done += got;
-    }
-    return done;
-#else
-    if (!mFile.seek(offset))
-        return 0;
-    return qMax<qint64>(mFile.read(dst, length), 0);
-#endif
+    pauseHurry = outer;
+}
+
+void ParserObject::pause(int delays)
+{
+    if (pauseHurry && pauseHurry->load())
+        return;
+    const int ms = parseDelayMs();
+    if (ms > 0)
+        CGPSUtils::instance()->wait(delays * ms);
 }
 
 qint64 ParserObject::readAt(qint64 offset, char *dst, qint64 length)
@@ -84,9 +66,11 @@ qint64 ParserObject::readAt(qint64 offset, char *dst, qint64 length)
     if (length <= 0)
         return 0;
     std::memset(dst, 0, size_t(length));
-    if (offset < 0 || offset >= mFileSize || !mFile.isOpen())
+    if (offset < 0 || offset >= mFileSize)
         return 0;
     const qint64 available = qMin(length, mFileSize - offset);
+    if (!mSource->readsAreCostly())
+        return mSource->read(offset, dst, available);
     for (const Block &block : mBlocks) {
         if (block.start >= 0 && offset >= block.start &&
             offset + available <= block.start + block.data.size()) {
@@ -95,13 +79,13 @@ qint64 ParserObject::readAt(qint64 offset, char *dst, qint64 length)
         }
     }
     if (available > BlockSize)
-        return readFile(offset, dst, available);
+        return mSource->read(offset, dst, available);
     // Small reads (headers, table entries) and records keep a block each, so that walking a
     // table and reading the records it points to do not evict each other.
     Block &block = mBlocks[available >= RecordSize ? 1 : 0];
     block.data.resize(int(BlockSize));
     block.start = offset;
-    block.data.resize(int(readFile(offset, block.data.data(), BlockSize)));
+    block.data.resize(int(mSource->read(offset, block.data.data(), BlockSize)));
     const qint64 got = qMin<qint64>(available, block.data.size());
     std::memcpy(dst, block.data.constData(), size_t(got));
     return got;

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "parser/gpsdata.h"
+#include "platform/bytesource.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QObject>
 #include <QString>
 #include <QVector>
+#include <atomic>
+#include <memory>
 
-// Common base of the container readers: owns the open recording, the facts that make up
+// Common base of the container readers: owns the recording's bytes, the facts that make up
 // VideoInfo and the locator that tells decode() where the embedded GPS records lie.
 class ParserObject : public QObject
 {
@@ -21,14 +23,32 @@ public:
     // can only come from a damaged file and would exhaust memory.
     static constexpr int MaxRecords = 24 * 3600 * 2;
 
-    explicit ParserObject(const QString &path, QObject *parent = nullptr);
+    // Reads through source (a file, or memory in fuzz targets and tests).
+    explicit ParserObject(std::unique_ptr<ByteSource> source, QObject *parent = nullptr);
     ~ParserObject() override;
 
+    // The file at path as a source; logs when it cannot be opened (the source is then empty).
+    static std::unique_ptr<ByteSource> openFile(const QString &path);
+
     // Milliseconds the readers and the parse jobs pause after every box and record (and four
-    // times that at the end of a parse). 5 by default; 0 for tools and benchmarks.
+    // times that at the end of a parse). 0 by default, like the player's setting.
     static void setParseDelayMs(int ms);
     static int parseDelayMs();
-    static void pause();
+    static void pause(int delays = 1);
+
+    // While one lives on a thread, pause() there does nothing whenever *hurry is true. The
+    // flag may be raised from another thread: a parse the user is waiting for stops pausing.
+    class PauseScope
+    {
+    public:
+        explicit PauseScope(const std::atomic<bool> *hurry);
+        ~PauseScope();
+        PauseScope(const PauseScope &) = delete;
+        PauseScope &operator=(const PauseScope &) = delete;
+
+    private:
+        const std::atomic<bool> *outer;
+    };
 
     // Fills out from record index; false when there is no such record. Meant to be called
     // for 0, 1, 2, ... in order: the course depends on the previous call.
@@ -48,15 +68,14 @@ public:
     qint64 fileSize() const { return mFileSize; }
 
 protected:
-    // Bounded reads at an absolute offset; bytes past the end of the file read as zero.
-    // They return the number of bytes that really came from the file.
+    // Bounded reads at an absolute offset; bytes past the end of the source read as zero.
+    // They return the number of bytes that really came from the source.
     qint64 readAt(qint64 offset, char *dst, qint64 length);
     quint16 readU16BE(qint64 offset);
     quint32 readU32BE(qint64 offset);
     quint64 readU64BE(qint64 offset);
     quint32 readU32LE(qint64 offset);
 
-    QFile mFile;
     GpsSourceKind mKind = GpsSourceKind::GpsNone;
     qint32 mWidth = 0;
     qint32 mHeight = 0;
@@ -83,12 +102,12 @@ private:
     void decodeRecord(const char *record, int index, GpsData &out);
     void updateCourse(int index, double latAbs, double lonAbs, GpsData &out);
 
+    std::unique_ptr<ByteSource> mSource;
     qint64 mFileSize = 0;
     struct Block
     {
         QByteArray data;
         qint64 start = -1;
     };
-    qint64 readFile(qint64 offset, char *dst, qint64 length);
     Block mBlocks[2];
 };

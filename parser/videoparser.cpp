@@ -1,23 +1,28 @@
 #include "parser/videoparser.h"
 
-#include "parser/cgpsutils.h"
 #include "parser/parserobject.h"
-#include "parser/recordingscan.h"
+#include "parser/recordingreader.h"
 
 #include <QDebug>
 #include <QThread>
 #include <QThreadPool>
 
-VideoParser::VideoParser(QObject *parent) : QObject(parent)
+VideoParser::VideoParser(QObject *parent)
+    : QObject(parent), mLink(std::make_shared<JobLink>()),
+      mReader(RecordingReader::containerReader())
 {
     registerParserMetaTypes();
+    mLink->parser = this;
 }
 
 VideoParser::~VideoParser()
 {
+    mHurry = true;
     cancel();
-    // A job that already runs finishes before the reader goes away.
-    std::lock_guard<std::mutex> lock(mMutex);
+    // A job that the pool took before the cancel either runs now, and is waited for (without
+    // its pauses, so briefly), or finds the parser gone.
+    std::lock_guard<std::mutex> lock(mLink->mutex);
+    mLink->parser = nullptr;
 }
 
 void VideoParser::setFile(const QString &path, int id)
@@ -31,6 +36,16 @@ void VideoParser::setPool(QThreadPool *pool, CVideoParserRunnable *runnable)
     std::lock_guard<std::mutex> lock(mRunnableMutex);
     mPool = pool;
     mRunnable = runnable;
+}
+
+void VideoParser::setReader(RecordingReader *reader)
+{
+    mReader = reader ? reader : RecordingReader::containerReader();
+}
+
+void VideoParser::setTrackScheduler(std::function<void()> scheduleTrack)
+{
+    mScheduleTrack = std::move(scheduleTrack);
 }
 
 void VideoParser::cancel()
@@ -58,61 +73,136 @@ int VideoParser::parseDelayMs()
     return ParserObject::parseDelayMs();
 }
 
+void VideoParser::parseFacts()
+{
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        if (mFinished || mParsing || mFactsKnown || mReadingFacts)
+            return;
+        mReadingFacts = true;
+    }
+    const ParserObject::PauseScope pacing(&mHurry);
+    const VideoInfo info = mReader->readFacts(mPath);
+    emit videoInfoChanged(mId, info);
+    // Known only once announced: a parse that finds them known announces no facts of its own,
+    // and its track must not reach the window before the row's duration and frame rate.
+    std::lock_guard<std::mutex> lock(mMutex);
+    mReadingFacts = false;
+    mFactsKnown = true;
+}
+
 void VideoParser::parse()
 {
-    std::lock_guard<std::mutex> lock(mMutex);
+    bool factsKnown = false;
+    {
+        // The other thread may have parsed this row, or be parsing it, since the caller looked.
+        std::lock_guard<std::mutex> lock(mMutex);
+        if (mFinished || mParsing)
+            return;
+        mParsing = true;
+        factsKnown = mFactsKnown;
+    }
     qDebug() << "run" << mId << QThread::currentThreadId();
+    const ParserObject::PauseScope pacing(&mHurry);
 
-    std::unique_ptr<ParserObject> reader = createParser(mPath);
-    // The reader outlives this job; it belongs with the VideoParser's thread.
-    reader->moveToThread(thread());
-    mParser = std::move(reader);
+    // Facts being read on another thread right now are read again here rather than waited
+    // for; announcing them twice is harmless.
+    VideoInfo info;
+    GpsSourceKind kind = GpsSourceKind::GpsNone;
+    const QList<GpsData> track = mReader->readTrack(mPath, &kind, factsKnown ? nullptr : &info);
+    if (!factsKnown) {
+        emit videoInfoChanged(mId, info);
+        std::lock_guard<std::mutex> lock(mMutex);
+        mFactsKnown = true;
+    }
+    ParserObject::pause(4);
 
-    const VideoInfo info = videoInfoOf(*mParser);
-    emit videoInfoChanged(mId, info);
-
-    mGpsList.clear();
-    mGpsList = decodeTrack(*mParser);
-    fitTrackToDuration(mGpsList, info.duration, mParser->kind());
-
-    CGPSUtils::instance()->wait(4 * parseDelayMs());
-    if (mId == 0)
-        emit allGpsDataParserFinished(0, mGpsList);
-    mFinished = true;
+    bool announceTrack = false;
+    std::optional<GpsData> record;
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        mKind = kind;
+        mGpsList = track;
+        mParsing = false;
+        mFinished = true;
+        // Row 0's job announces its track unasked: the first recording of an open waits for it.
+        announceTrack = mTrackWanted || mId == 0;
+        mTrackWanted = false;
+        if (mWantedSecond)
+            record = recordAt(*mWantedSecond);
+        mWantedSecond.reset();
+    }
+    if (announceTrack)
+        emit allGpsDataParserFinished(mId, track);
+    if (record)
+        emit gpsDataChanged(mId, *record);
 }
 
 void VideoParser::requestAllGpsData()
 {
-    if (mFinished) {
-        emit allGpsDataParserFinished(mId, mGpsList);
-        return;
-    }
-    // Row 0's job announces its own track when it completes.
-    if (mId == 0)
-        return;
+    QList<GpsData> track;
+    bool finished = false;
     {
         std::lock_guard<std::mutex> lock(mMutex);
-        cancel();
+        finished = mFinished;
+        if (!finished) {
+            mHurry = true;
+            mTrackWanted = true;
+            if (mParsing)
+                return;
+            // Row 0's job announces its own track when it completes; with a scheduler it is
+            // also moved to the front, as the first recording of an open waits for it.
+            if (mId == 0 && !mScheduleTrack)
+                return;
+        } else {
+            track = mGpsList;
+        }
     }
-    if (!mFinished)
-        parse();
-    emit allGpsDataParserFinished(mId, mGpsList);
+    if (finished) {
+        emit allGpsDataParserFinished(mId, track);
+        return;
+    }
+    if (mScheduleTrack) {
+        mScheduleTrack();
+        return;
+    }
+    cancel();
+    // If the job left the queue just before the cancel, one of the two parses returns at once
+    // and the other announces the track.
+    parse();
 }
 
 void VideoParser::requestGpsData(int second)
 {
-    std::lock_guard<std::mutex> lock(mMutex);
-    if (mGpsList.isEmpty())
-        return;
+    std::optional<GpsData> record;
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        if (!mFinished) {
+            if (mParsing)
+                mWantedSecond = second;
+            return;
+        }
+        record = recordAt(second);
+    }
+    if (record)
+        emit gpsDataChanged(mId, *record);
+}
+
+std::optional<GpsData> VideoParser::recordAt(int second) const
+{
     qint64 index = second;
-    if (mParser && mParser->kind() == GpsSourceKind::JldvAudio)
+    if (mKind == GpsSourceKind::JldvAudio)
         index = 2 * qint64(second);
-    if (index >= 0 && index < mGpsList.size())
-        emit gpsDataChanged(mId, mGpsList.at(int(index)));
+    if (index < 0 || index >= mGpsList.size())
+        return std::nullopt;
+    return mGpsList.at(int(index));
 }
 
 void CVideoParserRunnable::run()
 {
-    mParser->runnableStarted(this);
-    mParser->parse();
+    std::lock_guard<std::mutex> lock(mLink->mutex);
+    if (VideoParser *parser = mLink->parser) {
+        parser->runnableStarted(this);
+        parser->parse();
+    }
 }

@@ -1,9 +1,13 @@
 #include "playback/playareamanager.h"
 
 #include "library/playlistitem.h"
+#include "parser/gpsdata.h"
+#include "parser/parserobject.h"
+#include "parser/recordingscan.h"
 #include "platform/fileurl.h"
 #include "playback/channelsync.h"
 #include "playback/playerwidget.h"
+#include "playback/videodecoders.h"
 #include "settings/configuration.h"
 
 #include <QDebug>
@@ -13,6 +17,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMimeData>
+#include <QPointer>
 #include <QUrl>
 #include <algorithm>
 
@@ -72,6 +77,8 @@ PlayerWidget *PlayAreaManager::createPlayer()
 
 void PlayAreaManager::setUpMediaPlayer(PlayerWidget *widget, QMediaPlayer *player)
 {
+    connect(player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
+            [this, widget](QMediaPlayer::Error error) { explainError(widget, error); });
     player->setVolume(volumeLevel);
     player->setPlaybackRate(playbackRate);
     if (widget != mainPlayer) {
@@ -94,6 +101,40 @@ QList<QMediaPlayer *> PlayAreaManager::existingMediaPlayers() const
             players.append(player);
     }
     return players;
+}
+
+void PlayAreaManager::explainError(PlayerWidget *player, QMediaPlayer::Error error)
+{
+    // GStreamer reports a stream it cannot decode as a format error, also for the camera's
+    // GPS track beside a perfectly playable video; only a missing video decoder counts.
+    if (error != QMediaPlayer::FormatError || !item)
+        return;
+    // A recording started straight from a scan has not been parsed yet; its file tells.
+    int codec = item->codec;
+    if (codec == CodecUnknown) {
+        const QPointer<PlayerWidget> guard(player);
+        const QString path = player->mediaPlayer()->media().request().url().toLocalFile();
+        codec = path.isEmpty() ? CodecUnknown : createParser(path)->codec();
+        if (!guard)
+            return;
+    }
+    const char *mediaType = nullptr;
+    QString name;
+    if (codec == CodecH264) {
+        mediaType = "video/x-h264";
+        name = QStringLiteral("H.264 (AVC)");
+    } else if (codec == CodecH265) {
+        mediaType = "video/x-h265";
+        name = QStringLiteral("H.265 (HEVC)");
+    }
+    if (!mediaType || VideoDecoders::canDecode(mediaType))
+        return;
+    qDebug() << "no decoder for" << mediaType;
+    player->showProblem(
+        tr("This recording's video is %1, and no %1 decoder is installed.\n"
+           "Your distribution's GStreamer libav plugins provide one "
+           "(on Debian and Ubuntu: the package gstreamer1.0-libav).")
+            .arg(name));
 }
 
 void PlayAreaManager::ensurePlayer(PlayerWidget *&slot)
@@ -323,6 +364,8 @@ void PlayAreaManager::setShowMode(ShowMode mode)
 
 void PlayAreaManager::loadMedia()
 {
+    for (PlayerWidget *player : allPlayers())
+        player->clearProblem();
     if (item)
         mainPlayer->mediaPlayer()->setMedia(mediaFor(item->url.toString(QUrl::FullyEncoded)));
     if (rearPlayer)

@@ -91,6 +91,7 @@ private:
     void setUpMediaPlayer(PlayerWidget *widget, QMediaPlayer *player);
     // The media players made so far, main first; asking a widget for its player makes one.
     QList<QMediaPlayer *> existingMediaPlayers() const;
+    void explainError(PlayerWidget *player, QMediaPlayer::Error error);
     void ensurePlayer(PlayerWidget *&slot);
     void deletePlayer(PlayerWidget *&slot);
     QList<PlayerWidget *> secondaryPlayers() const;

@@ -5,6 +5,7 @@
 
 #include <QDebug>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMetaEnum>
 #include <QToolTip>
@@ -91,6 +92,41 @@ void PlayerWidget::onError(QMediaPlayer::Error error)
     qDebug() << "onError"
              << QStringLiteral("QMediaPlayer::%1").arg(QLatin1String(errors.valueToKey(error)))
              << (player ? player->errorString() : QString());
+}
+
+void PlayerWidget::showProblem(const QString &text)
+{
+    if (!problemLabel) {
+        problemLabel = new QLabel(this);
+        problemLabel->setObjectName(QStringLiteral("lbl_Problem"));
+        problemLabel->setAlignment(Qt::AlignCenter);
+        problemLabel->setWordWrap(true);
+        problemLabel->setMargin(16);
+        problemLabel->setStyleSheet(
+            QStringLiteral("QLabel#lbl_Problem{color: rgb(230, 230, 230); background: black;}"));
+    }
+    problemLabel->setText(text);
+    problemLabel->setGeometry(rect());
+    problemLabel->show();
+    problemLabel->raise();
+}
+
+void PlayerWidget::clearProblem()
+{
+    if (problemLabel)
+        problemLabel->hide();
+}
+
+QString PlayerWidget::problem() const
+{
+    return problemLabel && !problemLabel->isHidden() ? problemLabel->text() : QString();
+}
+
+void PlayerWidget::resizeEvent(QResizeEvent *event)
+{
+    QVideoWidget::resizeEvent(event);
+    if (problemLabel)
+        problemLabel->setGeometry(rect());
 }
 
 void PlayerWidget::onCaptureFinished(int result)

@@ -7,6 +7,7 @@
 
 class CaptureThread;
 class QKeyEvent;
+class QLabel;
 
 // One camera channel: a video widget with its own media player. Handles full screen,
 // keeps its painting in step with the player state and takes screenshots through its
@@ -24,6 +25,12 @@ public:
     // Null until something has asked for the media player.
     QMediaPlayer *existingMediaPlayer() const { return player.get(); }
     void exitFullScreen();
+
+    // A problem the user can act on, shown in words where the picture would be; cleared
+    // when the next recording is loaded.
+    void showProblem(const QString &text);
+    void clearProblem();
+    QString problem() const;
 
     // Set by the play area for each screenshot request; the first result that any
     // player reports clears it, so one request shows one message.
@@ -45,6 +52,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void toggleFullScreenProperty();
@@ -52,4 +60,5 @@ private:
     std::unique_ptr<QMediaPlayer> player;
     std::unique_ptr<CaptureThread> captureThread;
     Qt::WindowFlags savedWindowFlags;
+    QLabel *problemLabel = nullptr;
 };

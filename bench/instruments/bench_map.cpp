@@ -4,8 +4,8 @@
 // call's start plus 500 ms; any overshoot of the wait counts against the page (the figure
 // is an upper bound). Run under a real X server:
 //   xvfb-run -a -s "-screen 0 1920x1080x24" build/bin/bench/bench_map [--shot FILE.png]
-#include "parser/cgpsutils.h"
 #include "instruments/mapwebview.h"
+#include "parser/cgpsutils.h"
 #include "settings/configuration.h"
 
 #include <QApplication>
@@ -13,8 +13,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSignalSpy>
-#include <QTest>
 #include <QStandardPaths>
+#include <QTest>
 #include <QtMath>
 #include <benchmark/benchmark.h>
 #include <vector>
@@ -82,7 +82,11 @@ void BM_OsmTrackHandOver(benchmark::State &state)
         view->grab().save(shotPath);
     }
 }
-BENCHMARK(BM_OsmTrackHandOver)->Arg(3600)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_OsmTrackHandOver)
+    ->Arg(3600)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 // The wait on its own, for comparison with the 500 ms taken above.
 void BM_CooperativeWait(benchmark::State &state)

@@ -78,11 +78,13 @@
 
   // ---- plain drawing with Leaflet ----
 
-  function niceStep(span) {
+  // The smallest round step whose lines lie at least minPixels apart.
+  function niceStep(degrees, pixels, minPixels) {
     var steps = [1e-4, 2e-4, 5e-4, 1e-3, 2e-3, 5e-3, 0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1, 2, 5,
                  10, 15, 30, 45];
+    var perDegree = pixels / Math.max(degrees, 1e-9);
     for (var i = 0; i < steps.length; ++i) {
-      if (span / steps[i] <= 6) return steps[i];
+      if (steps[i] * perDegree >= minPixels) return steps[i];
     }
     return 90;
   }
@@ -98,8 +100,9 @@
       var b = map.getBounds();
       var south = Math.max(b.getSouth(), -85), north = Math.min(b.getNorth(), 85);
       var west = b.getWest(), east = b.getEast();
-      var step = niceStep(Math.min(north - south, east - west));
-      var digits = decimalsFor(step);
+      var size = map.getSize();
+      var latStep = niceStep(north - south, size.y, 45);
+      var lngStep = niceStep(east - west, size.x, 80);
       var style = { color: '#9aa3ad', weight: 1, opacity: 0.7, interactive: false };
       function label(text, latlng, cls) {
         L.marker(latlng, {
@@ -107,13 +110,15 @@
           icon: L.divIcon({ className: 'grid-label ' + cls, html: text, iconSize: null })
         }).addTo(layer);
       }
-      for (var lat = Math.ceil(south / step) * step; lat <= north; lat += step) {
+      for (var lat = Math.ceil(south / latStep) * latStep; lat <= north; lat += latStep) {
         L.polyline([[lat, west], [lat, east]], style).addTo(layer);
-        label(Math.abs(lat).toFixed(digits) + '°' + (lat < 0 ? 'S' : 'N'), [lat, east], 'lat');
+        label(Math.abs(lat).toFixed(decimalsFor(latStep)) + '°' + (lat < 0 ? 'S' : 'N'),
+              [lat, east], 'lat');
       }
-      for (var lng = Math.ceil(west / step) * step; lng <= east; lng += step) {
+      for (var lng = Math.ceil(west / lngStep) * lngStep; lng <= east; lng += lngStep) {
         L.polyline([[south, lng], [north, lng]], style).addTo(layer);
-        label(Math.abs(lng).toFixed(digits) + '°' + (lng < 0 ? 'W' : 'E'), [north, lng], 'lng');
+        label(Math.abs(lng).toFixed(decimalsFor(lngStep)) + '°' + (lng < 0 ? 'W' : 'E'),
+              [north, lng], 'lng');
       }
     }
     map.on('moveend zoomend resize', redraw);
@@ -158,7 +163,7 @@
     function follow(latlng) {
       marker.setLatLng(latlng);
       if (!map.hasLayer(marker)) marker.addTo(map);
-      if (!map.getBounds().pad(-0.1).contains(latlng)) map.panTo(latlng, { animate: false });
+      if (!map.getBounds().pad(-0.2).contains(latlng)) map.panTo(latlng, { animate: false });
     }
 
     return {
@@ -190,32 +195,32 @@
 
   var notices = {
     offline: {
-      en: 'No connection to the map service: the track is drawn on a plain background.',
-      zh: '无法连接地图服务：轨迹绘制在空白底图上。',
-      'zh-TW': '無法連線地圖服務：軌跡繪製在空白底圖上。',
-      fr: 'Pas de connexion au service de cartes : le trajet est tracé sur un fond neutre.',
-      it: 'Nessuna connessione al servizio mappe: il percorso è tracciato su sfondo neutro.',
-      ja: '地図サービスに接続できません：軌跡を無地の背景に表示しています。',
-      pl: 'Brak połączenia z usługą map: trasa jest rysowana na pustym tle.',
-      ru: 'Нет связи с картографическим сервисом: трек нарисован на пустом фоне.',
-      de: 'Keine Verbindung zum Kartendienst: die Strecke wird auf neutralem Hintergrund gezeichnet.',
-      es: 'Sin conexión con el servicio de mapas: el recorrido se dibuja sobre un fondo liso.',
-      pt: 'Sem ligação ao serviço de mapas: o percurso é desenhado num fundo simples.',
-      ko: '지도 서비스에 연결할 수 없습니다: 경로를 빈 배경에 표시합니다.'
+      en: 'No connection to the map service',
+      zh: '无法连接地图服务',
+      'zh-TW': '無法連線地圖服務',
+      fr: 'Pas de connexion au service de cartes',
+      it: 'Nessuna connessione al servizio mappe',
+      ja: '地図サービスに接続できません',
+      pl: 'Brak połączenia z usługą map',
+      ru: 'Нет связи с сервисом карт',
+      de: 'Keine Verbindung zum Kartendienst',
+      es: 'Sin conexión con el servicio de mapas',
+      pt: 'Sem ligação ao serviço de mapas',
+      ko: '지도 서비스에 연결할 수 없습니다'
     },
     nokey: {
-      en: 'No API key for this map service (maps/map-keys.js): the track is drawn on a plain background.',
-      zh: '缺少此地图服务的 API 密钥（maps/map-keys.js）：轨迹绘制在空白底图上。',
-      'zh-TW': '缺少此地圖服務的 API 金鑰（maps/map-keys.js）：軌跡繪製在空白底圖上。',
-      fr: 'Aucune clé API pour ce service de cartes (maps/map-keys.js) : le trajet est tracé sur un fond neutre.',
-      it: 'Nessuna chiave API per questo servizio mappe (maps/map-keys.js): il percorso è tracciato su sfondo neutro.',
-      ja: 'この地図サービスの API キーがありません（maps/map-keys.js）：軌跡を無地の背景に表示しています。',
-      pl: 'Brak klucza API tej usługi map (maps/map-keys.js): trasa jest rysowana na pustym tle.',
-      ru: 'Нет ключа API для этого сервиса карт (maps/map-keys.js): трек нарисован на пустом фоне.',
-      de: 'Kein API-Schlüssel für diesen Kartendienst (maps/map-keys.js): die Strecke wird auf neutralem Hintergrund gezeichnet.',
-      es: 'Falta la clave API de este servicio de mapas (maps/map-keys.js): el recorrido se dibuja sobre un fondo liso.',
-      pt: 'Sem chave API para este serviço de mapas (maps/map-keys.js): o percurso é desenhado num fundo simples.',
-      ko: '이 지도 서비스의 API 키가 없습니다 (maps/map-keys.js): 경로를 빈 배경에 표시합니다.'
+      en: 'No API key for this map (maps/map-keys.js)',
+      zh: '缺少此地图的 API 密钥（maps/map-keys.js）',
+      'zh-TW': '缺少此地圖的 API 金鑰（maps/map-keys.js）',
+      fr: 'Aucune clé API pour cette carte (maps/map-keys.js)',
+      it: 'Nessuna chiave API per questa mappa (maps/map-keys.js)',
+      ja: 'この地図の API キーがありません（maps/map-keys.js）',
+      pl: 'Brak klucza API tej mapy (maps/map-keys.js)',
+      ru: 'Нет ключа API для этой карты (maps/map-keys.js)',
+      de: 'Kein API-Schlüssel für diese Karte (maps/map-keys.js)',
+      es: 'Falta la clave API de este mapa (maps/map-keys.js)',
+      pt: 'Sem chave API para este mapa (maps/map-keys.js)',
+      ko: '이 지도의 API 키가 없습니다 (maps/map-keys.js)'
     }
   };
 

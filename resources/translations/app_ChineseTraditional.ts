@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="189" />
+        <location filename="../../app/mainwindows.cpp" line="168" />
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
@@ -47,14 +47,29 @@
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="189" />
+        <location filename="../../app/mainwindows.cpp" line="168" />
         <source>Restore Down</source>
         <translation>還原</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="448" />
+        <location filename="../../app/playbackcoordination.cpp" line="200" />
         <source>Open Folder</source>
         <translation>開啟資料夾</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="373" />
+        <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
+        <translation>此電腦缺少播放 H.265 (HEVC) 所需的視訊播放支援功能，無法播放此影片。</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="375" />
+        <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
+        <translation>此電腦缺少播放 H.264 (AVC) 所需的視訊播放支援功能，無法播放此影片。</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="377" />
+        <source>Error</source>
+        <translation>錯誤</translation>
     </message>
 </context>
 </TS>

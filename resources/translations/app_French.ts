@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="189" />
+        <location filename="../../app/mainwindows.cpp" line="168" />
         <source>Maximize</source>
         <translation>Agrandir</translation>
     </message>
@@ -47,14 +47,29 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="189" />
+        <location filename="../../app/mainwindows.cpp" line="168" />
         <source>Restore Down</source>
         <translation>Restaurer</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="448" />
+        <location filename="../../app/playbackcoordination.cpp" line="200" />
         <source>Open Folder</source>
         <translation>Ouvrir un dossier</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="373" />
+        <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
+        <translation>Cet ordinateur ne peut pas lire cette vidéo, car il ne dispose pas de la prise en charge nécessaire à la lecture du H.265 (HEVC).</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="375" />
+        <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
+        <translation>Cet ordinateur ne peut pas lire cette vidéo, car il ne dispose pas de la prise en charge nécessaire à la lecture du H.264 (AVC).</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="377" />
+        <source>Error</source>
+        <translation>Erreur</translation>
     </message>
 </context>
 </TS>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="189" />
+        <location filename="../../app/mainwindows.cpp" line="168" />
         <source>Maximize</source>
         <translation>Maximieren</translation>
     </message>
@@ -47,14 +47,29 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="189" />
+        <location filename="../../app/mainwindows.cpp" line="168" />
         <source>Restore Down</source>
         <translation>Verkleinern</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="448" />
+        <location filename="../../app/playbackcoordination.cpp" line="200" />
         <source>Open Folder</source>
         <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="373" />
+        <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
+        <translation>Dieser Computer kann das Video nicht abspielen, weil ihm die zur Wiedergabe von H.265 (HEVC) nötige Unterstützung fehlt.</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="375" />
+        <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
+        <translation>Dieser Computer kann das Video nicht abspielen, weil ihm die zur Wiedergabe von H.264 (AVC) nötige Unterstützung fehlt.</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="377" />
+        <source>Error</source>
+        <translation>Fehler</translation>
     </message>
 </context>
 </TS>

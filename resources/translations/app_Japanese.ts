@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="189" />
+        <location filename="../../app/mainwindows.cpp" line="168" />
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
@@ -47,14 +47,29 @@
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="189" />
+        <location filename="../../app/mainwindows.cpp" line="168" />
         <source>Restore Down</source>
         <translation>元のサイズに戻す</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="448" />
+        <location filename="../../app/playbackcoordination.cpp" line="200" />
         <source>Open Folder</source>
         <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="373" />
+        <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
+        <translation>このコンピューターには H.265 (HEVC) の再生に必要なビデオ再生支援機能がないため、このビデオを再生できません。</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="375" />
+        <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
+        <translation>このコンピューターには H.264 (AVC) の再生に必要なビデオ再生支援機能がないため、このビデオを再生できません。</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="377" />
+        <source>Error</source>
+        <translation>エラー</translation>
     </message>
 </context>
 </TS>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="189" />
+        <location filename="../../app/mainwindows.cpp" line="168" />
         <source>Maximize</source>
         <translation>최대화</translation>
     </message>
@@ -47,14 +47,29 @@
         <translation>닫기</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="189" />
+        <location filename="../../app/mainwindows.cpp" line="168" />
         <source>Restore Down</source>
         <translation>이전 크기로 복원</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="448" />
+        <location filename="../../app/playbackcoordination.cpp" line="200" />
         <source>Open Folder</source>
         <translation>폴더 열기</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="373" />
+        <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
+        <translation>이 컴퓨터에는 H.265 (HEVC) 재생에 필요한 비디오 재생 지원 기능이 없어 이 동영상을 재생할 수 없습니다.</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="375" />
+        <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
+        <translation>이 컴퓨터에는 H.264 (AVC) 재생에 필요한 비디오 재생 지원 기능이 없어 이 동영상을 재생할 수 없습니다.</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="377" />
+        <source>Error</source>
+        <translation>오류</translation>
     </message>
 </context>
 </TS>

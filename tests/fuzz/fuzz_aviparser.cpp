@@ -3,5 +3,5 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    return FuzzInput::run<AVIParser>("AVI", data, size);
+    return FuzzInput::readRecording<AVIParser>(data, size);
 }

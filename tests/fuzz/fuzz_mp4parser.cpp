@@ -3,5 +3,5 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    return FuzzInput::run<Mp4Parser>("mp4", data, size);
+    return FuzzInput::readRecording<Mp4Parser>(data, size);
 }

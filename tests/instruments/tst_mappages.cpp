@@ -39,9 +39,8 @@ void TestMapPages::pageUrlsCarryTheLanguagesDefaultCentreAsText()
     const QUrl google = MapPages::pageUrl(GoogleMap, 12, dir);
     QCOMPARE(google.toLocalFile(), dir + "/WG_GoogleMapIndex.html");
     QCOMPARE(QUrlQuery(google).queryItems(),
-             (QList<QPair<QString, QString>>{{"language", "ko"},
-                                              {"lng", "126.9911799270"},
-                                              {"lat", "37.5527383075"}}));
+             (QList<QPair<QString, QString>>{
+                 {"language", "ko"}, {"lng", "126.9911799270"}, {"lat", "37.5527383075"}}));
     // Traditional Chinese: Google centres on Taipei, OpenStreetMap on Beijing.
     QCOMPARE(QUrlQuery(MapPages::pageUrl(OpenStreetMap, 1, dir)).queryItems(),
              (QList<QPair<QString, QString>>{{"lng", "116.37530"}, {"lat", "39.90000"}}));

@@ -156,10 +156,9 @@ void TestMapWebView::osmPageGetsTheWholeTrackAndDrawsItOnAPlainBackground()
     QVERIFY(waitForLoad(map));
     MessageLog messages;
     map->loadAllGpsData(threePoints);
-    QCOMPARE(trackCalls(callLog(map)),
-             QStringList({"loadAllGpsDataOfVideo(-0.1, 51.5, 0, 3)",
-                          "loadAllGpsDataOfVideo(-0.2, 51.6, 1, 3)",
-                          "loadAllGpsDataOfVideo(-0.3, 51.7, 2, 3)"}));
+    QCOMPARE(trackCalls(callLog(map)), QStringList({"loadAllGpsDataOfVideo(-0.1, 51.5, 0, 3)",
+                                                    "loadAllGpsDataOfVideo(-0.2, 51.6, 1, 3)",
+                                                    "loadAllGpsDataOfVideo(-0.3, 51.7, 2, 3)"}));
     QCOMPARE(messages.count(QStringLiteral("将加载OSM地图的所有轨迹：组数 3")), 1);
     QCOMPARE(pageState(map).value("drawnTrack").toInt(), 3);
 
@@ -169,10 +168,28 @@ void TestMapWebView::osmPageGetsTheWholeTrackAndDrawsItOnAPlainBackground()
     QVERIFY(pageState(map).value("noticeText").toString().startsWith("No connection"));
     QCOMPARE(pageState(map).value("drawnTrack").toInt(), 3);
 
+    // A track handed over during the wait of an earlier one wins; the earlier is dropped.
+    const QVector<QVector<double>> next = {{2.1, 48.8}, {2.2, 48.9}};
+    QTimer::singleShot(100, map, [map, next] { map->loadAllGpsData(next); });
+    map->loadAllGpsData(threePoints);
+    const QStringList calls = trackCalls(callLog(map));
+    QCOMPARE(calls.mid(3), QStringList({"loadAllGpsDataOfVideo(2.1, 48.8, 0, 2)",
+                                        "loadAllGpsDataOfVideo(2.2, 48.9, 1, 2)"}));
+    QCOMPARE(pageState(map).value("drawnTrack").toInt(), 2);
+    // A page load during the wait does not put the cached (older) track before it either.
+    GPSUser cached;
+    cached.track = threePoints;
+    map->setTrackCache(&cached);
+    QTimer::singleShot(100, map, [map] { map->mapLoadingFinish(true); });
+    map->loadAllGpsData(next);
+    QCOMPARE(trackCalls(callLog(map)).size(), 7);
+    QCOMPARE(pageState(map).value("drawnTrack").toInt(), 2);
+    map->setTrackCache(nullptr);
+
     // An empty track sends nothing; a cleared page forgets the drawn one.
     map->clearAll();
     map->loadAllGpsData({});
-    QCOMPARE(trackCalls(callLog(map)).size(), 3);
+    QCOMPARE(trackCalls(callLog(map)).size(), 7);
     QCOMPARE(pageState(map).value("drawnTrack").toInt(), 0);
 }
 
@@ -211,12 +228,11 @@ void TestMapWebView::baiduPageConvertsToItsOffsetCoordinates()
     QVERIFY(waitForLoad(map));
     QCOMPARE(pageState(map).value("notice").toString(), QStringLiteral("nokey"));
     const auto convert = [map](const char *function, double lng, double lat) {
-        const QVariantList pair =
-            evaluate(map, QStringLiteral("waylumeMap.%1(%2, %3)")
-                              .arg(QLatin1String(function))
-                              .arg(lng, 0, 'g', 17)
-                              .arg(lat, 0, 'g', 17))
-                .toList();
+        const QVariantList pair = evaluate(map, QStringLiteral("waylumeMap.%1(%2, %3)")
+                                                    .arg(QLatin1String(function))
+                                                    .arg(lng, 0, 'g', 17)
+                                                    .arg(lat, 0, 'g', 17))
+                                      .toList();
         return QPointF(pair.value(0).toDouble(), pair.value(1).toDouble());
     };
     const auto near = [](QPointF a, QPointF b) {

@@ -1,12 +1,80 @@
 #include "library/playlistmodel.h"
+#include "parser/recordingreader.h"
 #include "parser/videoparser.h"
+#include "platform/threadpriority.h"
+#include "tests/parser/messagelog.h"
 #include "tools/simulator/recordingsimulator.h"
 
 #include <QAbstractItemModelTester>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
 #include <memory>
+#include <mutex>
+
+namespace {
+// Notes every read ("f3": facts of row 3, "t3": its track) with whether it ran at background
+// priority. While held, background track reads wait, so that a test finds the queue mid-way.
+class LoggingReader : public RecordingReader
+{
+public:
+    VideoInfo readFacts(const QString &path) override
+    {
+        note('f', path);
+        VideoInfo info;
+        info.duration = 60;
+        info.width = 1280;
+        info.height = 720;
+        return info;
+    }
+
+    QList<GpsData> readTrack(const QString &path, GpsSourceKind *kind, VideoInfo *facts) override
+    {
+        if (facts)
+            *facts = readFacts(path);
+        if (note('t', path) && held)
+            gate.acquire();
+        *kind = GpsSourceKind::GpsMetaTrack;
+        return QList<GpsData>() << GpsData();
+    }
+
+    void release() { gate.release(1000); }
+    QStringList reads() const
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return log;
+    }
+    QStringList backgroundReads() const
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return background;
+    }
+    int count(QChar step) const { return reads().filter(QRegularExpression('^' + step)).size(); }
+
+    std::atomic<bool> held{false};
+
+private:
+    bool note(char step, const QString &path)
+    {
+        const QString entry = step + QFileInfo(path).completeBaseName().mid(1);
+        const bool lowered = ThreadPriority::isCurrentThreadBackground();
+        std::lock_guard<std::mutex> lock(mutex);
+        log << entry;
+        if (lowered)
+            background << entry;
+        return lowered;
+    }
+
+    mutable std::mutex mutex;
+    QStringList log;
+    QStringList background;
+    QSemaphore gate;
+};
+} // namespace
 
 class TestPlaylistModel : public QObject
 {
@@ -167,18 +235,94 @@ private slots:
         QVERIFY(!added);
     }
 
+    // A card fills at header speed: every row's facts are read before any track. The track of
+    // the row about to play skips the queue, at normal priority, with its facts announced
+    // first; the rest is read at background priority, and nothing is read twice.
+    void workOrder()
+    {
+        LoggingReader reader;
+        reader.held = true;
+        PlaylistModel model;
+        model.setRecordingReader(&reader);
+        // A failure half-way must not leave the background threads waiting at the gate.
+        const auto releaseOnExit = qScopeGuard([&reader] { reader.release(); });
+        model.setParsingSuspended(true);
+        for (int i = 0; i < 8; ++i)
+            model.addRow(QFileInfo(QString("/nonexistent/r%1.MP4").arg(i)));
+        QList<int> durationsAtTrack;
+        QSignalSpy all(&model, &PlaylistModel::allGpsDataParserFinished);
+        connect(&model, &PlaylistModel::allGpsDataParserFinished, this,
+                [&](int row) { durationsAtTrack << model.durationAt(row); });
+
+        // Opening a card plays its first row before the background work has begun.
+        model.requestAllGps(7);
+        QTRY_COMPARE(all.count(), 1);
+        QCOMPARE(all[0][0].toInt(), 7);
+        QCOMPARE(reader.reads(), QStringList({"f7", "t7"}));
+
+        // The two background threads read the facts, then wait in the first two tracks.
+        model.setParsingSuspended(false);
+        QTRY_COMPARE(reader.count('t'), 3);
+        model.requestAllGps(5);
+        QTRY_COMPARE(all.count(), 2);
+        QCOMPARE(all[1][0].toInt(), 5);
+        reader.release();
+        QTRY_COMPARE(reader.count('t'), 8);
+
+        const QStringList reads = reader.reads();
+        QCOMPARE(reads.size(), 16);
+        const QStringList background = reader.backgroundReads();
+        int lastFacts = -1;
+        QStringList tracks;
+        for (int i = 0; i < reads.size(); ++i) {
+            if (reads[i].startsWith('f') && background.contains(reads[i]))
+                lastFacts = i;
+            if (reads[i].startsWith('t'))
+                tracks << reads[i];
+        }
+        QVERIFY(lastFacts < reads.indexOf("t0"));
+        // Two threads take the background tracks, so each pair may come either way round.
+        const auto sorted = [&tracks](int from, int n) {
+            QStringList part = tracks.mid(from, n);
+            part.sort();
+            return part;
+        };
+        QCOMPARE(tracks.first(), QString("t7"));
+        QCOMPARE(sorted(1, 2), QStringList({"t0", "t1"}));
+        QCOMPARE(tracks.at(3), QString("t5"));
+        QCOMPARE(sorted(4, 4), QStringList({"t2", "t3", "t4", "t6"}));
+        QStringList expectedBackground = reads;
+        for (const char *urgent : {"f7", "t7", "t5"})
+            expectedBackground.removeOne(urgent);
+        QCOMPARE(background, expectedBackground);
+        // Each track reached the model after its row's facts.
+        QVERIFY(!durationsAtTrack.contains(0));
+    }
+
+    // Destroying the model while jobs run: the queued jobs are dropped and the running ones
+    // finish first, so no parse starts once the model is gone.
     void destructionWhileJobsRun()
     {
         VideoParser::setParseDelayMs(2);
         QStringList files;
         for (int i = 0; i < 12; ++i)
             files << recording(QString("r%1_F.mp4").arg(i), 20);
+        const MessageLog log;
+        const auto parsesStarted = [&log] {
+            int count = 0;
+            for (const QString &line : log.lines())
+                count += line.startsWith(QLatin1String("run ")) ? 1 : 0;
+            return count;
+        };
         for (int round = 0; round < 3; ++round) {
             auto model = std::make_unique<PlaylistModel>();
             for (const QString &f : files)
                 model->addRow(QFileInfo(f));
             QTest::qWait(round * 15);
             model.reset();
+            const int started = parsesStarted();
+            QTest::qWait(50);
+            QCOMPARE(parsesStarted(), started);
         }
         VideoParser::setParseDelayMs(0);
     }

@@ -12,20 +12,18 @@ QStringList sourceArguments(const Recording &recording)
 {
     const QString size = QStringLiteral("%1x%2").arg(recording.width).arg(recording.height);
     const int gop = qMax(1, qRound(recording.frameRate));
-    QStringList args{QStringLiteral("-v"),
-                     QStringLiteral("error"),
-                     QStringLiteral("-y"),
-                     QStringLiteral("-f"),
-                     QStringLiteral("lavfi"),
-                     QStringLiteral("-i"),
-                     QStringLiteral("testsrc2=size=%1:rate=%2").arg(size).arg(recording.frameRate),
-                     QStringLiteral("-t"),
-                     QString::number(durationOf(recording)),
-                     QStringLiteral("-an"),
-                     QStringLiteral("-pix_fmt"),
-                     QStringLiteral("yuv420p"),
-                     QStringLiteral("-g"),
-                     QString::number(gop)};
+    QStringList args{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y")};
+    if (recording.videoInput.isEmpty())
+        args << QStringLiteral("-f") << QStringLiteral("lavfi") << QStringLiteral("-i")
+             << QStringLiteral("testsrc2=size=%1:rate=%2").arg(size).arg(recording.frameRate);
+    else
+        args << recording.videoInput;
+    if (!recording.videoFilter.isEmpty())
+        args << QStringLiteral("-vf") << recording.videoFilter;
+    args << QStringLiteral("-r") << QString::number(recording.frameRate) << QStringLiteral("-s")
+         << size << QStringLiteral("-t") << QString::number(durationOf(recording))
+         << QStringLiteral("-an") << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p")
+         << QStringLiteral("-g") << QString::number(gop);
     if (recording.codec == Codec::H265)
         args << QStringLiteral("-c:v") << QStringLiteral("libx265") << QStringLiteral("-preset")
              << QStringLiteral("ultrafast") << QStringLiteral("-x265-params")

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 namespace Simulator {
@@ -77,6 +78,10 @@ struct Recording
     QDateTime creationTime;          // local time; invalid writes 0 (1904-01-01)
     bool soundTrack = false;         // a silent PCM track besides any the arrangement needs itself
     bool realVideo = false;          // encode testsrc2 with ffmpeg so the file plays
+    // With realVideo: ffmpeg input arguments that replace testsrc2 (e.g. a looping clip),
+    // and a filter graph for the picture (e.g. drawtext for a burned-in clock).
+    QStringList videoInput;
+    QString videoFilter;
     QString handlerName;             // metadata track name; empty: the family's usual name
     int freeGpsMarkerOffset = 65540; // 65540, 131076 or 262148
     bool gps0LargeSize = false;      // write the gps0 box with a 64-bit size

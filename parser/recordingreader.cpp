@@ -1,0 +1,34 @@
+#include "parser/recordingreader.h"
+
+#include "parser/parserobject.h"
+#include "parser/recordingscan.h"
+
+namespace {
+// Each step opens the file for itself and closes it before returning: a card of a thousand
+// rows would otherwise hold a thousand descriptors and the player could open no more files.
+class ContainerReader : public RecordingReader
+{
+public:
+    VideoInfo readFacts(const QString &path) override
+    {
+        return videoInfoOf(*createParser(path));
+    }
+
+    QList<GpsData> readTrack(const QString &path, GpsSourceKind *kind, VideoInfo *facts) override
+    {
+        const std::unique_ptr<ParserObject> parser = createParser(path);
+        if (facts)
+            *facts = videoInfoOf(*parser);
+        QList<GpsData> track = decodeTrack(*parser);
+        fitTrackToDuration(track, parser->duration(), parser->kind());
+        *kind = parser->kind();
+        return track;
+    }
+};
+} // namespace
+
+RecordingReader *RecordingReader::containerReader()
+{
+    static ContainerReader reader;
+    return &reader;
+}

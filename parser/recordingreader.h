@@ -1,0 +1,23 @@
+#pragma once
+
+#include "parser/gpsdata.h"
+
+#include <QList>
+#include <QString>
+
+// What a parse job reads from a recording, in the two steps the playlist needs at different
+// times: the facts a row shows (cheap, the container's headers) and the whole track.
+class RecordingReader
+{
+public:
+    virtual ~RecordingReader() = default;
+
+    virtual VideoInfo readFacts(const QString &path) = 0;
+    // One record per second of the recording's duration (JldvAudio: as decoded); *kind tells
+    // how a second maps to a record. With facts, fills them too, from the same reading.
+    virtual QList<GpsData> readTrack(const QString &path, GpsSourceKind *kind,
+                                     VideoInfo *facts = nullptr) = 0;
+
+    // The MP4/MOV and AVI readers; shared, stateless.
+    static RecordingReader *containerReader();
+};

@@ -1,0 +1,29 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="it">
+<context>
+    <name>CUSBDiskDialog</name>
+    <message>
+        <location filename="../../probes/cusbdiskdialog.cpp" line="112" />
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+</context>
+<context>
+    <name>USBDiskDialog</name>
+    <message>
+        <location filename="../../probes/cusbdiskdialog.ui" line="6" />
+        <source>USBDiskDialog</source>
+        <translation>Disco USB</translation>
+    </message>
+    <message>
+        <location filename="../../probes/cusbdiskdialog.ui" line="30" />
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:600;"&gt;USB&lt;/span&gt;Disk&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Disco &lt;span style=" font-weight:600;"&gt;USB&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../../probes/cusbdiskdialog.ui" line="39" />
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,157 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="it">
+<context>
+    <name>Setting</name>
+    <message>
+        <location filename="../../settings/setting.ui" line="8" />
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="32" />
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="41" />
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="73" />
+        <source>Personal settings</source>
+        <translation>Impostazioni personali</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="84" />
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="90" />
+        <source>(zh-CN)简体中文</source>
+        <translation>(zh-CN)简体中文</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="91" />
+        <source>(zh-TW)繁體中文</source>
+        <translation>(zh-TW)繁體中文</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="92" />
+        <source>(en-US)English</source>
+        <translation>(en-US)English</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="93" />
+        <source>(en-GB)English</source>
+        <translation>(en-GB)English</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="94" />
+        <source>(fr)Français </source>
+        <translation>(fr)Français </translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="95" />
+        <source>(it)Italiano</source>
+        <translation>(it)Italiano</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="96" />
+        <source>(jp)日本語 </source>
+        <translation>(jp)日本語 </translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="97" />
+        <source>(pl)Polski</source>
+        <translation>(pl)Polski</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="98" />
+        <source>(ru)Pусский</source>
+        <translation>(ru)Pусский</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="99" />
+        <source>(de)Deutsch </source>
+        <translation>(de)Deutsch </translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="100" />
+        <source>(es)Español </source>
+        <translation>(es)Español </translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="101" />
+        <source>(pt)Portuguese</source>
+        <translation>(pt)Portuguese</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="102" />
+        <source>(ko)한국어</source>
+        <translation>(ko)한국어</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="107" />
+        <source>Screenshot save path</source>
+        <translation>Cartella delle istantanee</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="114" />
+        <source>choose</source>
+        <translation>scegli</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="125" />
+        <source>Map</source>
+        <translation>Mappa</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="130" />
+        <location filename="../../settings/setting.ui" line="131" />
+        <source>Baidu Maps</source>
+        <translation>Baidu Maps</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="132" />
+        <source>Google Maps</source>
+        <translation>Google Maps</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="133" />
+        <source>OpenStreetMap</source>
+        <translation>OpenStreetMap</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="138" />
+        <source>SpeedUnit</source>
+        <translation>Unità di velocità</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="143" />
+        <source>Km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="144" />
+        <source>MP/h</source>
+        <translation>mi/h</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="166" />
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="174" />
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.cpp" line="49" />
+        <source>Open Directory</source>
+        <translation>Apri cartella</translation>
+    </message>
+</context>
+</TS>
