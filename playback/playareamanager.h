@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+class ChannelSync;
 class PlayerWidget;
 class QGridLayout;
 class QKeyEvent;
@@ -48,6 +49,9 @@ public:
     // grid of frameRate (30 when unknown), kept within 0..durationMs when that is known.
     static qint64 frameStepTarget(qint64 positionMs, float frameRate, int direction,
                                   qint64 durationMs);
+
+    // Keeps the secondary players in step with the main one while they play.
+    ChannelSync *channelSync() const { return sync; }
 
     // The same test as a drop uses: not a folder, and a video file name.
     static bool acceptsUrl(const QUrl &url);
@@ -93,6 +97,9 @@ private slots:
 
 private:
     PlayerWidget *createPlayer();
+    void setUpMediaPlayer(PlayerWidget *widget, QMediaPlayer *player);
+    // The media players made so far, main first; asking a widget for its player makes one.
+    QList<QMediaPlayer *> existingMediaPlayers() const;
     void explainError(PlayerWidget *player, QMediaPlayer::Error error);
     void ensurePlayer(PlayerWidget *&slot);
     void deletePlayer(PlayerWidget *&slot);
@@ -116,4 +123,10 @@ private:
     ShowMode currentMode = ShowAll;
     PlaylistItem *item = nullptr;
     int channelCount = 1;
+    // Applied to each media player when it is made, so that settings made before the first
+    // recording loads are not lost.
+    ChannelSync *sync = nullptr;
+    int volumeLevel = 100;
+    bool mutedState = false;
+    double playbackRate = 1.0;
 };

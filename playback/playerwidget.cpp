@@ -23,13 +23,21 @@ PlayerWidget::PlayerWidget(QWidget *parent) : QVideoWidget(parent)
     setPalette(pal);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     setAttribute(Qt::WA_OpaquePaintEvent);
-
-    player.setAudioRole(QAudio::VideoRole);
-    player.setVideoOutput(this);
-    connect(&player, &QMediaPlayer::stateChanged, this, &PlayerWidget::onStateChanged);
-    connect(&player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
-            &PlayerWidget::onError);
     setUpdatesEnabled(true);
+}
+
+QMediaPlayer *PlayerWidget::mediaPlayer()
+{
+    if (player)
+        return player.get();
+    player = std::make_unique<QMediaPlayer>();
+    player->setAudioRole(QAudio::VideoRole);
+    player->setVideoOutput(this);
+    connect(player.get(), &QMediaPlayer::stateChanged, this, &PlayerWidget::onStateChanged);
+    connect(player.get(), QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
+            &PlayerWidget::onError);
+    emit mediaPlayerCreated(player.get());
+    return player.get();
 }
 
 PlayerWidget::~PlayerWidget()
@@ -39,8 +47,10 @@ PlayerWidget::~PlayerWidget()
     if (captureThread)
         captureThread->disconnect(this);
     captureThread.reset();
-    player.disconnect(this);
-    player.setVideoOutput(static_cast<QVideoWidget *>(nullptr));
+    if (player) {
+        player->disconnect(this);
+        player->setVideoOutput(static_cast<QVideoWidget *>(nullptr));
+    }
 }
 
 void PlayerWidget::exitFullScreen()
@@ -55,7 +65,7 @@ bool PlayerWidget::screenshot(qint64 postion, QSize resolution, bool isOriginal)
 {
     Q_UNUSED(resolution)
     Q_UNUSED(isOriginal)
-    const QMediaPlayer::State state = player.state();
+    const QMediaPlayer::State state = player ? player->state() : QMediaPlayer::StoppedState;
     if (state != QMediaPlayer::PlayingState && state != QMediaPlayer::PausedState)
         return true;
     if (!captureThread) {
@@ -63,7 +73,7 @@ bool PlayerWidget::screenshot(qint64 postion, QSize resolution, bool isOriginal)
         connect(captureThread.get(), &CaptureThread::captureFinished, this,
                 &PlayerWidget::onCaptureFinished);
     }
-    const QUrl url = player.media().request().url();
+    const QUrl url = player->media().request().url();
     captureThread->addTask(FileUrl::toLocalPath(url.toString(QUrl::FullyEncoded)), postion);
     captureThread->start(QThread::InheritPriority);
     return true;
@@ -85,7 +95,7 @@ void PlayerWidget::onError(QMediaPlayer::Error error)
     const QMetaEnum errors = meta.enumerator(meta.indexOfEnumerator("Error"));
     qDebug() << "onError"
              << QStringLiteral("QMediaPlayer::%1").arg(QLatin1String(errors.valueToKey(error)))
-             << player.errorString();
+             << (player ? player->errorString() : QString());
 }
 
 void PlayerWidget::showProblem(const QString &text)
@@ -101,8 +111,6 @@ void PlayerWidget::showProblem(const QString &text)
     }
     problemLabel->setText(text);
     problemLabel->setGeometry(rect());
-    // Painting is off while the player is not stopped; the words must show all the same.
-    setUpdatesEnabled(true);
     problemLabel->show();
     problemLabel->raise();
 }
@@ -220,7 +228,7 @@ QWidget *PlayerWidget::sinkChild() const
 
 QVideoWindowControl *PlayerWidget::sinkWindow() const
 {
-    QMediaService *service = player.service();
+    QMediaService *service = player ? player->service() : nullptr;
     auto *window = service ? service->findChild<QVideoWindowControl *>() : nullptr;
     return window && internalWinId() != 0 && window->winId() == internalWinId() ? window
                                                                                  : nullptr;
@@ -245,8 +253,8 @@ void PlayerWidget::applyZoom()
         // While paused no frame comes to fill the resized window, and the sink does not
         // redraw its last one on an expose: seeking to where it stands renders it again.
         surface->repaint();
-        if (player.state() == QMediaPlayer::PausedState)
-            player.setPosition(player.position());
+        if (player && player->state() == QMediaPlayer::PausedState)
+            player->setPosition(player->position());
     } else if (QVideoWindowControl *window = sinkWindow()) {
         window->setDisplayRect(pictureZoom.isZoomed() ? picture : rect());
         window->repaint();

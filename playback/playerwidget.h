@@ -22,7 +22,11 @@ public:
     explicit PlayerWidget(QWidget *parent = nullptr);
     ~PlayerWidget() override;
 
-    QMediaPlayer *mediaPlayer() { return &player; }
+    // The media player and its pipeline are made on first use: creating one loads GStreamer
+    // and probes the video sinks, which took the window seconds to appear at start-up.
+    QMediaPlayer *mediaPlayer();
+    // Null until something has asked for the media player.
+    QMediaPlayer *existingMediaPlayer() const { return player.get(); }
     void exitFullScreen();
 
     // Wheel zoom of the picture (1x..4x around the pointer, drag pans); screenshots are
@@ -42,6 +46,8 @@ public:
 signals:
     void keyPressSignals(QKeyEvent *event);
     void fullScreen(bool isFull);
+    // Emitted once, as soon as the media player exists and before it is handed out.
+    void mediaPlayerCreated(QMediaPlayer *player);
 
 public slots:
     bool screenshot(qint64 postion, QSize resolution = QSize(), bool isOriginal = true);
@@ -69,7 +75,7 @@ private:
     QWidget *sinkChild() const;
     QVideoWindowControl *sinkWindow() const;
 
-    QMediaPlayer player;
+    std::unique_ptr<QMediaPlayer> player;
     std::unique_ptr<CaptureThread> captureThread;
     Qt::WindowFlags savedWindowFlags;
     PictureZoom pictureZoom;

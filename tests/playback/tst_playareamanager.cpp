@@ -160,6 +160,43 @@ private slots:
         QVERIFY(!area.playerFor(ShowFront)->mediaPlayer()->isMuted());
     }
 
+    // No media player (no GStreamer pipeline) until a recording loads; what the panel set
+    // meanwhile reaches the players when they are made.
+    void mediaPlayersMadeOnLoad()
+    {
+        PlayAreaManager area;
+        QSignalSpy volumes(&area, &PlayAreaManager::volumeChanged);
+        area.setVolume(30);
+        area.setMuted(true);
+        area.setPlaybackRate(2.0);
+        area.pause();
+        area.stop();
+        area.seek(3);
+        area.onSliderStatusChanged(false, 3);
+        QCOMPARE(area.state(), QMediaPlayer::StoppedState);
+        QCOMPARE(area.volume(), 30);
+        QVERIFY(area.mainMedia().isNull());
+        QCOMPARE(volumes.size(), 1);
+        QVERIFY(!area.playerFor(ShowFront)->existingMediaPlayer());
+
+        load(area, QStringLiteral("r"), 2);
+        area.loadMedia();
+        QMediaPlayer *main = area.playerFor(ShowFront)->existingMediaPlayer();
+        QMediaPlayer *rear = area.playerFor(ShowRear)->existingMediaPlayer();
+        QVERIFY(main && rear);
+        for (QMediaPlayer *player : {main, rear}) {
+            QCOMPARE(player->volume(), 30);
+            QVERIFY(player->isMuted());
+            QCOMPARE(player->playbackRate(), 2.0);
+        }
+        area.setVolume(50);
+        QCOMPARE(volumes.size(), 2);
+        QCOMPARE(volumes.last().at(0).toInt(), 50);
+        area.setMuted(false);
+        QVERIFY(!main->isMuted());
+        QVERIFY(rear->isMuted());
+    }
+
     void positionInWholeSeconds()
     {
         PlayAreaManager area;

@@ -1,6 +1,7 @@
 #include "fakeffmpeg.h"
 #include "library/playlistitem.h"
 #include "platform/fileurl.h"
+#include "playback/channelsync.h"
 #include "playback/playareamanager.h"
 #include "playback/playerwidget.h"
 #include "settings/configuration.h"
@@ -254,6 +255,36 @@ private slots:
         QVERIFY2(matching(zoomed, 1) < 60, "the picture did not change");
         front->resetZoom();
         QTRY_VERIFY_WITH_TIMEOUT(matching(grab(), 1) > 80, 5000);
+    }
+
+    // A secondary player put out of step while playing, ahead and then behind, is brought
+    // back; pausing in the middle of a correction leaves no player paused for good.
+    void secondaryBroughtBackInStep()
+    {
+        load(2);
+        area->play();
+        QMediaPlayer *rear = area->playerFor(ShowRear)->mediaPlayer();
+        const auto inStep = [&] {
+            return playing(main()) && rear->state() == QMediaPlayer::PlayingState &&
+                   qAbs(rear->position() - main()->position()) < 100;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(inStep(), 15000);
+        const int before = area->channelSync()->corrections();
+        rear->setPosition(main()->position() + 700);
+        QTRY_VERIFY_WITH_TIMEOUT(area->channelSync()->corrections() > before, 10000);
+        QTRY_VERIFY2_WITH_TIMEOUT(inStep(), qPrintable(positionsText()), 10000);
+
+        area->seek(0);
+        QTRY_VERIFY_WITH_TIMEOUT(inStep(), 15000);
+        rear->setPosition(main()->position() + 1200);
+        QTest::qWait(100);
+        rear->setPosition(qMax<qint64>(0, main()->position() - 1000));
+        QTRY_VERIFY_WITH_TIMEOUT(area->channelSync()->corrections() > before + 1, 10000);
+        area->pause();
+        QTRY_VERIFY(allPlayers(
+            *area, [](QMediaPlayer *p) { return p->state() == QMediaPlayer::PausedState; }));
+        area->play();
+        QTRY_VERIFY2_WITH_TIMEOUT(inStep(), qPrintable(positionsText()), 15000);
     }
 
     // Zoomed in, a screenshot still holds the whole frame at the video's own size.
