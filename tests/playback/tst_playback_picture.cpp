@@ -198,8 +198,10 @@ private slots:
                 const QImage picture = look.copy(cell);
                 QVERIFY2(colourCount(picture) >= 12, qPrintable(describe(picture)));
             }
-            const double changed = changedShare(looks.first().copy(cell), looks.last().copy(cell));
-            QVERIFY2(changed > 0.002, qPrintable(QString::number(changed)));
+            // A loaded machine may drop frames for a moment: the picture must move on within
+            // a few seconds, not necessarily within the four looks.
+            const QImage first = looks.first().copy(cell);
+            QTRY_VERIFY_WITH_TIMEOUT(changedShare(first, onScreen(area).copy(cell)) > 0.002, 5000);
         }
 
         area->pause();
