@@ -14,7 +14,6 @@
 #include <QFont>
 #include <QIcon>
 #include <QTextCodec>
-#include <QTimer>
 
 namespace {
 
@@ -78,12 +77,12 @@ int main(int argc, char *argv[])
     app.installNativeEventFilter(&window);
     window.show();
     const QString path = pathArgument(QApplication::arguments());
-    // Once the event loop runs, so that the window is on screen while the folder is read;
-    // not remembered as the dialog's start folder.
+    // Once the window has been painted: the first recording creates the media players, which
+    // takes a while. A folder is not remembered as the dialog's start folder.
     if (QFileInfo(path).isDir())
-        QTimer::singleShot(0, &window, [&window, path] { window.openFolder(path); });
+        runAfterFirstPaint(&window, [&window, path] { window.openFolder(path); });
     else if (!path.isEmpty())
-        QTimer::singleShot(0, &window, [&window, path] {
+        runAfterFirstPaint(&window, [&window, path] {
             window.onDropFile(FileUrl::fromLocalPath(path), 0);
         });
     const int exitCode = app.exec();

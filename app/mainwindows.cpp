@@ -3,6 +3,7 @@
 #include "app/fontscale.h"
 #include "app/mainwindowsprivate.h"
 #include "app/startup.h"
+#include "app/tripexportmenu.h"
 #include "controls/controlpanel.h"
 #include "instruments/mapwebview.h"
 #include "library/playlistmodel.h"
@@ -105,6 +106,7 @@ void MainWindows::setUpPlaylistTable()
     const int widths[] = {300, 80, 180, 90};
     for (int column = 0; column < 4; ++column)
         table->setColumnWidth(column, widths[column]);
+    new TripExportMenu(table, playlistModel);
 }
 
 void MainWindows::restoreGeometry()
@@ -288,6 +290,9 @@ void MainWindows::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Space:
     case Qt::Key_Left:
     case Qt::Key_Right:
+    case Qt::Key_Period:
+    case Qt::Key_Comma:
+    case Qt::Key_0:
         onKeyPressEvent(event);
         break;
     case Qt::Key_Escape:
@@ -313,6 +318,16 @@ void MainWindows::onKeyPressEvent(QKeyEvent *e)
         break;
     case Qt::Key_Space:
         ui->wgt_PlayCtrl->playClicked();
+        e->accept();
+        break;
+    case Qt::Key_Period:
+    case Qt::Key_Comma:
+        // Frame by frame while paused, for reading a plate or a sign.
+        ui->wgt_PlayArea->stepFrame(e->key() == Qt::Key_Period ? 1 : -1);
+        e->accept();
+        break;
+    case Qt::Key_0:
+        ui->wgt_PlayArea->resetZoom();
         e->accept();
         break;
     default:

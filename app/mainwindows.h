@@ -79,6 +79,8 @@ public slots:
     void onThirdView(bool checked);
     void onFourthView(bool checked);
     void onAllView(bool checked);
+    // A click on the map's track: that point's recording plays from that point's second.
+    void onTrackPointClicked(int index);
     // Whether this machine can play row `id` smoothly; warns and returns false when not.
     bool isSuportH264orH265(int id);
 
@@ -105,6 +107,13 @@ private:
     QString currentFileName;
     // The whole track of the recording that plays, lent to the map view.
     std::unique_ptr<GPSUser> trackRecord = std::make_unique<GPSUser>();
+    // The second a map click asked for, applied once that row's recording starts.
+    struct PendingSeek
+    {
+        int row = -1;
+        int second = 0;
+    };
+    std::optional<PendingSeek> pendingSeek;
     Ui::MainWindows *ui = nullptr;
     PlaylistModel *playlistModel = nullptr;
     QRect normalRect;

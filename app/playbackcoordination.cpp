@@ -122,6 +122,8 @@ void MainWindows::connectPlayback()
 
     connect(ui->tbl_PlayListView, &QTableView::doubleClicked, this,
             &MainWindows::onTableDoubleClicked);
+    connect(ui->wgt_MapView, &MapWebView::trackPointClicked, this,
+            &MainWindows::onTrackPointClicked);
     connect(playlistModel, &PlaylistModel::gpsDataChanged, this, &MainWindows::onGpsDataChanged);
     connect(playlistModel, &PlaylistModel::allGpsDataParserFinished, this,
             &MainWindows::onAllGpsDataParserFinished);
@@ -329,6 +331,9 @@ void MainWindows::onAllGpsDataParserFinished(int id, QList<GpsData> dataList)
     fillChart(ui->gView_GyroChart, dataList, playlistModel->durationAt(id),
               playlistModel->frameRateAt(id));
     ui->wgt_PlayArea->play();
+    if (pendingSeek && pendingSeek->row == id)
+        ui->wgt_PlayArea->seek(pendingSeek->second);
+    pendingSeek.reset();
     QVector<QVector<double>> track;
     track.reserve(dataList.size());
     for (const GpsData &record : qAsConst(dataList))
@@ -341,6 +346,21 @@ void MainWindows::onAllGpsDataParserFinished(int id, QList<GpsData> dataList)
     trackRecord->rowId = id;
     trackRecord->track = track;
     ui->wgt_MapView->setTrackCache(trackRecord.get());
+}
+
+void MainWindows::onTrackPointClicked(int index)
+{
+    PlaylistItem *item = playlistModel->itemAt(trackRecord->rowId);
+    if (!item || index < 0 || index >= trackRecord->track.size())
+        return;
+    // The track holds a record a second, two for JLDV cameras.
+    const int second = item->gps.kind == GpsSourceKind::JldvAudio ? index / 2 : index;
+    if (item->rowId == currentRowId() && mediaState() != QMediaPlayer::StoppedState) {
+        ui->wgt_PlayArea->seek(second);
+        return;
+    }
+    pendingSeek = PendingSeek{item->rowId, second};
+    playRecording(item);
 }
 
 void MainWindows::onFrontView(bool checked)

@@ -1,5 +1,51 @@
 #include "app/startup.h"
 
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+class FirstPaintWatcher : public QObject
+{
+public:
+    FirstPaintWatcher(QWidget *window, std::function<void()> action, int fallbackMs)
+        : QObject(window), window(window), action(std::move(action))
+    {
+        window->installEventFilter(this);
+        QTimer::singleShot(fallbackMs, this, &FirstPaintWatcher::run);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // The paint event is seen before the window paints; the action waits until the
+        // painting has been done and sent to the screen.
+        if (watched == window && event->type() == QEvent::Paint) {
+            window->removeEventFilter(this);
+            QTimer::singleShot(0, this, &FirstPaintWatcher::run);
+        }
+        return false;
+    }
+
+private:
+    void run()
+    {
+        if (!action)
+            return;
+        window->removeEventFilter(this);
+        const std::function<void()> once = std::move(action);
+        action = nullptr;
+        deleteLater();
+        once();
+    }
+
+    QWidget *window;
+    std::function<void()> action;
+};
+
+} // namespace
+
 const char *const ApplicationIdentity::baseName = "Waylume";
 const char *const ApplicationIdentity::version = "2.50";
 const char *const ArgumentArray::engineArgument = "--disable-web-security";
@@ -29,4 +75,9 @@ ArgumentArray::ArgumentArray(int argc, char **argv)
     // QApplication never writes through its argument pointers, only reorders them.
     array[argumentCount - 1] = const_cast<char *>(engineArgument);
     array[argumentCount] = nullptr;
+}
+
+void runAfterFirstPaint(QWidget *window, std::function<void()> action, int fallbackMs)
+{
+    new FirstPaintWatcher(window, std::move(action), fallbackMs);
 }

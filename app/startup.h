@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <functional>
 #include <memory>
+
+class QWidget;
 
 // The application's identity. The organisation and application names decide where the
 // settings file lives, so they are set before the settings store is first used.
@@ -41,3 +44,8 @@ private:
     int argumentCount;
     std::unique_ptr<char *[]> array;
 };
+
+// Runs `action` once `window` has been painted for the first time (or after `fallbackMs`
+// when no paint comes, as for a minimised window), so that work started by the command line
+// cannot keep the new window blank.
+void runAfterFirstPaint(QWidget *window, std::function<void()> action, int fallbackMs = 1000);

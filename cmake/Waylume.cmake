@@ -76,7 +76,7 @@ function(waylume_test name)
   endif()
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" LABELS "${ARG_KIND};${ARG_LABELS}" TIMEOUT 600)
   # The sanitizer build's copy of every core test runs as part of this suite too.
-  if(ARG_KIND STREQUAL "core" AND WAYLUME_SANITIZER_BUILD_DIR AND NOT WAYLUME_NOT_IN_SANITIZER_BUILD)
+  if(ARG_KIND STREQUAL "core" AND WAYLUME_SANITIZER_BUILD_DIR AND NOT WAYLUME_NO_SANITIZER_TWIN)
     add_test(NAME asan.${name} COMMAND ${WAYLUME_SANITIZER_BUILD_DIR}/bin/tests/${name})
     set_tests_properties(asan.${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1:abort_on_error=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"

@@ -77,6 +77,9 @@ bool MapUrlInterceptor::isAllowed(const QUrl &url) const
         return url.host().isEmpty() && isInsidePages(url.toLocalFile());
     if (scheme == QLatin1String("https"))
         return isProviderHost(url.host());
+    // Qt's own web channel script, compiled into the library.
+    if (scheme == QLatin1String("qrc"))
+        return url.path() == QLatin1String("/qtwebchannel/qwebchannel.js");
     // In-memory content never leaves the process.
     return scheme == QLatin1String("data") || scheme == QLatin1String("blob") ||
            scheme == QLatin1String("about");

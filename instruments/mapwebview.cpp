@@ -3,12 +3,14 @@
 #include "instruments/ccustomwebenginepage.h"
 #include "instruments/mappages.h"
 #include "instruments/mapurlinterceptor.h"
+#include "instruments/trackseekbridge.h"
 #include "parser/cgpsutils.h"
 #include "settings/configuration.h"
 
 #include <QDebug>
 #include <QDesktopServices>
 #include <QPointer>
+#include <QWebChannel>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 
@@ -34,6 +36,14 @@ MapWebView::MapWebView(QWidget *parent) : QWebEngineView(parent)
     // local page needs its remote access from the start.
     MapUrlInterceptor::installOn(page()->profile(), MapPages::directory());
     page()->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+
+    // The page's only way back to the player; the hidden view for new windows gets none.
+    auto *channel = new QWebChannel(this);
+    channel->registerObject(QStringLiteral("trackSeek"),
+                            new TrackSeekBridge(page(), MapPages::directory(),
+                                                [this](int index) { emit trackPointClicked(index); },
+                                                this));
+    page()->setWebChannel(channel);
 
     setMapType(static_cast<MapTypes>(Configuration::instance()->maps()));
     connect(this, &QWebEngineView::loadFinished, this, &MapWebView::mapLoadingFinish);

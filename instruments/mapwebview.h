@@ -33,6 +33,10 @@ public slots:
     void mapLoadingFinish(bool);
     void loadAllGpsData(const QVector<QVector<double>> &allGpsData);
 
+signals:
+    // A click on the drawn track: the index of the nearest point of the track last given.
+    void trackPointClicked(int index);
+
 private slots:
     void onUrlChanged(QUrl url);
 

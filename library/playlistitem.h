@@ -1,5 +1,7 @@
 #pragma once
 
+#include "parser/gpsdiagnosis.h"
+
 #include <QDateTime>
 #include <QSize>
 #include <QString>
@@ -31,4 +33,5 @@ struct PlaylistItem
     VideoParser *parser = nullptr;
     QUrl url;
     int codec = 0; // VideoCodec; CodecUnknown until the parse result arrives
+    GpsDiagnosis gps; // NotExamined until the parse job has decoded the track
 };

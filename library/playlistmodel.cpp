@@ -1,6 +1,7 @@
 #include "library/playlistmodel.h"
 
 #include "library/channellookup.h"
+#include "library/gpsexplanation.h"
 #include "library/channelnames.h"
 #include "parser/videoparser.h"
 #include "platform/filestatus.h"
@@ -56,6 +57,10 @@ QVariant PlaylistModel::data(const QModelIndex &index, int role) const
         return QVariant();
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
+    if (role == Qt::ToolTipRole) {
+        const QString why = GpsExplanation::text(items[size_t(index.row())]->gps);
+        return why.isEmpty() ? QVariant() : QVariant(why);
+    }
     if (role != Qt::DisplayRole)
         return QVariant();
     const PlaylistItem &item = *items[size_t(index.row())];
@@ -164,6 +169,7 @@ int PlaylistModel::appendRow(const QString &fileName, const QString &path, const
     connect(item->parser, &VideoParser::gpsDataChanged, this, &PlaylistModel::gpsDataChanged);
     connect(item->parser, &VideoParser::allGpsDataParserFinished, this,
             &PlaylistModel::allGpsDataParserFinished);
+    connect(item->parser, &VideoParser::gpsDiagnosed, this, &PlaylistModel::onGpsDiagnosed);
     item->parser->setFile(path, row);
     item->parser->setReader(recordingReader);
     VideoParser *parser = item->parser;
@@ -303,6 +309,14 @@ void PlaylistModel::onVideoInfoChanged(int mId, VideoInfo info)
     item.frameRate = info.frameRate;
     // Only this row changed; a dataChanged with invalid indexes is undefined for views.
     emit dataChanged(index(mId, 0), index(mId, columnTotal - 1));
+}
+
+void PlaylistModel::onGpsDiagnosed(int mId, GpsDiagnosis diagnosis)
+{
+    if (!inTable(mId))
+        return;
+    items[size_t(mId)]->gps = diagnosis;
+    emit dataChanged(index(mId, 0), index(mId, columnTotal - 1), {Qt::ToolTipRole});
 }
 
 QUrl PlaylistModel::relatedUrl(const PlaylistItem *item, FolderScheme scheme, int kind)

@@ -89,6 +89,7 @@ signals:
 
 public slots:
     void onVideoInfoChanged(int mId, VideoInfo info);
+    void onGpsDiagnosed(int mId, GpsDiagnosis diagnosis);
 
 private:
     int appendRow(const QString &fileName, const QString &path, const QUrl &url,

@@ -39,16 +39,36 @@ QString urlText(const QUrl &url)
 
 namespace ProbeReport {
 
-QJsonObject scan(const QString &folder)
+namespace {
+
+void discover(PlaylistModel &model, ProbeHost &host, const QString &folder)
 {
-    PlaylistModel model;
     model.setParsingSuspended(true);
-    ProbeHost host;
     RecordingDiscovery discovery(&model, &host);
     // "--scan ." must classify the folder by its own name, not by ".".
     const QString absolute =
         QDir::cleanPath(QFileInfo(FileUrl::toLocalPath(folder)).absoluteFilePath());
     discovery.openUrls(QStringList{FileUrl::fromLocalPath(absolute)}, true);
+}
+
+} // namespace
+
+QStringList recordingPaths(const QString &folder)
+{
+    PlaylistModel model;
+    ProbeHost host;
+    discover(model, host, folder);
+    QStringList paths;
+    for (int row = 0; row < model.rowCount(); ++row)
+        paths.append(model.itemAt(row)->url.toLocalFile());
+    return paths;
+}
+
+QJsonObject scan(const QString &folder)
+{
+    PlaylistModel model;
+    ProbeHost host;
+    discover(model, host, folder);
 
     QJsonArray rows;
     FolderListings listings;

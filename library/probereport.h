@@ -2,6 +2,7 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 // The probe tool's views of discovery, computed through the same code as "Open Folder"
 // with the player stopped; no recording is parsed.
@@ -10,6 +11,8 @@ namespace ProbeReport {
 // {"rows": [{"row", "fileName", "url", "channels": {"front", "rear", "third", "fourth",
 //   "count", "rearUrl", "thirdUrl", "fourthUrl"}}], "play": row or -1}
 QJsonObject scan(const QString &folder);
+// The local paths of the rows' front files, in the order "Open Folder" lists them.
+QStringList recordingPaths(const QString &folder);
 // {"file", "front"}: the file that a drop of `file` adds as a row.
 QJsonObject front(const QString &file);
 

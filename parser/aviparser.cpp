@@ -31,6 +31,7 @@ AVIParser::AVIParser(std::unique_ptr<ByteSource> source, QObject *parent)
     readAt(8, form, 4);
     if (std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(form, "AVI ", 4) != 0 || size == 0)
         return;
+    mFindings.container = true;
     readMainHeader();
     if (!findGpslBlock())
         findAudioChunks();
@@ -150,6 +151,7 @@ void AVIParser::findAudioChunks()
         position += step;
         total += step;
     }
+    mFindings.soundChunks = clampToInt32(count);
     if (count == 0)
         return;
     mKind = GpsSourceKind::AviAudioChunks;

@@ -125,6 +125,7 @@ void Mp4Parser::walkTopLevel()
 {
     walkChildren(0, fileSize(), [this](const Box &box) {
         if (isType(box.type, "moov")) {
+            mFindings.container = true;
             walkChildren(box.payload, box.end, [this](const Box &child) {
                 if (isType(child.type, "mvhd"))
                     readMovieHeader(child);
@@ -279,6 +280,12 @@ void Mp4Parser::classifyTrack(const Track &track)
         return name.contains(QLatin1String(text), Qt::CaseInsensitive);
     };
     const bool metadata = track.handler == HandlerKind::Metadata;
+    if (metadata || track.handler == HandlerKind::Text) {
+        ++mFindings.metadataTracks;
+        mFindings.metadataName = name;
+    }
+    if (track.handler == HandlerKind::Sound)
+        ++mFindings.soundTracks;
     if (has("Ambarella EXT")) {
         mKind = GpsSourceKind::AmbarellaTrack;
     } else if (metadata && (has("SStarMeta") || has("SS GPS") || has("SSGPS"))) {

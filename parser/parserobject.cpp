@@ -20,6 +20,7 @@ ParserObject::ParserObject(std::unique_ptr<ByteSource> source, QObject *parent)
     if (!mSource)
         mSource = std::make_unique<MemoryByteSource>(QByteArray());
     mFileSize = mSource->isOpen() ? qMax<qint64>(mSource->size(), 0) : 0;
+    mFindings.opened = mSource->isOpen();
 }
 
 ParserObject::~ParserObject() = default;

@@ -11,6 +11,18 @@
 #include <limits>
 #include <memory>
 
+// What a reader met on its way through a recording, kept so that a missing track can be
+// explained from the file itself rather than guessed from the result.
+struct ParserFindings
+{
+    bool opened = false;      // a plain file that could be opened
+    bool container = false;   // a movie box or an AVI header was found
+    int metadataTracks = 0;   // tracks with a "meta" or "text" handler
+    QString metadataName;     // handler name of a metadata track not taken for GPS
+    int soundTracks = 0;      // MP4 sound tracks searched for the freeGPS marker
+    int soundChunks = 0;      // AVI "01wb" chunks
+};
+
 // Common base of the container readers: owns the recording's bytes, the facts that make up
 // VideoInfo and the locator that tells decode() where the embedded GPS records lie.
 class ParserObject : public QObject
@@ -67,6 +79,7 @@ public:
     qint32 markerOffset() const { return mMarkerOffset; }
     QString handlerName() const { return mHandlerName; }
     qint64 fileSize() const { return mFileSize; }
+    const ParserFindings &findings() const { return mFindings; }
 
 protected:
     // A count or size from the file as the int32 the facts are kept in; larger values stick
@@ -102,6 +115,7 @@ protected:
     // File offsets of the first "01wb" chunks, noted by the AVI reader while it counts them,
     // so that the decoder need not walk the movie list again.
     QVector<qint64> mAudioChunkOffsets;
+    ParserFindings mFindings;
 
 private:
     bool recordStart(int index, qint64 &start);

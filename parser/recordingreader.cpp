@@ -16,10 +16,18 @@ public:
 
     QList<GpsData> readTrack(const QString &path, GpsSourceKind *kind, VideoInfo *facts) override
     {
+        return readTrackExplained(path, kind, facts, nullptr);
+    }
+
+    QList<GpsData> readTrackExplained(const QString &path, GpsSourceKind *kind, VideoInfo *facts,
+                                      GpsDiagnosis *diagnosis) override
+    {
         const std::unique_ptr<ParserObject> parser = createParser(path);
         if (facts)
             *facts = videoInfoOf(*parser);
         QList<GpsData> track = decodeTrack(*parser);
+        if (diagnosis)
+            *diagnosis = diagnoseGps(*parser, videoInfoOf(*parser), track);
         fitTrackToDuration(track, parser->duration(), parser->kind());
         *kind = parser->kind();
         return track;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "parser/gpsdata.h"
+#include "parser/gpsdiagnosis.h"
 
 #include <QList>
 #include <QString>
@@ -17,6 +18,14 @@ public:
     // how a second maps to a record. With facts, fills them too, from the same reading.
     virtual QList<GpsData> readTrack(const QString &path, GpsSourceKind *kind,
                                      VideoInfo *facts = nullptr) = 0;
+
+    // readTrack, and what the reader met on the way (left NotExamined by readers that
+    // cannot tell).
+    virtual QList<GpsData> readTrackExplained(const QString &path, GpsSourceKind *kind,
+                                              VideoInfo *facts, GpsDiagnosis * /*diagnosis*/)
+    {
+        return readTrack(path, kind, facts);
+    }
 
     // The MP4/MOV and AVI readers; shared, stateless.
     static RecordingReader *containerReader();

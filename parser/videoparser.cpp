@@ -12,6 +12,7 @@ VideoParser::VideoParser(QObject *parent)
       mReader(RecordingReader::containerReader())
 {
     registerParserMetaTypes();
+    qRegisterMetaType<GpsDiagnosis>("GpsDiagnosis");
     mLink->parser = this;
 }
 
@@ -109,7 +110,11 @@ void VideoParser::parse()
     // for; announcing them twice is harmless.
     VideoInfo info;
     GpsSourceKind kind = GpsSourceKind::GpsNone;
-    const QList<GpsData> track = mReader->readTrack(mPath, &kind, factsKnown ? nullptr : &info);
+    GpsDiagnosis diagnosis;
+    const QList<GpsData> track =
+        mReader->readTrackExplained(mPath, &kind, factsKnown ? nullptr : &info, &diagnosis);
+    if (diagnosis.verdict != GpsVerdict::NotExamined)
+        emit gpsDiagnosed(mId, diagnosis);
     if (!factsKnown) {
         emit videoInfoChanged(mId, info);
         std::lock_guard<std::mutex> lock(mMutex);

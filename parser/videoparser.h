@@ -1,6 +1,7 @@
 #pragma once
 
 #include "parser/gpsdata.h"
+#include "parser/gpsdiagnosis.h"
 
 #include <QObject>
 #include <QRunnable>
@@ -59,6 +60,8 @@ signals:
     void videoInfoChanged(int mId, VideoInfo info);
     void gpsDataChanged(int mId, GpsData data);
     void allGpsDataParserFinished(int mId, QList<GpsData> dataList);
+    // Emitted once per parse, before the track is fitted to the recording's length.
+    void gpsDiagnosed(int mId, GpsDiagnosis diagnosis);
 
 private:
     friend class CVideoParserRunnable;

@@ -5,6 +5,7 @@
 #include "parser/parserobject.h"
 #include "parser/recordingscan.h"
 #include "platform/fileurl.h"
+#include "playback/channelsync.h"
 #include "playback/playerwidget.h"
 #include "playback/videodecoders.h"
 #include "settings/configuration.h"
@@ -19,6 +20,7 @@
 #include <QPointer>
 #include <QUrl>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -50,15 +52,16 @@ PlayAreaManager::PlayAreaManager(QWidget *parent) : QWidget(parent)
     box->addWidget(background);
 
     setAcceptDrops(true);
+    // The main player's media player is made when the first recording loads (setUpMediaPlayer
+    // connects it then), so the window shows without waiting for GStreamer.
     mainPlayer = createPlayer();
     setChannelCount(1);
-
-    QMediaPlayer *player = mainPlayer->mediaPlayer();
-    connect(player, &QMediaPlayer::stateChanged, this, &PlayAreaManager::stateChanged);
-    connect(player, &QMediaPlayer::volumeChanged, this, &PlayAreaManager::volumeChanged);
-    connect(player, &QMediaPlayer::mutedChanged, this, &PlayAreaManager::mutedChanged);
-    connect(player, &QMediaPlayer::durationChanged, this, &PlayAreaManager::durationChanged);
-    connect(player, &QMediaPlayer::positionChanged, this, &PlayAreaManager::onPositionChanged);
+    sync = new ChannelSync(
+        [this] {
+            return mainPlayer->existingMediaPlayer() ? existingMediaPlayers()
+                                                     : QList<QMediaPlayer *>();
+        },
+        this);
 }
 
 PlayAreaManager::~PlayAreaManager() = default;
@@ -68,9 +71,37 @@ PlayerWidget *PlayAreaManager::createPlayer()
     auto *player = new PlayerWidget(background);
     connect(player, &PlayerWidget::keyPressSignals, this, &PlayAreaManager::keyPressSignals);
     connect(player, &PlayerWidget::fullScreen, this, &PlayAreaManager::fullScreenChanged);
-    connect(player->mediaPlayer(), QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
-            [this, player](QMediaPlayer::Error error) { explainError(player, error); });
+    connect(player, &PlayerWidget::mediaPlayerCreated, this,
+            [this, player](QMediaPlayer *created) { setUpMediaPlayer(player, created); });
     return player;
+}
+
+void PlayAreaManager::setUpMediaPlayer(PlayerWidget *widget, QMediaPlayer *player)
+{
+    connect(player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
+            [this, widget](QMediaPlayer::Error error) { explainError(widget, error); });
+    player->setVolume(volumeLevel);
+    player->setPlaybackRate(playbackRate);
+    if (widget != mainPlayer) {
+        player->setMuted(true);
+        return;
+    }
+    player->setMuted(mutedState);
+    connect(player, &QMediaPlayer::stateChanged, this, &PlayAreaManager::stateChanged);
+    connect(player, &QMediaPlayer::volumeChanged, this, &PlayAreaManager::volumeChanged);
+    connect(player, &QMediaPlayer::mutedChanged, this, &PlayAreaManager::mutedChanged);
+    connect(player, &QMediaPlayer::durationChanged, this, &PlayAreaManager::durationChanged);
+    connect(player, &QMediaPlayer::positionChanged, this, &PlayAreaManager::onPositionChanged);
+}
+
+QList<QMediaPlayer *> PlayAreaManager::existingMediaPlayers() const
+{
+    QList<QMediaPlayer *> players;
+    for (PlayerWidget *widget : allPlayers()) {
+        if (QMediaPlayer *player = widget->existingMediaPlayer())
+            players.append(player);
+    }
+    return players;
 }
 
 void PlayAreaManager::explainError(PlayerWidget *player, QMediaPlayer::Error error)
@@ -122,7 +153,8 @@ void PlayAreaManager::deletePlayer(PlayerWidget *&slot)
     grid->removeWidget(player);
     player->exitFullScreen();
     player->hide();
-    player->mediaPlayer()->stop();
+    if (QMediaPlayer *media = player->existingMediaPlayer())
+        media->stop();
     player->disconnect(this);
     // Later, not now: this may run inside one of the player's own signals.
     player->deleteLater();
@@ -360,22 +392,29 @@ void PlayAreaManager::clearItem()
 
 QMediaContent PlayAreaManager::mainMedia() const
 {
-    return mainPlayer->mediaPlayer()->media();
+    const QMediaPlayer *player = mainPlayer->existingMediaPlayer();
+    return player ? player->media() : QMediaContent();
 }
 
 QMediaPlayer::State PlayAreaManager::state() const
 {
-    return mainPlayer->mediaPlayer()->state();
+    const QMediaPlayer *player = mainPlayer->existingMediaPlayer();
+    return player ? player->state() : QMediaPlayer::StoppedState;
 }
 
 int PlayAreaManager::volume() const
 {
-    return mainPlayer->mediaPlayer()->volume();
+    const QMediaPlayer *player = mainPlayer->existingMediaPlayer();
+    return player ? player->volume() : volumeLevel;
 }
 
 void PlayAreaManager::play()
 {
+    sync->restart();
     QMediaPlayer *main = mainPlayer->mediaPlayer();
+    // Paused players resume together; players that start or have been stopped each load
+    // at their own pace and are brought into step afterwards.
+    const bool resuming = main->state() == QMediaPlayer::PausedState;
     main->play();
     for (PlayerWidget *player : secondaryPlayers()) {
         QMediaPlayer *secondary = player->mediaPlayer();
@@ -384,18 +423,23 @@ void PlayAreaManager::play()
         secondary->setPlaybackRate(main->playbackRate());
     }
     setShowMode(channelCount > 1 ? currentMode : ShowFront);
+    sync->setActive(true);
+    if (!resuming)
+        sync->align();
 }
 
 void PlayAreaManager::pause()
 {
-    for (PlayerWidget *player : allPlayers())
-        player->mediaPlayer()->pause();
+    sync->restart();
+    for (QMediaPlayer *player : existingMediaPlayers())
+        player->pause();
 }
 
 void PlayAreaManager::stop()
 {
-    for (PlayerWidget *player : allPlayers())
-        player->mediaPlayer()->stop();
+    sync->setActive(false);
+    for (QMediaPlayer *player : existingMediaPlayers())
+        player->stop();
     item = nullptr;
     rearUrl.clear();
     thirdUrl.clear();
@@ -407,14 +451,51 @@ void PlayAreaManager::seek(int seconds)
     // Stopped, the players may still hold the last recording; the slider must not wake it.
     if (!item)
         return;
+    sync->restart();
+    for (QMediaPlayer *player : existingMediaPlayers())
+        player->setPosition(qint64(seconds) * 1000);
+    sync->align();
+}
+
+qint64 PlayAreaManager::frameStepTarget(qint64 positionMs, float frameRate, int direction,
+                                        qint64 durationMs)
+{
+    const double rate = frameRate > 0 ? double(frameRate) : 30.0;
+    // On the frame grid, so that repeated steps neither drift nor stick on rounding.
+    const qint64 frame = qint64(std::llround(double(positionMs) * rate / 1000.0)) + direction;
+    qint64 target = qint64(std::llround(double(frame) * 1000.0 / rate));
+    if (durationMs > 0)
+        target = qMin(target, durationMs);
+    return qMax<qint64>(target, 0);
+}
+
+void PlayAreaManager::stepFrame(int direction)
+{
+    if (!item || !mainPlayer || mainPlayer->mediaPlayer()->state() != QMediaPlayer::PausedState)
+        return;
+    QMediaPlayer *reference = mainPlayer->mediaPlayer();
+    const qint64 target = frameStepTarget(reference->position(), item->frameRate, direction,
+                                          reference->duration());
     for (PlayerWidget *player : allPlayers())
-        player->mediaPlayer()->setPosition(qint64(seconds) * 1000);
+        player->mediaPlayer()->setPosition(target);
+    emit positionChanged(target / 1000, item->rowId);
+}
+
+void PlayAreaManager::resetZoom()
+{
+    for (PlayerWidget *player : allPlayers())
+        player->resetZoom();
 }
 
 void PlayAreaManager::setVolume(int volume)
 {
-    for (PlayerWidget *player : allPlayers())
-        player->mediaPlayer()->setVolume(volume);
+    const bool changed = volume != volumeLevel;
+    volumeLevel = volume;
+    for (QMediaPlayer *player : existingMediaPlayers())
+        player->setVolume(volume);
+    // Until the main player exists, its volumeChanged cannot tell the panel.
+    if (!mainPlayer->existingMediaPlayer() && changed)
+        emit volumeChanged(volume);
     // Volume 0 is how the panel mutes; remembering it would start the next session silent.
     if (volume != 0)
         Configuration::instance()->setVolume(volume);
@@ -422,14 +503,22 @@ void PlayAreaManager::setVolume(int volume)
 
 void PlayAreaManager::setMuted(bool muted)
 {
-    mainPlayer->mediaPlayer()->setMuted(muted);
+    const bool changed = muted != mutedState;
+    mutedState = muted;
+    if (QMediaPlayer *main = mainPlayer->existingMediaPlayer())
+        main->setMuted(muted);
+    else if (changed)
+        emit mutedChanged(muted);
     Configuration::instance()->setMute(muted);
 }
 
 void PlayAreaManager::setPlaybackRate(double rate)
 {
-    for (PlayerWidget *player : allPlayers())
-        player->mediaPlayer()->setPlaybackRate(rate);
+    sync->restart();
+    playbackRate = rate;
+    for (QMediaPlayer *player : existingMediaPlayers())
+        player->setPlaybackRate(rate);
+    sync->align();
 }
 
 QList<PlayerWidget *> PlayAreaManager::screenshotTargets() const
@@ -453,8 +542,10 @@ void PlayAreaManager::screenshot()
     if (targets.isEmpty())
         return;
     PlayerWidget::capturePending = true;
-    for (PlayerWidget *player : targets)
-        player->screenshot(player->mediaPlayer()->position());
+    for (PlayerWidget *player : targets) {
+        const QMediaPlayer *media = player->existingMediaPlayer();
+        player->screenshot(media ? media->position() : 0);
+    }
 }
 
 void PlayAreaManager::update()
@@ -470,17 +561,18 @@ void PlayAreaManager::onSliderStatusChanged(bool isSliderDown, int seconds)
     // start it without a row, positions or track.
     if (!item)
         return;
+    sync->restart();
     if (isSliderDown) {
         pause();
         return;
     }
-    for (PlayerWidget *player : allPlayers()) {
-        QMediaPlayer *mp = player->mediaPlayer();
+    for (QMediaPlayer *mp : existingMediaPlayers()) {
         // A player already in that second is only resumed: seeking it would jump back.
         if (mp->position() / 1000 != seconds)
             mp->setPosition(qint64(seconds) * 1000);
         mp->play();
     }
+    sync->align();
 }
 
 void PlayAreaManager::onPositionChanged(qint64 position)

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+class ChannelSync;
 class PlayerWidget;
 class QGridLayout;
 class QKeyEvent;
@@ -44,6 +45,14 @@ public:
     // The players that one screenshot request captures, in order: those on screen.
     QList<PlayerWidget *> screenshotTargets() const;
 
+    // The position one frame after (direction 1) or before (-1) positionMs, on the frame
+    // grid of frameRate (30 when unknown), kept within 0..durationMs when that is known.
+    static qint64 frameStepTarget(qint64 positionMs, float frameRate, int direction,
+                                  qint64 durationMs);
+
+    // Keeps the secondary players in step with the main one while they play.
+    ChannelSync *channelSync() const { return sync; }
+
     // The same test as a drop uses: a local file, not a folder, with a video file name.
     static bool acceptsUrl(const QUrl &url);
 
@@ -68,6 +77,10 @@ public slots:
     void pause();
     void stop();
     void seek(int seconds);
+    // While paused: every channel one frame forward (1) or back (-1) together.
+    void stepFrame(int direction);
+    // Every channel's picture back to 1x.
+    void resetZoom();
     void setVolume(int volume);
     void setMuted(bool muted);
     void setPlaybackRate(double rate);
@@ -84,6 +97,9 @@ private slots:
 
 private:
     PlayerWidget *createPlayer();
+    void setUpMediaPlayer(PlayerWidget *widget, QMediaPlayer *player);
+    // The media players made so far, main first; asking a widget for its player makes one.
+    QList<QMediaPlayer *> existingMediaPlayers() const;
     void explainError(PlayerWidget *player, QMediaPlayer::Error error);
     void ensurePlayer(PlayerWidget *&slot);
     void deletePlayer(PlayerWidget *&slot);
@@ -107,4 +123,10 @@ private:
     ShowMode currentMode = ShowAll;
     PlaylistItem *item = nullptr;
     int channelCount = 1;
+    // Applied to each media player when it is made, so that settings made before the first
+    // recording loads are not lost.
+    ChannelSync *sync = nullptr;
+    int volumeLevel = 100;
+    bool mutedState = false;
+    double playbackRate = 1.0;
 };

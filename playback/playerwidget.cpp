@@ -3,8 +3,12 @@
 #include "platform/fileurl.h"
 #include "playback/capturethread.h"
 
+#include <QBoxLayout>
 #include <QDebug>
 #include <QKeyEvent>
+#include <QMediaService>
+#include <QPainter>
+#include <QVideoWindowControl>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMetaEnum>
@@ -19,13 +23,21 @@ PlayerWidget::PlayerWidget(QWidget *parent) : QVideoWidget(parent)
     setPalette(pal);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     setAttribute(Qt::WA_OpaquePaintEvent);
-
-    player.setAudioRole(QAudio::VideoRole);
-    player.setVideoOutput(this);
-    connect(&player, &QMediaPlayer::stateChanged, this, &PlayerWidget::onStateChanged);
-    connect(&player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
-            &PlayerWidget::onError);
     setUpdatesEnabled(true);
+}
+
+QMediaPlayer *PlayerWidget::mediaPlayer()
+{
+    if (player)
+        return player.get();
+    player = std::make_unique<QMediaPlayer>();
+    player->setAudioRole(QAudio::VideoRole);
+    player->setVideoOutput(this);
+    connect(player.get(), &QMediaPlayer::stateChanged, this, &PlayerWidget::onStateChanged);
+    connect(player.get(), QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
+            &PlayerWidget::onError);
+    emit mediaPlayerCreated(player.get());
+    return player.get();
 }
 
 PlayerWidget::~PlayerWidget()
@@ -35,8 +47,10 @@ PlayerWidget::~PlayerWidget()
     if (captureThread)
         captureThread->disconnect(this);
     captureThread.reset();
-    player.disconnect(this);
-    player.setVideoOutput(static_cast<QVideoWidget *>(nullptr));
+    if (player) {
+        player->disconnect(this);
+        player->setVideoOutput(static_cast<QVideoWidget *>(nullptr));
+    }
 }
 
 void PlayerWidget::exitFullScreen()
@@ -51,7 +65,7 @@ bool PlayerWidget::screenshot(qint64 postion, QSize resolution, bool isOriginal)
 {
     Q_UNUSED(resolution)
     Q_UNUSED(isOriginal)
-    const QMediaPlayer::State state = player.state();
+    const QMediaPlayer::State state = player ? player->state() : QMediaPlayer::StoppedState;
     if (state != QMediaPlayer::PlayingState && state != QMediaPlayer::PausedState)
         return true;
     if (!captureThread) {
@@ -59,7 +73,7 @@ bool PlayerWidget::screenshot(qint64 postion, QSize resolution, bool isOriginal)
         connect(captureThread.get(), &CaptureThread::captureFinished, this,
                 &PlayerWidget::onCaptureFinished);
     }
-    const QUrl url = player.media().request().url();
+    const QUrl url = player->media().request().url();
     captureThread->addTask(FileUrl::toLocalPath(url.toString(QUrl::FullyEncoded)), postion);
     captureThread->start(QThread::InheritPriority);
     return true;
@@ -81,7 +95,7 @@ void PlayerWidget::onError(QMediaPlayer::Error error)
     const QMetaEnum errors = meta.enumerator(meta.indexOfEnumerator("Error"));
     qDebug() << "onError"
              << QStringLiteral("QMediaPlayer::%1").arg(QLatin1String(errors.valueToKey(error)))
-             << player.errorString();
+             << (player ? player->errorString() : QString());
 }
 
 void PlayerWidget::showProblem(const QString &text)
@@ -97,8 +111,6 @@ void PlayerWidget::showProblem(const QString &text)
     }
     problemLabel->setText(text);
     problemLabel->setGeometry(rect());
-    // Painting is off while the player is not stopped; the words must show all the same.
-    setUpdatesEnabled(true);
     problemLabel->show();
     problemLabel->raise();
 }
@@ -119,6 +131,7 @@ void PlayerWidget::resizeEvent(QResizeEvent *event)
     QVideoWidget::resizeEvent(event);
     if (problemLabel)
         problemLabel->setGeometry(rect());
+    resetZoom();
 }
 
 void PlayerWidget::onCaptureFinished(int result)
@@ -144,7 +157,142 @@ void PlayerWidget::onCaptureFinished(int result)
 
 void PlayerWidget::mousePressEvent(QMouseEvent *event)
 {
+    if (event->button() == Qt::LeftButton && pictureZoom.isZoomed()) {
+        dragFrom = event->pos();
+        dragging = true;
+        setCursor(Qt::ClosedHandCursor);
+        event->accept();
+        return;
+    }
+    if (event->button() == Qt::MiddleButton && pictureZoom.isZoomed()) {
+        resetZoom();
+        event->accept();
+        return;
+    }
     QVideoWidget::mousePressEvent(event);
+}
+
+void PlayerWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!dragging)
+        return QVideoWidget::mouseMoveEvent(event);
+    pictureZoom.pan(event->pos() - dragFrom, size());
+    dragFrom = event->pos();
+    applyZoom();
+    event->accept();
+}
+
+void PlayerWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (dragging && event->button() == Qt::LeftButton) {
+        dragging = false;
+        unsetCursor();
+        event->accept();
+        return;
+    }
+    QVideoWidget::mouseReleaseEvent(event);
+}
+
+void PlayerWidget::wheelEvent(QWheelEvent *event)
+{
+    const int delta = event->angleDelta().y();
+    if (delta == 0)
+        return QVideoWidget::wheelEvent(event);
+    pictureZoom.zoomAt(event->position(), delta, size());
+    applyZoom();
+    event->accept();
+}
+
+void PlayerWidget::resetZoom()
+{
+    if (!pictureZoom.isZoomed())
+        return;
+    pictureZoom.reset();
+    applyZoom();
+}
+
+// Qt's GStreamer back end shows the picture in one of three ways, and the zoom follows each:
+// a sink drawing into a native child widget (that child is enlarged and shifted, the
+// player's own native window clipping it), a sink drawing into the player's own window (its
+// render rectangle is enlarged), or frames painted by this widget (painted into an image,
+// of which the visible part is drawn scaled up).
+QWidget *PlayerWidget::sinkChild() const
+{
+    // The sink's widget is the native one; the problem label is not.
+    for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child != problemLabel && !child->isWindow() && child->internalWinId() != 0)
+            return child;
+    }
+    return nullptr;
+}
+
+QVideoWindowControl *PlayerWidget::sinkWindow() const
+{
+    QMediaService *service = player ? player->service() : nullptr;
+    auto *window = service ? service->findChild<QVideoWindowControl *>() : nullptr;
+    return window && internalWinId() != 0 && window->winId() == internalWinId() ? window
+                                                                                 : nullptr;
+}
+
+void PlayerWidget::applyZoom()
+{
+    const QRect picture = pictureZoom.pictureRect(size()).toAlignedRect();
+    QWidget *surface = sinkChild();
+    auto *box = qobject_cast<QBoxLayout *>(layout());
+    if (surface && box) {
+        if (pictureZoom.isZoomed()) {
+            // A native window of its own clips the enlarged child to this player.
+            if (!testAttribute(Qt::WA_NativeWindow))
+                setAttribute(Qt::WA_NativeWindow);
+            box->removeWidget(surface);
+            surface->setGeometry(picture);
+        } else if (box->indexOf(surface) < 0) {
+            box->addWidget(surface);
+            surface->setGeometry(rect());
+        }
+        // While paused no frame comes to fill the resized window, and the sink does not
+        // redraw its last one on an expose: seeking to where it stands renders it again.
+        surface->repaint();
+        if (player && player->state() == QMediaPlayer::PausedState)
+            player->setPosition(player->position());
+    } else if (QVideoWindowControl *window = sinkWindow()) {
+        window->setDisplayRect(pictureZoom.isZoomed() ? picture : rect());
+        window->repaint();
+    }
+    update();
+}
+
+void PlayerWidget::paintEvent(QPaintEvent *event)
+{
+    if (renderingForZoom || !pictureZoom.isZoomed() || sinkChild() || sinkWindow())
+        return QVideoWidget::paintEvent(event);
+    QImage frame(size() * devicePixelRatioF(), QImage::Format_RGB32);
+    frame.setDevicePixelRatio(devicePixelRatioF());
+    frame.fill(Qt::black);
+    renderingForZoom = true;
+    render(&frame);
+    renderingForZoom = false;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRectF visible = pictureZoom.visibleRect(size());
+    const qreal ratio = devicePixelRatioF();
+    painter.drawImage(QRectF(rect()), frame,
+                      QRectF(visible.topLeft() * ratio, visible.size() * ratio));
+}
+
+
+void PlayerWidget::moveEvent(QMoveEvent *event)
+{
+    QVideoWidget::moveEvent(event);
+    if (pictureZoom.isZoomed())
+        applyZoom();
+}
+
+void PlayerWidget::showEvent(QShowEvent *event)
+{
+    QVideoWidget::showEvent(event);
+    if (pictureZoom.isZoomed())
+        applyZoom();
 }
 
 void PlayerWidget::mouseDoubleClickEvent(QMouseEvent *event)
@@ -179,7 +327,13 @@ void PlayerWidget::keyPressEvent(QKeyEvent *event)
         case Qt::Key_Space:
         case Qt::Key_Left:
         case Qt::Key_Right:
+        case Qt::Key_Period:
+        case Qt::Key_Comma:
             emit keyPressSignals(event);
+            break;
+        case Qt::Key_0:
+            resetZoom();
+            event->accept();
             break;
         case Qt::Key_Escape:
             qDebug() << "Key_Escape, setValue=false";

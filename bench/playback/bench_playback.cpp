@@ -1,9 +1,13 @@
 // Plays 1 or 4 channels of 1080p30 H.264 and prints start-up time, real-time ratio, CPU,
-// the spread between players after a long play and after a seek, and screenshot latency.
-// Run under a real X server: xvfb-run -a -s "-screen 0 1920x1080x24" bench_playback [channels]
-// [seconds]
+// the spread between players over a long play and after a seek, a rate change and a pause,
+// the corrections that kept them in step, and screenshot latency.
+// Run under a real X server:
+//   xvfb-run -a -s "-screen 0 1920x1080x24" bench_playback [channels] [seconds] [--load N]
+//   [--no-sync]
+// --load N runs N busy processes beside the player; --no-sync measures the players left alone.
 #include "library/playlistitem.h"
 #include "platform/fileurl.h"
+#include "playback/channelsync.h"
 #include "playback/playareamanager.h"
 #include "playback/playerwidget.h"
 #include "settings/configuration.h"
@@ -76,14 +80,64 @@ QList<QMediaPlayer *> players(PlayAreaManager &area)
     return list;
 }
 
+// The largest distance of a secondary player from the main one; the main player is read
+// before and after the others, so a reading interrupted by the loaded machine is retried.
 qint64 spread(PlayAreaManager &area)
 {
-    qint64 low = LLONG_MAX, high = LLONG_MIN;
-    for (QMediaPlayer *player : players(area)) {
-        low = qMin(low, player->position());
-        high = qMax(high, player->position());
+    const QList<QMediaPlayer *> list = players(area);
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        QElapsedTimer reading;
+        reading.start();
+        const qint64 before = list.first()->position();
+        QList<qint64> positions;
+        for (int i = 1; i < list.size(); ++i)
+            positions << list.at(i)->position();
+        const qint64 main = (before + list.first()->position()) / 2;
+        if (reading.elapsed() > 4 && attempt < 4)
+            continue;
+        qint64 worst = 0;
+        for (qint64 position : positions)
+            worst = qMax(worst, qAbs(position - main));
+        return worst;
     }
-    return high - low;
+    return 0;
+}
+
+struct Spread
+{
+    QVector<qint64> samples;
+    void add(qint64 value) { samples.append(value); }
+    QString text() const
+    {
+        if (samples.isEmpty())
+            return QStringLiteral("no samples");
+        QVector<qint64> sorted = samples;
+        std::sort(sorted.begin(), sorted.end());
+        const auto at = [&](double share) {
+            return sorted.at(qMin(sorted.size() - 1, int(share * sorted.size())));
+        };
+        const int over = int(
+            std::count_if(sorted.begin(), sorted.end(), [](qint64 value) { return value > 40; }));
+        return QStringLiteral("median %1 ms, 95% %2 ms, worst %3 ms, over 40 ms in %4 of %5")
+            .arg(at(0.5))
+            .arg(at(0.95))
+            .arg(sorted.last())
+            .arg(over)
+            .arg(sorted.size());
+    }
+};
+
+// Samples the spread every 200 ms for `ms`.
+Spread watch(PlayAreaManager &area, int ms)
+{
+    Spread result;
+    QElapsedTimer wall;
+    wall.start();
+    while (wall.elapsed() < ms) {
+        QTest::qWait(200);
+        result.add(spread(area));
+    }
+    return result;
 }
 
 } // namespace
@@ -97,8 +151,15 @@ int main(int argc, char **argv)
         if (type != QtDebugMsg)
             fprintf(stderr, "%s\n", qPrintable(message));
     });
-    const int channels = argc > 1 ? qBound(1, atoi(argv[1]), 4) : 4;
-    const int seconds = argc > 2 ? qMax(5, atoi(argv[2])) : 60;
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    const bool noSync = arguments.removeAll(QStringLiteral("--no-sync")) > 0;
+    int loadProcesses = 0;
+    if (const int at = arguments.indexOf(QStringLiteral("--load")); at >= 0) {
+        loadProcesses = at + 1 < arguments.size() ? arguments.at(at + 1).toInt() : 2;
+        arguments.erase(arguments.begin() + at, arguments.begin() + qMin(at + 2, arguments.size()));
+    }
+    const int channels = arguments.size() > 0 ? qBound(1, arguments.at(0).toInt(), 4) : 4;
+    const int seconds = arguments.size() > 1 ? qMax(5, arguments.at(1).toInt()) : 60;
     const QString folder = QStringLiteral(WAYLUME_BIN_DIR "/../playback-bench");
     QDir().mkpath(folder);
     const QString clip = makeClip(folder, qMax(80, seconds + 20));
@@ -121,6 +182,17 @@ int main(int argc, char **argv)
     area->setSources(&item, channels > 1 ? url : QString(), channels > 2 ? url : QString(),
                      channels > 3 ? url : QString());
     area->setChannelCount(channels);
+    area->channelSync()->setEnabled(!noSync);
+
+    // Busy processes beside the player, as other programs on a loaded machine.
+    std::vector<std::unique_ptr<QProcess>> load;
+    for (int i = 0; i < loadProcesses; ++i) {
+        load.push_back(std::make_unique<QProcess>());
+        load.back()->start(QStringLiteral("sh"),
+                           {QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
+    }
+    printf("channel sync %s, %d busy processes beside the player\n", noSync ? "off" : "on",
+           loadProcesses);
 
     QElapsedTimer clock;
     qint64 firstPosition = -1;
@@ -158,30 +230,47 @@ int main(int argc, char **argv)
 
     const qint64 startPosition = players(*area).first()->position();
     const double startCpu = cpuSeconds();
+    const int startCorrections = area->channelSync()->corrections();
     QElapsedTimer wall;
     wall.start();
-    qint64 worstSpread = 0;
-    while (wall.elapsed() < seconds * 1000) {
-        QTest::qWait(1000);
-        worstSpread = qMax(worstSpread, spread(*area));
-    }
+    // The first seconds are the start itself; the long play is measured from there.
+    const Spread start = watch(*area, 3000);
+    const Spread play = watch(*area, seconds * 1000 - 3000);
     const double elapsed = wall.elapsed() / 1000.0;
     const double advanced = (players(*area).first()->position() - startPosition) / 1000.0;
     printf("played %.1f s of media in %.1f s of wall time (ratio %.3f), CPU %.0f%% of one core\n",
            advanced, elapsed, advanced / elapsed, 100.0 * (cpuSeconds() - startCpu) / elapsed);
-    QStringList positions;
-    for (QMediaPlayer *player : players(*area))
-        positions << QString::number(player->position());
-    printf("positions after %d s: %s; spread %lld ms (worst seen %lld ms)\n", seconds,
-           qPrintable(positions.join(' ')), spread(*area), worstSpread);
+    const int corrections = area->channelSync()->corrections() - startCorrections;
+    printf("spread in the first 3 s: %s\n", qPrintable(start.text()));
+    printf("spread over the next %d s: %s\n", seconds - 3, qPrintable(play.text()));
+    printf("corrections: %d in %.0f s (%.1f per minute)\n", corrections, elapsed,
+           corrections * 60.0 / elapsed);
 
-    area->seek(5);
-    QTest::qWait(2000);
-    printf("spread 2 s after seek(5): %lld ms\n", spread(*area));
-    area->onSliderStatusChanged(true, 8);
-    area->onSliderStatusChanged(false, 8);
-    QTest::qWait(2000);
-    printf("spread 2 s after slider release at 8 s: %lld ms\n", spread(*area));
+    // After each user action: the first 3 s (settling, corrected), then the 3 s after.
+    const auto afterAction = [&](const char *what, const std::function<void()> &action) {
+        const int before = area->channelSync()->corrections();
+        action();
+        const Spread settling = watch(*area, 3000);
+        const Spread after = watch(*area, 3000);
+        printf("%s: first 3 s %s; next 3 s %s; %d corrections\n", what, qPrintable(settling.text()),
+               qPrintable(after.text()), area->channelSync()->corrections() - before);
+    };
+    afterAction("seek(5)", [&] { area->seek(5); });
+    afterAction("slider released at 20 s", [&] {
+        area->onSliderStatusChanged(true, 20);
+        area->onSliderStatusChanged(false, 20);
+    });
+    afterAction("rate 2.0", [&] { area->setPlaybackRate(2.0); });
+    afterAction("rate 1.0", [&] { area->setPlaybackRate(1.0); });
+    afterAction("pause 1 s and resume", [&] {
+        area->pause();
+        QTest::qWait(1000);
+        area->play();
+    });
+    for (auto &process : load) {
+        process->kill();
+        process->waitForFinished(2000);
+    }
 
     // Screenshot of the visible channels (all of them) while playing.
     area->setShowMode(ShowFront);

@@ -19,6 +19,19 @@
 
   function isNeutral(lng, lat) { return lng === 0 && lat === 0; }
 
+  // The player's one entry point, through Qt's web channel when the page runs in the player.
+  var seekTarget = null;
+  if (global.qt && global.qt.webChannelTransport && typeof global.QWebChannel === 'function') {
+    new global.QWebChannel(global.qt.webChannelTransport, function (channel) {
+      seekTarget = channel.objects.trackSeek || null;
+    });
+  }
+
+  function requestSeek(index) {
+    log('requestSeek', [index]);
+    if (seekTarget) seekTarget.seekToTrackPoint(index);
+  }
+
   function params() {
     var query = new URLSearchParams(global.location.search);
     return {
@@ -160,6 +173,20 @@
     var marker = L.circleMarker([0, 0], { radius: 6, color: '#ffffff', weight: 2,
                                           fillColor: '#e4412b', fillOpacity: 1 });
 
+    // A click within a finger's width of the drawn track jumps to its nearest point.
+    var SeekReach = 24;
+    map.on('click', function (event) {
+      var latlngs = trackLine.getLatLngs();
+      var click = map.latLngToContainerPoint(event.latlng);
+      var best = -1, bestDistance = Infinity;
+      for (var i = 0; i < latlngs.length; ++i) {
+        if (isNeutral(latlngs[i].lng, latlngs[i].lat)) continue;
+        var distance = map.latLngToContainerPoint(latlngs[i]).distanceTo(click);
+        if (distance < bestDistance) { bestDistance = distance; best = i; }
+      }
+      if (best >= 0 && bestDistance <= SeekReach) requestSeek(best);
+    });
+
     function follow(latlng) {
       marker.setLatLng(latlng);
       if (!map.hasLayer(marker)) marker.addTo(map);
@@ -187,6 +214,10 @@
         if (latlngs.length) map.fitBounds(trackLine.getBounds(), { padding: [24, 24], maxZoom: 17, animate: false });
       },
       trackLength: function () { return trackLine.getLatLngs().length; },
+      trackPoint: function (index) {
+        var p = map.latLngToContainerPoint(trackLine.getLatLngs()[index]);
+        return [Math.round(p.x), Math.round(p.y)];
+      },
       isPlain: function () { return !tiles; }
     };
   }
@@ -320,6 +351,21 @@
       };
     },
     receiveTrackPoint: receiveTrackPoint,
+    seekChannelReady: function () { return seekTarget !== null; },
+    // The callable members the player's object shows the page.
+    seekCalls: function () {
+      if (!seekTarget) return '';
+      return Object.keys(seekTarget).filter(function (k) {
+        return typeof seekTarget[k] === 'function';
+      }).sort().join(',');
+    },
+    // Where track point `index` is drawn, in page pixels (tests click there).
+    trackPointOnPage: function (index) {
+      if (!backend || !backend.trackPoint) return null;
+      var p = backend.trackPoint(index);
+      var box = backend.map.getContainer().getBoundingClientRect();
+      return [p[0] + Math.round(box.left), p[1] + Math.round(box.top)];
+    },
     leafletBackend: leafletBackend,
     showNotice: showNotice,
     use: use,

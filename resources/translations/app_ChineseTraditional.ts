@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="168" />
+        <location filename="../../app/mainwindows.cpp" line="173" />
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
@@ -47,7 +47,7 @@
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="168" />
+        <location filename="../../app/mainwindows.cpp" line="173" />
         <source>Restore Down</source>
         <translation>還原</translation>
     </message>
@@ -57,19 +57,64 @@
         <translation>開啟資料夾</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="373" />
+        <location filename="../../app/playbackcoordination.cpp" line="385" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>此電腦缺少播放 H.265 (HEVC) 所需的視訊播放支援功能，無法播放此影片。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="375" />
+        <location filename="../../app/playbackcoordination.cpp" line="387" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>此電腦缺少播放 H.264 (AVC) 所需的視訊播放支援功能，無法播放此影片。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="377" />
+        <location filename="../../app/playbackcoordination.cpp" line="389" />
         <source>Error</source>
         <translation>錯誤</translation>
+    </message>
+</context>
+<context>
+    <name>TripExportMenu</name>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="25" />
+        <location filename="../../app/tripexportmenu.cpp" line="28" />
+        <location filename="../../app/tripexportmenu.cpp" line="82" />
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="26" />
+        <source>Track saved to %1</source>
+        <translation>軌跡已儲存到 %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="29" />
+        <source>Could not save %1: %2</source>
+        <translation>無法儲存 %1：%2</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="65" />
+        <source>Export track...</source>
+        <translation>匯出軌跡...</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="67" />
+        <source>Export trip...</source>
+        <translation>匯出行程...</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="78" />
+        <source>GPX track (*.gpx)</source>
+        <translation>GPX 軌跡 (*.gpx)</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="79" />
+        <source>KML track (*.kml)</source>
+        <translation>KML 軌跡 (*.kml)</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="80" />
+        <source>CSV table (*.csv)</source>
+        <translation>CSV 表格 (*.csv)</translation>
     </message>
 </context>
 </TS>

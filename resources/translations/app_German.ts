@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="168" />
+        <location filename="../../app/mainwindows.cpp" line="173" />
         <source>Maximize</source>
         <translation>Maximieren</translation>
     </message>
@@ -47,7 +47,7 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="168" />
+        <location filename="../../app/mainwindows.cpp" line="173" />
         <source>Restore Down</source>
         <translation>Verkleinern</translation>
     </message>
@@ -57,19 +57,64 @@
         <translation>Ordner öffnen</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="373" />
+        <location filename="../../app/playbackcoordination.cpp" line="385" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Dieser Computer kann das Video nicht abspielen, weil ihm die zur Wiedergabe von H.265 (HEVC) nötige Unterstützung fehlt.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="375" />
+        <location filename="../../app/playbackcoordination.cpp" line="387" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Dieser Computer kann das Video nicht abspielen, weil ihm die zur Wiedergabe von H.264 (AVC) nötige Unterstützung fehlt.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="377" />
+        <location filename="../../app/playbackcoordination.cpp" line="389" />
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>TripExportMenu</name>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="25" />
+        <location filename="../../app/tripexportmenu.cpp" line="28" />
+        <location filename="../../app/tripexportmenu.cpp" line="82" />
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="26" />
+        <source>Track saved to %1</source>
+        <translation>Spur gespeichert in %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="29" />
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="65" />
+        <source>Export track...</source>
+        <translation>Spur exportieren...</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="67" />
+        <source>Export trip...</source>
+        <translation>Fahrt exportieren...</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="78" />
+        <source>GPX track (*.gpx)</source>
+        <translation>GPX-Spur (*.gpx)</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="79" />
+        <source>KML track (*.kml)</source>
+        <translation>KML-Spur (*.kml)</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="80" />
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
     </message>
 </context>
 </TS>

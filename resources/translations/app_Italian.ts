@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="168" />
+        <location filename="../../app/mainwindows.cpp" line="173" />
         <source>Maximize</source>
         <translation>Ingrandisci</translation>
     </message>
@@ -47,7 +47,7 @@
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="168" />
+        <location filename="../../app/mainwindows.cpp" line="173" />
         <source>Restore Down</source>
         <translation>Ripristina giù</translation>
     </message>
@@ -57,19 +57,64 @@
         <translation>Apri cartella</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="373" />
+        <location filename="../../app/playbackcoordination.cpp" line="385" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Questo computer non può riprodurre il video perché non dispone del supporto di riproduzione necessario per H.265 (HEVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="375" />
+        <location filename="../../app/playbackcoordination.cpp" line="387" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Questo computer non può riprodurre il video perché non dispone del supporto di riproduzione necessario per H.264 (AVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="377" />
+        <location filename="../../app/playbackcoordination.cpp" line="389" />
         <source>Error</source>
         <translation>Errore</translation>
+    </message>
+</context>
+<context>
+    <name>TripExportMenu</name>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="25" />
+        <location filename="../../app/tripexportmenu.cpp" line="28" />
+        <location filename="../../app/tripexportmenu.cpp" line="82" />
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="26" />
+        <source>Track saved to %1</source>
+        <translation>Traccia salvata in %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="29" />
+        <source>Could not save %1: %2</source>
+        <translation>Impossibile salvare %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="65" />
+        <source>Export track...</source>
+        <translation>Esporta traccia...</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="67" />
+        <source>Export trip...</source>
+        <translation>Esporta viaggio...</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="78" />
+        <source>GPX track (*.gpx)</source>
+        <translation>Traccia GPX (*.gpx)</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="79" />
+        <source>KML track (*.kml)</source>
+        <translation>Traccia KML (*.kml)</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="80" />
+        <source>CSV table (*.csv)</source>
+        <translation>Tabella CSV (*.csv)</translation>
     </message>
 </context>
 </TS>

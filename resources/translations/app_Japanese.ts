@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="168" />
+        <location filename="../../app/mainwindows.cpp" line="173" />
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
@@ -47,7 +47,7 @@
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="168" />
+        <location filename="../../app/mainwindows.cpp" line="173" />
         <source>Restore Down</source>
         <translation>元のサイズに戻す</translation>
     </message>
@@ -57,19 +57,64 @@
         <translation>フォルダーを開く</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="373" />
+        <location filename="../../app/playbackcoordination.cpp" line="385" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>このコンピューターには H.265 (HEVC) の再生に必要なビデオ再生支援機能がないため、このビデオを再生できません。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="375" />
+        <location filename="../../app/playbackcoordination.cpp" line="387" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>このコンピューターには H.264 (AVC) の再生に必要なビデオ再生支援機能がないため、このビデオを再生できません。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="377" />
+        <location filename="../../app/playbackcoordination.cpp" line="389" />
         <source>Error</source>
         <translation>エラー</translation>
+    </message>
+</context>
+<context>
+    <name>TripExportMenu</name>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="25" />
+        <location filename="../../app/tripexportmenu.cpp" line="28" />
+        <location filename="../../app/tripexportmenu.cpp" line="82" />
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="26" />
+        <source>Track saved to %1</source>
+        <translation>トラックを %1 に保存しました</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="29" />
+        <source>Could not save %1: %2</source>
+        <translation>%1 を保存できませんでした：%2</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="65" />
+        <source>Export track...</source>
+        <translation>トラックをエクスポート...</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="67" />
+        <source>Export trip...</source>
+        <translation>旅程をエクスポート...</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="78" />
+        <source>GPX track (*.gpx)</source>
+        <translation>GPX トラック (*.gpx)</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="79" />
+        <source>KML track (*.kml)</source>
+        <translation>KML トラック (*.kml)</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="80" />
+        <source>CSV table (*.csv)</source>
+        <translation>CSV 表 (*.csv)</translation>
     </message>
 </context>
 </TS>

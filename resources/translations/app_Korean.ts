@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="168" />
+        <location filename="../../app/mainwindows.cpp" line="173" />
         <source>Maximize</source>
         <translation>최대화</translation>
     </message>
@@ -47,7 +47,7 @@
         <translation>닫기</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="168" />
+        <location filename="../../app/mainwindows.cpp" line="173" />
         <source>Restore Down</source>
         <translation>이전 크기로 복원</translation>
     </message>
@@ -57,19 +57,64 @@
         <translation>폴더 열기</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="373" />
+        <location filename="../../app/playbackcoordination.cpp" line="385" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>이 컴퓨터에는 H.265 (HEVC) 재생에 필요한 비디오 재생 지원 기능이 없어 이 동영상을 재생할 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="375" />
+        <location filename="../../app/playbackcoordination.cpp" line="387" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>이 컴퓨터에는 H.264 (AVC) 재생에 필요한 비디오 재생 지원 기능이 없어 이 동영상을 재생할 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="377" />
+        <location filename="../../app/playbackcoordination.cpp" line="389" />
         <source>Error</source>
         <translation>오류</translation>
+    </message>
+</context>
+<context>
+    <name>TripExportMenu</name>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="25" />
+        <location filename="../../app/tripexportmenu.cpp" line="28" />
+        <location filename="../../app/tripexportmenu.cpp" line="82" />
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="26" />
+        <source>Track saved to %1</source>
+        <translation>트랙을 %1에 저장했습니다</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="29" />
+        <source>Could not save %1: %2</source>
+        <translation>%1을(를) 저장할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="65" />
+        <source>Export track...</source>
+        <translation>트랙 내보내기...</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="67" />
+        <source>Export trip...</source>
+        <translation>여정 내보내기...</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="78" />
+        <source>GPX track (*.gpx)</source>
+        <translation>GPX 트랙 (*.gpx)</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="79" />
+        <source>KML track (*.kml)</source>
+        <translation>KML 트랙 (*.kml)</translation>
+    </message>
+    <message>
+        <location filename="../../app/tripexportmenu.cpp" line="80" />
+        <source>CSV table (*.csv)</source>
+        <translation>CSV 표 (*.csv)</translation>
     </message>
 </context>
 </TS>

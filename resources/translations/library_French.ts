@@ -1,29 +1,132 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr">
 <context>
+    <name>GpsExplanation</name>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="18" />
+        <source>Ambarella track</source>
+        <translation>piste Ambarella</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="20" />
+        <source>GPS box table</source>
+        <translation>table de la boîte GPS</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="22" />
+        <source>freeGPS sound chunks</source>
+        <translation>blocs audio freeGPS</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="24" />
+        <source>gps0 box</source>
+        <translation>boîte gps0</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="26" />
+        <source>SStar metadata track</source>
+        <translation>piste de métadonnées SStar</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="28" />
+        <source>GPS metadata track</source>
+        <translation>piste de métadonnées GPS</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="30" />
+        <source>AVI GPSL block</source>
+        <translation>bloc GPSL AVI</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="32" />
+        <source>AVI sound chunks</source>
+        <translation>blocs audio AVI</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="34" />
+        <source>JLDV sound chunks</source>
+        <translation>blocs audio JLDV</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="38" />
+        <source>no GPS</source>
+        <translation>pas de GPS</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="48" />
+        <source>%1, %2 fixes, %3</source>
+        <translation>%1, %2 positions, %3</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="50" />
+        <source>No GPS: the file cannot be read.</source>
+        <translation>Pas de GPS : le fichier est illisible.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="52" />
+        <source>No GPS: no movie box or AVI header found; the recording may have been cut off before the camera finished it.</source>
+        <translation>Pas de GPS : ni boîte de film ni en-tête AVI ; l'enregistrement a peut-être été interrompu avant que la caméra ne le termine.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="55" />
+        <source>No GPS: the recording has no metadata track and no GPS box.</source>
+        <translation>Pas de GPS : l'enregistrement n'a ni piste de métadonnées ni boîte GPS.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="57" />
+        <source>No GPS: the metadata track "%1" is not a GPS track this player knows.</source>
+        <translation>Pas de GPS : la piste de métadonnées « %1 » n'est pas une piste GPS connue de ce lecteur.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="60" />
+        <source>No GPS: no metadata track, no GPS box, and no freeGPS marker in the sound chunks.</source>
+        <translation>Pas de GPS : ni piste de métadonnées, ni boîte GPS, ni marqueur freeGPS dans les blocs audio.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="63" />
+        <source>No GPS: the AVI file has no GPSL block and no sound chunks.</source>
+        <translation>Pas de GPS : le fichier AVI n'a ni bloc GPSL ni blocs audio.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="65" />
+        <source>No GPS: %1 found, but its table is empty.</source>
+        <translation>Pas de GPS : %1 trouvé(e), mais sa table est vide.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="67" />
+        <source>No GPS fix: %1 with %2 records, none with a position (the camera had no satellite fix).</source>
+        <translation>Aucune position GPS : %1 avec %2 enregistrements, aucun avec une position (la caméra n'avait pas de réception satellite).</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="72" />
+        <source>%1, %2 fixes; file cut short: fixes up to %3 of %4.</source>
+        <translation>%1, %2 positions ; fichier tronqué : positions jusqu'à %3 sur %4.</translation>
+    </message>
+</context>
+<context>
     <name>PlaylistModel</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="94" />
+        <location filename="../../library/playlistmodel.cpp" line="92" />
         <source>File Name</source>
         <translation>Nom du fichier</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="96" />
+        <location filename="../../library/playlistmodel.cpp" line="94" />
         <source>Duration</source>
         <translation>Durée</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="98" />
+        <location filename="../../library/playlistmodel.cpp" line="96" />
         <source>Create Date</source>
         <translation>Date de création</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="100" />
+        <location filename="../../library/playlistmodel.cpp" line="98" />
         <source>Size</source>
         <translation>Taille</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="102" />
+        <location filename="../../library/playlistmodel.cpp" line="100" />
         <source>Resolution</source>
         <translation>Résolution</translation>
     </message>
@@ -31,47 +134,47 @@
 <context>
     <name>QInstaller</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>bytes</source>
         <translation>octets</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>KB</source>
         <translation>Ko</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>MB</source>
         <translation>Mo</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>GB</source>
         <translation>Go</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="114" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>TB</source>
         <translation>To</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="114" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>PB</source>
         <translation>Po</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="115" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>EB</source>
         <translation>Eo</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="115" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>ZB</source>
         <translation>Zo</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="116" />
+        <location filename="../../library/playlistmodel.cpp" line="114" />
         <source>YB</source>
         <translation>Yo</translation>
     </message>

@@ -1,29 +1,132 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de">
 <context>
+    <name>GpsExplanation</name>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="18" />
+        <source>Ambarella track</source>
+        <translation>Ambarella-Spur</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="20" />
+        <source>GPS box table</source>
+        <translation>GPS-Box-Tabelle</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="22" />
+        <source>freeGPS sound chunks</source>
+        <translation>freeGPS-Tonblöcke</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="24" />
+        <source>gps0 box</source>
+        <translation>gps0-Box</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="26" />
+        <source>SStar metadata track</source>
+        <translation>SStar-Metadatenspur</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="28" />
+        <source>GPS metadata track</source>
+        <translation>GPS-Metadatenspur</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="30" />
+        <source>AVI GPSL block</source>
+        <translation>AVI-GPSL-Block</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="32" />
+        <source>AVI sound chunks</source>
+        <translation>AVI-Tonblöcke</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="34" />
+        <source>JLDV sound chunks</source>
+        <translation>JLDV-Tonblöcke</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="38" />
+        <source>no GPS</source>
+        <translation>kein GPS</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="48" />
+        <source>%1, %2 fixes, %3</source>
+        <translation>%1, %2 Positionen, %3</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="50" />
+        <source>No GPS: the file cannot be read.</source>
+        <translation>Kein GPS: Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="52" />
+        <source>No GPS: no movie box or AVI header found; the recording may have been cut off before the camera finished it.</source>
+        <translation>Kein GPS: weder Film-Box noch AVI-Kopf gefunden; die Aufnahme wurde vielleicht abgebrochen, bevor die Kamera sie abschloss.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="55" />
+        <source>No GPS: the recording has no metadata track and no GPS box.</source>
+        <translation>Kein GPS: Die Aufnahme hat weder Metadatenspur noch GPS-Box.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="57" />
+        <source>No GPS: the metadata track "%1" is not a GPS track this player knows.</source>
+        <translation>Kein GPS: Die Metadatenspur „%1“ ist keine GPS-Spur, die dieser Player kennt.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="60" />
+        <source>No GPS: no metadata track, no GPS box, and no freeGPS marker in the sound chunks.</source>
+        <translation>Kein GPS: keine Metadatenspur, keine GPS-Box und keine freeGPS-Marke in den Tonblöcken.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="63" />
+        <source>No GPS: the AVI file has no GPSL block and no sound chunks.</source>
+        <translation>Kein GPS: Die AVI-Datei hat weder GPSL-Block noch Tonblöcke.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="65" />
+        <source>No GPS: %1 found, but its table is empty.</source>
+        <translation>Kein GPS: %1 gefunden, aber die Tabelle ist leer.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="67" />
+        <source>No GPS fix: %1 with %2 records, none with a position (the camera had no satellite fix).</source>
+        <translation>Keine GPS-Position: %1 mit %2 Datensätzen, keiner mit Position (die Kamera hatte keinen Satellitenempfang).</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="72" />
+        <source>%1, %2 fixes; file cut short: fixes up to %3 of %4.</source>
+        <translation>%1, %2 Positionen; Datei abgeschnitten: Positionen bis %3 von %4.</translation>
+    </message>
+</context>
+<context>
     <name>PlaylistModel</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="94" />
+        <location filename="../../library/playlistmodel.cpp" line="92" />
         <source>File Name</source>
         <translation>Dateiname</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="96" />
+        <location filename="../../library/playlistmodel.cpp" line="94" />
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="98" />
+        <location filename="../../library/playlistmodel.cpp" line="96" />
         <source>Create Date</source>
         <translation>Erstellungsdatum</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="100" />
+        <location filename="../../library/playlistmodel.cpp" line="98" />
         <source>Size</source>
         <translation>Größe</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="102" />
+        <location filename="../../library/playlistmodel.cpp" line="100" />
         <source>Resolution</source>
         <translation>Auflösung</translation>
     </message>
@@ -31,47 +134,47 @@
 <context>
     <name>QInstaller</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>bytes</source>
         <translation>Bytes</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>KB</source>
         <translation>KB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>MB</source>
         <translation>MB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>GB</source>
         <translation>GB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="114" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>TB</source>
         <translation>TB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="114" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>PB</source>
         <translation>PB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="115" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>EB</source>
         <translation>EB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="115" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>ZB</source>
         <translation>ZB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="116" />
+        <location filename="../../library/playlistmodel.cpp" line="114" />
         <source>YB</source>
         <translation>YB</translation>
     </message>

@@ -1,29 +1,132 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="it">
 <context>
+    <name>GpsExplanation</name>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="18" />
+        <source>Ambarella track</source>
+        <translation>traccia Ambarella</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="20" />
+        <source>GPS box table</source>
+        <translation>tabella del box GPS</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="22" />
+        <source>freeGPS sound chunks</source>
+        <translation>blocchi audio freeGPS</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="24" />
+        <source>gps0 box</source>
+        <translation>box gps0</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="26" />
+        <source>SStar metadata track</source>
+        <translation>traccia di metadati SStar</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="28" />
+        <source>GPS metadata track</source>
+        <translation>traccia di metadati GPS</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="30" />
+        <source>AVI GPSL block</source>
+        <translation>blocco GPSL AVI</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="32" />
+        <source>AVI sound chunks</source>
+        <translation>blocchi audio AVI</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="34" />
+        <source>JLDV sound chunks</source>
+        <translation>blocchi audio JLDV</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="38" />
+        <source>no GPS</source>
+        <translation>nessun GPS</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="48" />
+        <source>%1, %2 fixes, %3</source>
+        <translation>%1, %2 posizioni, %3</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="50" />
+        <source>No GPS: the file cannot be read.</source>
+        <translation>Nessun GPS: impossibile leggere il file.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="52" />
+        <source>No GPS: no movie box or AVI header found; the recording may have been cut off before the camera finished it.</source>
+        <translation>Nessun GPS: nessun box del filmato né intestazione AVI; la registrazione potrebbe essere stata interrotta prima che la telecamera la completasse.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="55" />
+        <source>No GPS: the recording has no metadata track and no GPS box.</source>
+        <translation>Nessun GPS: la registrazione non ha né traccia di metadati né box GPS.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="57" />
+        <source>No GPS: the metadata track "%1" is not a GPS track this player knows.</source>
+        <translation>Nessun GPS: la traccia di metadati "%1" non è una traccia GPS nota a questo lettore.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="60" />
+        <source>No GPS: no metadata track, no GPS box, and no freeGPS marker in the sound chunks.</source>
+        <translation>Nessun GPS: nessuna traccia di metadati, nessun box GPS e nessun marcatore freeGPS nei blocchi audio.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="63" />
+        <source>No GPS: the AVI file has no GPSL block and no sound chunks.</source>
+        <translation>Nessun GPS: il file AVI non ha né blocco GPSL né blocchi audio.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="65" />
+        <source>No GPS: %1 found, but its table is empty.</source>
+        <translation>Nessun GPS: trovato %1, ma la sua tabella è vuota.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="67" />
+        <source>No GPS fix: %1 with %2 records, none with a position (the camera had no satellite fix).</source>
+        <translation>Nessuna posizione GPS: %1 con %2 record, nessuno con una posizione (la telecamera non aveva il segnale satellitare).</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="72" />
+        <source>%1, %2 fixes; file cut short: fixes up to %3 of %4.</source>
+        <translation>%1, %2 posizioni; file troncato: posizioni fino a %3 su %4.</translation>
+    </message>
+</context>
+<context>
     <name>PlaylistModel</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="94" />
+        <location filename="../../library/playlistmodel.cpp" line="92" />
         <source>File Name</source>
         <translation>Nome file</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="96" />
+        <location filename="../../library/playlistmodel.cpp" line="94" />
         <source>Duration</source>
         <translation>Durata</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="98" />
+        <location filename="../../library/playlistmodel.cpp" line="96" />
         <source>Create Date</source>
         <translation>Data di creazione</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="100" />
+        <location filename="../../library/playlistmodel.cpp" line="98" />
         <source>Size</source>
         <translation>Dimensione</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="102" />
+        <location filename="../../library/playlistmodel.cpp" line="100" />
         <source>Resolution</source>
         <translation>Risoluzione</translation>
     </message>
@@ -31,47 +134,47 @@
 <context>
     <name>QInstaller</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>bytes</source>
         <translation>byte</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>KB</source>
         <translation>KB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>MB</source>
         <translation>MB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>GB</source>
         <translation>GB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="114" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>TB</source>
         <translation>TB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="114" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>PB</source>
         <translation>PB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="115" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>EB</source>
         <translation>EB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="115" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>ZB</source>
         <translation>ZB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="116" />
+        <location filename="../../library/playlistmodel.cpp" line="114" />
         <source>YB</source>
         <translation>YB</translation>
     </message>

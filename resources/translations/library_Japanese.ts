@@ -1,29 +1,132 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ja">
 <context>
+    <name>GpsExplanation</name>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="18" />
+        <source>Ambarella track</source>
+        <translation>Ambarella トラック</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="20" />
+        <source>GPS box table</source>
+        <translation>GPS ボックスの表</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="22" />
+        <source>freeGPS sound chunks</source>
+        <translation>音声チャンクの freeGPS</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="24" />
+        <source>gps0 box</source>
+        <translation>gps0 ボックス</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="26" />
+        <source>SStar metadata track</source>
+        <translation>SStar メタデータトラック</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="28" />
+        <source>GPS metadata track</source>
+        <translation>GPS メタデータトラック</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="30" />
+        <source>AVI GPSL block</source>
+        <translation>AVI GPSL ブロック</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="32" />
+        <source>AVI sound chunks</source>
+        <translation>AVI 音声チャンク</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="34" />
+        <source>JLDV sound chunks</source>
+        <translation>JLDV 音声チャンク</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="38" />
+        <source>no GPS</source>
+        <translation>GPS なし</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="48" />
+        <source>%1, %2 fixes, %3</source>
+        <translation>%1、%2 件の測位、%3</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="50" />
+        <source>No GPS: the file cannot be read.</source>
+        <translation>GPS なし：ファイルを読み込めません。</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="52" />
+        <source>No GPS: no movie box or AVI header found; the recording may have been cut off before the camera finished it.</source>
+        <translation>GPS なし：ムービーボックスも AVI ヘッダーもありません。カメラが書き終える前に録画が途切れた可能性があります。</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="55" />
+        <source>No GPS: the recording has no metadata track and no GPS box.</source>
+        <translation>GPS なし：録画にメタデータトラックも GPS ボックスもありません。</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="57" />
+        <source>No GPS: the metadata track "%1" is not a GPS track this player knows.</source>
+        <translation>GPS なし：メタデータトラック「%1」はこのプレーヤーが知る GPS トラックではありません。</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="60" />
+        <source>No GPS: no metadata track, no GPS box, and no freeGPS marker in the sound chunks.</source>
+        <translation>GPS なし：メタデータトラックも GPS ボックスもなく、音声チャンクに freeGPS マーカーもありません。</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="63" />
+        <source>No GPS: the AVI file has no GPSL block and no sound chunks.</source>
+        <translation>GPS なし：AVI ファイルに GPSL ブロックも音声チャンクもありません。</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="65" />
+        <source>No GPS: %1 found, but its table is empty.</source>
+        <translation>GPS なし：%1 は見つかりましたが、その表は空です。</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="67" />
+        <source>No GPS fix: %1 with %2 records, none with a position (the camera had no satellite fix).</source>
+        <translation>GPS 測位なし：%1 に %2 件の記録がありますが、位置を持つものはありません（カメラが衛星を捕捉していませんでした）。</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="72" />
+        <source>%1, %2 fixes; file cut short: fixes up to %3 of %4.</source>
+        <translation>%1、%2 件の測位。ファイルが途中で切れています：測位は %4 のうち %3 まで。</translation>
+    </message>
+</context>
+<context>
     <name>PlaylistModel</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="94" />
+        <location filename="../../library/playlistmodel.cpp" line="92" />
         <source>File Name</source>
         <translation>ファイル名</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="96" />
+        <location filename="../../library/playlistmodel.cpp" line="94" />
         <source>Duration</source>
         <translation>再生時間</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="98" />
+        <location filename="../../library/playlistmodel.cpp" line="96" />
         <source>Create Date</source>
         <translation>作成日時</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="100" />
+        <location filename="../../library/playlistmodel.cpp" line="98" />
         <source>Size</source>
         <translation>サイズ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="102" />
+        <location filename="../../library/playlistmodel.cpp" line="100" />
         <source>Resolution</source>
         <translation>解像度</translation>
     </message>
@@ -31,47 +134,47 @@
 <context>
     <name>QInstaller</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>bytes</source>
         <translation>バイト</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>KB</source>
         <translation>KB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>MB</source>
         <translation>MB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>GB</source>
         <translation>GB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="114" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>TB</source>
         <translation>TB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="114" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>PB</source>
         <translation>PB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="115" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>EB</source>
         <translation>EB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="115" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>ZB</source>
         <translation>ZB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="116" />
+        <location filename="../../library/playlistmodel.cpp" line="114" />
         <source>YB</source>
         <translation>YB</translation>
     </message>

@@ -1,29 +1,132 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ko">
 <context>
+    <name>GpsExplanation</name>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="18" />
+        <source>Ambarella track</source>
+        <translation>Ambarella 트랙</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="20" />
+        <source>GPS box table</source>
+        <translation>GPS 박스 표</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="22" />
+        <source>freeGPS sound chunks</source>
+        <translation>freeGPS 사운드 청크</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="24" />
+        <source>gps0 box</source>
+        <translation>gps0 박스</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="26" />
+        <source>SStar metadata track</source>
+        <translation>SStar 메타데이터 트랙</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="28" />
+        <source>GPS metadata track</source>
+        <translation>GPS 메타데이터 트랙</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="30" />
+        <source>AVI GPSL block</source>
+        <translation>AVI GPSL 블록</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="32" />
+        <source>AVI sound chunks</source>
+        <translation>AVI 사운드 청크</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="34" />
+        <source>JLDV sound chunks</source>
+        <translation>JLDV 사운드 청크</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="38" />
+        <source>no GPS</source>
+        <translation>GPS 없음</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="48" />
+        <source>%1, %2 fixes, %3</source>
+        <translation>%1, 측위 %2개, %3</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="50" />
+        <source>No GPS: the file cannot be read.</source>
+        <translation>GPS 없음: 파일을 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="52" />
+        <source>No GPS: no movie box or AVI header found; the recording may have been cut off before the camera finished it.</source>
+        <translation>GPS 없음: 무비 박스나 AVI 헤더가 없습니다. 카메라가 녹화를 마치기 전에 잘렸을 수 있습니다.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="55" />
+        <source>No GPS: the recording has no metadata track and no GPS box.</source>
+        <translation>GPS 없음: 녹화에 메타데이터 트랙도 GPS 박스도 없습니다.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="57" />
+        <source>No GPS: the metadata track "%1" is not a GPS track this player knows.</source>
+        <translation>GPS 없음: 메타데이터 트랙 "%1"은(는) 이 플레이어가 아는 GPS 트랙이 아닙니다.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="60" />
+        <source>No GPS: no metadata track, no GPS box, and no freeGPS marker in the sound chunks.</source>
+        <translation>GPS 없음: 메타데이터 트랙도, GPS 박스도, 사운드 청크의 freeGPS 표시도 없습니다.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="63" />
+        <source>No GPS: the AVI file has no GPSL block and no sound chunks.</source>
+        <translation>GPS 없음: AVI 파일에 GPSL 블록도 사운드 청크도 없습니다.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="65" />
+        <source>No GPS: %1 found, but its table is empty.</source>
+        <translation>GPS 없음: %1을(를) 찾았지만 표가 비어 있습니다.</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="67" />
+        <source>No GPS fix: %1 with %2 records, none with a position (the camera had no satellite fix).</source>
+        <translation>GPS 측위 없음: %1에 기록 %2개가 있지만 위치가 있는 기록은 없습니다(카메라가 위성을 잡지 못했습니다).</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="72" />
+        <source>%1, %2 fixes; file cut short: fixes up to %3 of %4.</source>
+        <translation>%1, 측위 %2개; 파일이 잘림: %4 중 %3까지만 측위가 있습니다.</translation>
+    </message>
+</context>
+<context>
     <name>PlaylistModel</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="94" />
+        <location filename="../../library/playlistmodel.cpp" line="92" />
         <source>File Name</source>
         <translation>파일 이름</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="96" />
+        <location filename="../../library/playlistmodel.cpp" line="94" />
         <source>Duration</source>
         <translation>재생 시간</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="98" />
+        <location filename="../../library/playlistmodel.cpp" line="96" />
         <source>Create Date</source>
         <translation>생성 날짜</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="100" />
+        <location filename="../../library/playlistmodel.cpp" line="98" />
         <source>Size</source>
         <translation>크기</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="102" />
+        <location filename="../../library/playlistmodel.cpp" line="100" />
         <source>Resolution</source>
         <translation>해상도</translation>
     </message>
@@ -31,47 +134,47 @@
 <context>
     <name>QInstaller</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>bytes</source>
         <translation>바이트</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>KB</source>
         <translation>KB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>MB</source>
         <translation>MB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>GB</source>
         <translation>GB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="114" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>TB</source>
         <translation>TB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="114" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>PB</source>
         <translation>PB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="115" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>EB</source>
         <translation>EB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="115" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>ZB</source>
         <translation>ZB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="116" />
+        <location filename="../../library/playlistmodel.cpp" line="114" />
         <source>YB</source>
         <translation>YB</translation>
     </message>

@@ -1,11 +1,14 @@
 #include "app/mainwindows.h"
 #include "instruments/gyrochartview.h"
+#include "instruments/mapwebview.h"
 #include "instruments/speedtray.h"
 #include "parser/videoparser.h"
 #include "playback/playareamanager.h"
+#include "playback/playerwidget.h"
 #include "settings/configuration.h"
 #include "tools/simulator/recordingsimulator.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -21,6 +24,7 @@ class TestPlaybackMedia : public QObject
 
 private slots:
     void cardPlaysFromOneRecordingIntoTheNext();
+    void mapPageCallMovesPlaybackToThatSecond();
 };
 
 void TestPlaybackMedia::cardPlaysFromOneRecordingIntoTheNext()
@@ -67,6 +71,64 @@ void TestPlaybackMedia::cardPlaysFromOneRecordingIntoTheNext()
     const int speed = window.findChild<SpeedTray *>("wgt_Speed")->shownValue();
     QVERIFY2(speed > 0 && (speed == recording.track[1].speed || speed == recording.track[2].speed),
              qPrintable(QString::number(speed)));
+}
+
+// The map page's web channel call for track point 5 reaches the window: the playing row
+// moves to its fifth second, every channel together.
+void TestPlaybackMedia::mapPageCallMovesPlaybackToThatSecond()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty())
+        QSKIP("ffmpeg is needed to encode the recordings");
+    VideoParser::setParseDelayMs(0);
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir card;
+    Simulator::Recording recording;
+    recording.track = Simulator::makeTrack(10);
+    recording.realVideo = true;
+    recording.width = 320;
+    recording.height = 240;
+    for (const char *name : {"20240517_083000_0000001F.MP4", "20240517_083000_0000001R.MP4"}) {
+        QString error;
+        QVERIFY2(Simulator::write(recording, card.filePath(name), &error), qPrintable(error));
+    }
+    MainWindows window(nullptr);
+    window.show();
+    auto *area = window.findChild<PlayAreaManager *>("wgt_PlayArea");
+    auto *map = window.findChild<MapWebView *>("wgt_MapView");
+    QSignalSpy clicked(map, &MapWebView::trackPointClicked);
+    window.openFolder(card.path());
+    QTRY_VERIFY_WITH_TIMEOUT(window.mediaState() == QMediaPlayer::PlayingState, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(area->playerFor(ShowRear) &&
+                                 area->playerFor(ShowRear)->mediaPlayer()->position() > 0,
+                             20000);
+    // The page's own channel script, loaded by the page, carries the call.
+    const auto channelReady = [map] {
+        bool ready = false, done = false;
+        map->page()->runJavaScript("waylumeMap.seekChannelReady()", [&](const QVariant &v) {
+            ready = v.toBool();
+            done = true;
+        });
+        QDeadlineTimer deadline(5000);
+        while (!done && !deadline.hasExpired())
+            QTest::qWait(20);
+        return ready;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(channelReady(), 20000);
+    QSignalSpy positions(area, &PlayAreaManager::positionChanged);
+    map->page()->runJavaScript("new QWebChannel(qt.webChannelTransport, function (c) {"
+                               " c.objects.trackSeek.seekToTrackPoint(5); });");
+    QTRY_COMPARE_WITH_TIMEOUT(clicked.size(), 1, 10000);
+    QCOMPARE(clicked.first().first().toInt(), 5);
+    const auto atFive = [](QMediaPlayer *p) {
+        return p->position() >= 5000 && p->position() < 7500;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(atFive(area->playerFor(ShowFront)->mediaPlayer()) &&
+                                 atFive(area->playerFor(ShowRear)->mediaPlayer()),
+                             10000);
+    bool rowZeroAtFive = false;
+    for (const QList<QVariant> &p : positions)
+        rowZeroAtFive |= p.at(1).toInt() == 0 && p.at(0).toLongLong() == 5;
+    QVERIFY(rowZeroAtFive);
 }
 
 QTEST_MAIN(TestPlaybackMedia)

@@ -26,6 +26,7 @@ private slots:
     void windowFontTable_data();
     void windowFontTable();
     void fontFileInstall();
+    void actionAfterFirstPaint();
 
 private:
     QStringList processArguments;
@@ -118,6 +119,41 @@ void TestStartup::fontFileInstall()
     QCOMPARE(QApplication::font().family(), QStringLiteral("WenQuanYi Micro Hei"));
     QCOMPARE(QApplication::font().pointSize(),
              FontScale::startupPointSize(ApplicationFont::desktopDpiFactor()));
+}
+
+// The folder from the command line is opened after the window's first paint, once; a
+// window that is never painted still gets it after the fallback time.
+void TestStartup::actionAfterFirstPaint()
+{
+    class PaintCounter : public QWidget
+    {
+    public:
+        int paints = 0;
+
+    protected:
+        void paintEvent(QPaintEvent *) override { ++paints; }
+    };
+    PaintCounter window;
+    int paintsBeforeAction = -1;
+    int runs = 0;
+    runAfterFirstPaint(&window, [&] {
+        paintsBeforeAction = window.paints;
+        ++runs;
+    });
+    QCoreApplication::processEvents();
+    QCOMPARE(runs, 0);
+    window.show();
+    QTRY_COMPARE(runs, 1);
+    QCOMPARE(paintsBeforeAction, 1);
+    window.update();
+    QTest::qWait(50);
+    QCOMPARE(runs, 1);
+
+    QWidget hidden;
+    bool ran = false;
+    runAfterFirstPaint(
+        &hidden, [&] { ran = true; }, 20);
+    QTRY_VERIFY(ran);
 }
 
 int main(int argc, char **argv)

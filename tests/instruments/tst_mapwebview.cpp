@@ -93,6 +93,7 @@ private slots:
     void baiduPageConvertsToItsOffsetCoordinates();
     void newWindowsReachTheBrowserOnlyAsWebAddresses();
     void pageScriptsReachOnlyPageFilesAndProviders();
+    void clickOnTheTrackAsksForItsNearestPoint();
 
 private:
     MapWebView *makeView(MapTypes type);
@@ -319,6 +320,39 @@ void TestMapWebView::pageScriptsReachOnlyPageFilesAndProviders()
     QCOMPARE(messages.count(QStringLiteral("README.md")), 1);
     // The provider's tile host is let through (and fails here only for want of a network).
     QCOMPARE(messages.count(QStringLiteral("tile.openstreetmap.org")), 0);
+}
+
+// A real click on the drawn track (plain drawing: no tiles here) reaches the view through
+// the page's web channel, whose object offers that one call.
+void TestMapWebView::clickOnTheTrackAsksForItsNearestPoint()
+{
+    MapWebView *map = makeView(OpenStreetMap);
+    QVERIFY(waitForLoad(map));
+    QTRY_VERIFY(evaluate(map, "waylumeMap.seekChannelReady()").toBool());
+    // Besides qwebchannel.js's own helpers, the object lists its call and QObject's
+    // deleteLater, which the bridge refuses (below).
+    QCOMPARE(evaluate(map, "waylumeMap.seekCalls()").toString(),
+             QString("deleteLater,deleteLater(),propertyUpdate,seekToTrackPoint,"
+                     "seekToTrackPoint(int),signalEmitted,unwrapProperties,unwrapQObject"));
+    evaluate(map, "new QWebChannel(qt.webChannelTransport, function (c) {"
+                  " c.objects.trackSeek.deleteLater(); }); true");
+    map->loadAllGpsData(threePoints);
+    QTRY_COMPARE(pageState(map).value("drawnTrack").toInt(), 3);
+
+    QSignalSpy clicked(map, &MapWebView::trackPointClicked);
+    QWidget *surface = map->focusProxy();
+    QVERIFY(surface);
+    const QVariantList at = evaluate(map, "waylumeMap.trackPointOnPage(1)").toList();
+    QCOMPARE(at.size(), 2);
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(at[0].toInt() + 4, at[1].toInt() - 3));
+    QTRY_COMPARE(clicked.size(), 1);
+    QCOMPARE(clicked.first().first().toInt(), 1);
+
+    // Away from the track, nothing.
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(map->width() - 12, map->height() / 2));
+    QTest::qWait(300);
+    QCOMPARE(clicked.size(), 1);
+    QVERIFY(callLog(map).contains("requestSeek(1)"));
 }
 
 int main(int argc, char **argv)

@@ -160,6 +160,43 @@ private slots:
         QVERIFY(!area.playerFor(ShowFront)->mediaPlayer()->isMuted());
     }
 
+    // No media player (no GStreamer pipeline) until a recording loads; what the panel set
+    // meanwhile reaches the players when they are made.
+    void mediaPlayersMadeOnLoad()
+    {
+        PlayAreaManager area;
+        QSignalSpy volumes(&area, &PlayAreaManager::volumeChanged);
+        area.setVolume(30);
+        area.setMuted(true);
+        area.setPlaybackRate(2.0);
+        area.pause();
+        area.stop();
+        area.seek(3);
+        area.onSliderStatusChanged(false, 3);
+        QCOMPARE(area.state(), QMediaPlayer::StoppedState);
+        QCOMPARE(area.volume(), 30);
+        QVERIFY(area.mainMedia().isNull());
+        QCOMPARE(volumes.size(), 1);
+        QVERIFY(!area.playerFor(ShowFront)->existingMediaPlayer());
+
+        load(area, QStringLiteral("r"), 2);
+        area.loadMedia();
+        QMediaPlayer *main = area.playerFor(ShowFront)->existingMediaPlayer();
+        QMediaPlayer *rear = area.playerFor(ShowRear)->existingMediaPlayer();
+        QVERIFY(main && rear);
+        for (QMediaPlayer *player : {main, rear}) {
+            QCOMPARE(player->volume(), 30);
+            QVERIFY(player->isMuted());
+            QCOMPARE(player->playbackRate(), 2.0);
+        }
+        area.setVolume(50);
+        QCOMPARE(volumes.size(), 2);
+        QCOMPARE(volumes.last().at(0).toInt(), 50);
+        area.setMuted(false);
+        QVERIFY(!main->isMuted());
+        QVERIFY(rear->isMuted());
+    }
+
     void positionInWholeSeconds()
     {
         PlayAreaManager area;
@@ -175,6 +212,20 @@ private slots:
         QVERIFY(!area.currentItem());
         QMetaObject::invokeMethod(&area, "onPositionChanged", Q_ARG(qint64, 4000));
         QCOMPARE(spy.size(), 1);
+    }
+
+    // Steps land on the frame grid: no drift over many steps, none past either end.
+    void frameStepTargets()
+    {
+        QCOMPARE(PlayAreaManager::frameStepTarget(3000, 15.0f, 1, 8000), qint64(3067));
+        QCOMPARE(PlayAreaManager::frameStepTarget(3067, 15.0f, -1, 8000), qint64(3000));
+        qint64 position = 0;
+        for (int i = 0; i < 300; ++i)
+            position = PlayAreaManager::frameStepTarget(position, 29.97f, 1, 0);
+        QCOMPARE(position, qint64(10010)); // 300 frames of 1/29.97 s
+        QCOMPARE(PlayAreaManager::frameStepTarget(10, 25.0f, -1, 8000), qint64(0));
+        QCOMPARE(PlayAreaManager::frameStepTarget(7990, 25.0f, 1, 8000), qint64(8000));
+        QCOMPARE(PlayAreaManager::frameStepTarget(1000, 0.0f, 1, 0), qint64(1033)); // 30 unknown
     }
 
     void screenshotTargets()

@@ -1,11 +1,15 @@
 #include "fakeffmpeg.h"
 #include "library/playlistitem.h"
 #include "platform/fileurl.h"
+#include "playback/channelsync.h"
 #include "playback/playareamanager.h"
 #include "playback/playerwidget.h"
 #include "settings/configuration.h"
 
 #include <QElapsedTimer>
+#include <QImage>
+#include <QScreen>
+#include <QWheelEvent>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -195,12 +199,123 @@ private slots:
             *area, [](QMediaPlayer *p) { return p->state() == QMediaPlayer::StoppedState; }));
     }
 
+    // "." and "," while paused: every channel one frame (1/15 s here) on, and back.
+    void frameStepMovesAllChannels()
+    {
+        item.frameRate = 15.0f;
+        load(2);
+        area->stepFrame(1); // stopped: nothing
+        QCOMPARE(main()->position(), qint64(0));
+        area->play();
+        QTRY_VERIFY_WITH_TIMEOUT(allPlayers(*area, playing), 10000);
+        area->pause();
+        QTRY_VERIFY(allPlayers(
+            *area, [](QMediaPlayer *p) { return p->state() == QMediaPlayer::PausedState; }));
+        area->seek(3);
+        QTRY_VERIFY(allPlayers(*area, [](QMediaPlayer *p) { return qAbs(p->position() - 3000) < 100; }));
+        const qint64 start = main()->position();
+        const qint64 one = PlayAreaManager::frameStepTarget(start, 15.0f, 1, 0);
+        const qint64 two = PlayAreaManager::frameStepTarget(one, 15.0f, 1, 0);
+        QVERIFY(qAbs(two - start - 133) <= 1);
+        QSignalSpy positions(area, &PlayAreaManager::positionChanged);
+        area->stepFrame(1);
+        area->stepFrame(1);
+        QTRY_VERIFY2(allPlayers(*area, [&](QMediaPlayer *p) { return p->position() == two; }),
+                     qPrintable(positionsText()));
+        area->stepFrame(-1);
+        QTRY_VERIFY2(allPlayers(*area, [&](QMediaPlayer *p) { return p->position() == one; }),
+                     qPrintable(positionsText()));
+        QVERIFY(!positions.isEmpty());
+        QCOMPARE(positions.last().at(0).toLongLong(), qint64(3)); // the time label's second
+        item.frameRate = 0;
+    }
+
+    // 4x at the top-left corner: what the player shows is the frame's top-left quarter of a
+    // quarter, scaled up. Checked on the screen's pixels, whichever way the sink draws.
+    void zoomMagnifiesThePicture()
+    {
+        load(1);
+        area->play();
+        QTRY_VERIFY_WITH_TIMEOUT(allPlayers(*area, playing), 10000);
+        area->pause();
+        QTRY_COMPARE(main()->state(), QMediaPlayer::PausedState);
+        area->seek(2);
+        QTRY_VERIFY(qAbs(main()->position() - 2000) < 100);
+        PlayerWidget *front = area->playerFor(ShowFront);
+        const QRect place(front->mapToGlobal(QPoint(0, 0)), front->size());
+        const auto grab = [&] {
+            return QGuiApplication::primaryScreen()
+                ->grabWindow(0, place.x(), place.y(), place.width(), place.height())
+                .toImage();
+        };
+        QTest::qWait(500);
+        const QImage plain = grab();
+        QWheelEvent wheel(QPointF(0, 0), QPointF(place.topLeft()), QPoint(), QPoint(0, 120 * 8),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(front, &wheel);
+        QCOMPARE(front->zoom().factor(), 4.0);
+        const auto close = [](QRgb a, QRgb b) {
+            return qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) +
+                       qAbs(qBlue(a) - qBlue(b)) < 90;
+        };
+        const auto matching = [&](const QImage &zoomed, int scale) {
+            int hits = 0, total = 0;
+            for (int y = 20; y < zoomed.height() - 20; y += 23) {
+                for (int x = 20; x < zoomed.width() - 20; x += 29, ++total)
+                    hits += close(zoomed.pixel(x, y), plain.pixel(x / scale, y / scale));
+            }
+            return 100 * hits / qMax(total, 1);
+        };
+        QImage zoomed;
+        QTRY_VERIFY_WITH_TIMEOUT((zoomed = grab(), matching(zoomed, 4) > 80), 5000);
+        QVERIFY2(matching(zoomed, 1) < 60, "the picture did not change");
+        front->resetZoom();
+        QTRY_VERIFY_WITH_TIMEOUT(matching(grab(), 1) > 80, 5000);
+    }
+
+    // A secondary player put out of step while playing, ahead and then behind, is brought
+    // back; pausing in the middle of a correction leaves no player paused for good.
+    void secondaryBroughtBackInStep()
+    {
+        load(2);
+        area->play();
+        QMediaPlayer *rear = area->playerFor(ShowRear)->mediaPlayer();
+        const auto inStep = [&] {
+            return playing(main()) && rear->state() == QMediaPlayer::PlayingState &&
+                   qAbs(rear->position() - main()->position()) < 100;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(inStep(), 15000);
+        const int before = area->channelSync()->corrections();
+        rear->setPosition(main()->position() + 700);
+        QTRY_VERIFY_WITH_TIMEOUT(area->channelSync()->corrections() > before, 10000);
+        QTRY_VERIFY2_WITH_TIMEOUT(inStep(), qPrintable(positionsText()), 10000);
+
+        area->seek(0);
+        QTRY_VERIFY_WITH_TIMEOUT(inStep(), 15000);
+        rear->setPosition(main()->position() + 1200);
+        QTest::qWait(100);
+        rear->setPosition(qMax<qint64>(0, main()->position() - 1000));
+        QTRY_VERIFY_WITH_TIMEOUT(area->channelSync()->corrections() > before + 1, 10000);
+        area->pause();
+        QTRY_VERIFY(allPlayers(
+            *area, [](QMediaPlayer *p) { return p->state() == QMediaPlayer::PausedState; }));
+        area->play();
+        QTRY_VERIFY2_WITH_TIMEOUT(inStep(), qPrintable(positionsText()), 15000);
+    }
+
+    // Zoomed in, a screenshot still holds the whole frame at the video's own size.
     void realScreenshot()
     {
         load(1);
         area->play();
         QTRY_VERIFY_WITH_TIMEOUT(allPlayers(*area, playing), 10000);
         area->pause();
+        PlayerWidget *front = area->playerFor(ShowFront);
+        const QPointF centre(front->width() / 2.0, front->height() / 2.0);
+        QWheelEvent wheel(centre, QPointF(front->mapToGlobal(centre.toPoint())), QPoint(), QPoint(0, 480),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(front, &wheel);
+        QVERIFY(front->zoom().factor() > 2.4);
         QElapsedTimer timer;
         timer.start();
         area->screenshot();
@@ -217,6 +332,7 @@ private slots:
         QFile jpeg(jpegs.first().filePath());
         QVERIFY(jpeg.open(QIODevice::ReadOnly));
         QVERIFY(jpeg.read(2) == QByteArray("\xff\xd8"));
+        QCOMPARE(QImage(jpegs.first().filePath()).size(), QSize(320, 180));
     }
 
     void missingSecondaryFailsAlone()

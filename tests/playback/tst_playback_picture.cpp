@@ -1,5 +1,6 @@
 #include "library/playlistitem.h"
 #include "platform/fileurl.h"
+#include "playback/channelsync.h"
 #include "playback/playareamanager.h"
 #include "playback/playerwidget.h"
 #include "tools/simulator/recordingsimulator.h"
@@ -151,6 +152,9 @@ private slots:
         window.resize(640, 360);
         auto *area = new PlayAreaManager(&window);
         area->resize(window.size());
+        // A player held to bring it into step shows one frame for a while; this is about
+        // drawing, so the players are left to themselves.
+        area->channelSync()->setEnabled(false);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -194,8 +198,10 @@ private slots:
                 const QImage picture = look.copy(cell);
                 QVERIFY2(colourCount(picture) >= 12, qPrintable(describe(picture)));
             }
-            const double changed = changedShare(looks.first().copy(cell), looks.last().copy(cell));
-            QVERIFY2(changed > 0.002, qPrintable(QString::number(changed)));
+            // A loaded machine may drop frames for a moment: the picture must move on within
+            // a few seconds, not necessarily within the four looks.
+            const QImage first = looks.first().copy(cell);
+            QTRY_VERIFY_WITH_TIMEOUT(changedShare(first, onScreen(area).copy(cell)) > 0.002, 5000);
         }
 
         area->pause();
@@ -205,8 +211,8 @@ private slots:
         area->resize(window.size());
         QTest::qWait(300);
         for (PlayerWidget *player : players) {
-            const QImage picture = onScreen(player);
-            QVERIFY2(colourCount(picture) >= 12, qPrintable(describe(picture)));
+            QTRY_VERIFY2_WITH_TIMEOUT(colourCount(onScreen(player)) >= 12,
+                                      qPrintable(describe(onScreen(player))), 5000);
         }
         area->stop();
     }

@@ -39,6 +39,8 @@ int runOne(const FileOptions &options, QIODevice &out)
     case Format::Gpx:
         out.write(toGpx(path, records));
         break;
+    case Format::Kml: // only with --trip
+        break;
     }
     return 0;
 }
@@ -64,6 +66,8 @@ int runMany(const FileOptions &options, QIODevice &out)
             break;
         case Format::Gpx:
             gpx->addTrack(path, records);
+            break;
+        case Format::Kml: // only with --trip
             break;
         }
         first = false;

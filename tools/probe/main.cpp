@@ -1,6 +1,8 @@
 // waylume-probe [--raw] [--format json|csv|gpx] FILE...
 // waylume-probe --scan FOLDER
 // waylume-probe --front FILE
+// waylume-probe --trip FOLDER [--format gpx|kml|csv]
+// waylume-probe --explain FILE
 //
 // Scripts depend on this contract: exit 0 whenever the files were examined (with or without
 // GPS, also when it cannot be opened), exit 2 with a usage message for bad arguments.
@@ -18,13 +20,17 @@ namespace {
 
 const char Usage[] = "usage: waylume-probe [--raw] [--format json|csv|gpx] FILE...\n"
                      "       waylume-probe --scan FOLDER\n"
-                     "       waylume-probe --front FILE\n";
+                     "       waylume-probe --front FILE\n"
+                     "       waylume-probe --trip FOLDER [--format gpx|kml|csv]\n"
+                     "       waylume-probe --explain FILE\n";
 
 enum class Mode
 {
     File,
     Scan,
-    Front
+    Front,
+    Trip,
+    Explain
 };
 
 int usageError(const QString &problem)
@@ -53,6 +59,7 @@ int main(int argc, char *argv[])
 
     Probe::FileOptions file;
     Mode mode = Mode::File;
+    bool formatGiven = false;
     QStringList positional;
     const QStringList args = QCoreApplication::arguments().mid(1);
     bool optionsEnded = false;
@@ -65,10 +72,15 @@ int main(int argc, char *argv[])
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             fputs(Usage, stdout);
             return 0;
-        } else if (arg == QLatin1String("--scan") || arg == QLatin1String("--front")) {
+        } else if (arg == QLatin1String("--scan") || arg == QLatin1String("--front") ||
+                   arg == QLatin1String("--trip") || arg == QLatin1String("--explain")) {
             if (mode != Mode::File)
-                return usageError(QStringLiteral("--scan and --front exclude each other"));
-            mode = arg == QLatin1String("--scan") ? Mode::Scan : Mode::Front;
+                return usageError(
+                    QStringLiteral("--scan, --front, --trip and --explain exclude each other"));
+            mode = arg == QLatin1String("--scan")    ? Mode::Scan
+                   : arg == QLatin1String("--front") ? Mode::Front
+                   : arg == QLatin1String("--trip")  ? Mode::Trip
+                                                     : Mode::Explain;
         } else if (arg == QLatin1String("--raw")) {
             file.raw = true;
         } else if (arg == QLatin1String("--format") || arg.startsWith(QLatin1String("--format="))) {
@@ -86,8 +98,11 @@ int main(int argc, char *argv[])
                 file.format = Probe::Format::Csv;
             else if (value == QLatin1String("gpx"))
                 file.format = Probe::Format::Gpx;
+            else if (value == QLatin1String("kml"))
+                file.format = Probe::Format::Kml;
             else
                 return usageError(QStringLiteral("unknown format \"%1\"").arg(value));
+            formatGiven = true;
         } else {
             return usageError(QStringLiteral("unknown option \"%1\"").arg(arg));
         }
@@ -95,10 +110,16 @@ int main(int argc, char *argv[])
     if (positional.isEmpty())
         return usageError(QStringLiteral("no file given"));
     if (mode != Mode::File && positional.size() != 1)
-        return usageError(QStringLiteral("--scan and --front take one path"));
+        return usageError(QStringLiteral("--scan, --front, --trip and --explain take one path"));
     file.paths = positional;
-    if (mode != Mode::File && (file.raw || file.format != Probe::Format::Json))
+    if (mode == Mode::Trip) {
+        if (file.raw || (formatGiven && file.format == Probe::Format::Json))
+            return usageError(QStringLiteral("--trip writes gpx, kml or csv"));
+    } else if (mode != Mode::File && (file.raw || formatGiven)) {
         return usageError(QStringLiteral("--raw and --format go with recordings only"));
+    } else if (file.format == Probe::Format::Kml) {
+        return usageError(QStringLiteral("kml goes with --trip"));
+    }
 
     ParserObject::setParseDelayMs(0);
     QFile out;
@@ -108,6 +129,16 @@ int main(int argc, char *argv[])
         return Probe::runScanMode(file.paths.first(), out);
     case Mode::Front:
         return Probe::runFrontMode(file.paths.first(), out);
+    case Mode::Trip: {
+        // Without --format a trip is GPX.
+        const TrackFormat format = !formatGiven                          ? TrackFormat::Gpx
+                                   : file.format == Probe::Format::Kml ? TrackFormat::Kml
+                                   : file.format == Probe::Format::Csv ? TrackFormat::Csv
+                                                                       : TrackFormat::Gpx;
+        return Probe::runTripMode(file.paths.first(), format, out);
+    }
+    case Mode::Explain:
+        return Probe::runExplainMode(file.paths.first(), out);
     case Mode::File:
         break;
     }

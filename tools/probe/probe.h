@@ -3,6 +3,8 @@
 // waylume-probe: command-line views of what the parser learns from recordings. main()
 // parses the arguments and hands each mode its options; every mode lives in its own file.
 
+#include "library/trackexport.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,7 +16,8 @@ enum class Format
 {
     Json,
     Csv,
-    Gpx
+    Gpx,
+    Kml
 };
 
 struct FileOptions
@@ -35,5 +38,11 @@ int runScanMode(const QString &folder, QIODevice &out);
 
 // The file that a drop of `file` adds as a row.
 int runFrontMode(const QString &file, QIODevice &out);
+
+// The whole card's trip: one segment per recording, in recorded order.
+int runTripMode(const QString &folder, TrackFormat format, QIODevice &out);
+
+// Why the recording has the track it has, or none, in one line.
+int runExplainMode(const QString &file, QIODevice &out);
 
 } // namespace Probe

@@ -1,0 +1,238 @@
+#include "library/trackexport.h"
+
+#include <QDateTime>
+#include <QXmlStreamWriter>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+const QLatin1String GpxNamespace("http://www.topografix.com/GPX/1/1");
+const QLatin1String ExtensionNamespace("urn:waylume:gpx:1");
+const QLatin1String KmlNamespace("http://www.opengis.net/kml/2.2");
+
+QString number(double value, int precision)
+{
+    return QString::number(value, 'f', precision);
+}
+
+// Floats carry two decimals (G-sensor); print what the camera wrote, not the float's
+// binary neighbour (0.12 rather than 0.11999999731779099).
+QString number(float value, int places)
+{
+    const double scale = std::pow(10.0, places);
+    return QString::number(std::round(double(value) * scale) / scale, 'f', places);
+}
+
+// "yyyyMMddhhmmss" as recorded, without a zone; invalid digits give no time. The field is
+// zero-terminated by the decoder, but a damaged record must not run the read past it.
+QString recordTime(const GpsData &record)
+{
+    const QString text = QString::fromLatin1(
+        record.dateTime, int(strnlen(record.dateTime, sizeof record.dateTime)));
+    const QDateTime time = QDateTime::fromString(text, QStringLiteral("yyyyMMddhhmmss"));
+    return time.isValid() ? time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) : QString();
+}
+
+// XML 1.0 cannot carry most control characters, even escaped.
+QString xmlText(const QString &text)
+{
+    QString clean = text;
+    for (QChar &c : clean) {
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') &&
+            c != QLatin1Char('\r'))
+            c = QChar(0xFFFD);
+    }
+    return clean;
+}
+
+// RFC 4180 quoting; file names may hold commas.
+QString csvText(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QList<GpsData> positioned(const QList<GpsData> &records)
+{
+    QList<GpsData> kept;
+    for (const GpsData &r : records) {
+        if (r.hasPosition())
+            kept.append(r);
+    }
+    return kept;
+}
+
+QString kmlCoordinate(const GpsData &r)
+{
+    return number(r.longitude, 8) + QLatin1Char(',') + number(r.latitude, 8) +
+           QLatin1String(",0");
+}
+
+void writeKmlPoint(QXmlStreamWriter &xml, const QString &name, const GpsData &r)
+{
+    xml.writeStartElement(KmlNamespace, QStringLiteral("Placemark"));
+    xml.writeTextElement(KmlNamespace, QStringLiteral("name"), name);
+    const QString time = recordTime(r);
+    if (!time.isEmpty()) {
+        xml.writeStartElement(KmlNamespace, QStringLiteral("TimeStamp"));
+        xml.writeTextElement(KmlNamespace, QStringLiteral("when"), time);
+        xml.writeEndElement();
+    }
+    xml.writeStartElement(KmlNamespace, QStringLiteral("Point"));
+    xml.writeTextElement(KmlNamespace, QStringLiteral("coordinates"), kmlCoordinate(r));
+    xml.writeEndElement(); // Point
+    xml.writeEndElement(); // Placemark
+}
+
+QByteArray toKml(const QString &title, const QList<TrackSegment> &segments)
+{
+    QByteArray bytes;
+    QXmlStreamWriter xml(&bytes);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeDefaultNamespace(KmlNamespace);
+    xml.writeStartElement(KmlNamespace, QStringLiteral("kml"));
+    xml.writeStartElement(KmlNamespace, QStringLiteral("Document"));
+    xml.writeTextElement(KmlNamespace, QStringLiteral("name"), xmlText(title));
+    const GpsData *first = nullptr;
+    const GpsData *last = nullptr;
+    QList<QList<GpsData>> kept;
+    for (const TrackSegment &segment : segments)
+        kept.append(positioned(segment.records));
+    for (int s = 0; s < segments.size(); ++s) {
+        const QList<GpsData> &fixes = kept.at(s);
+        if (fixes.isEmpty())
+            continue;
+        if (!first)
+            first = &fixes.first();
+        last = &fixes.last();
+        // A LineString needs two coordinates; a recording with one fix is a point.
+        if (fixes.size() == 1) {
+            writeKmlPoint(xml, xmlText(segments.at(s).name), fixes.first());
+            continue;
+        }
+        xml.writeStartElement(KmlNamespace, QStringLiteral("Placemark"));
+        xml.writeTextElement(KmlNamespace, QStringLiteral("name"), xmlText(segments.at(s).name));
+        xml.writeStartElement(KmlNamespace, QStringLiteral("LineString"));
+        xml.writeTextElement(KmlNamespace, QStringLiteral("tessellate"), QStringLiteral("1"));
+        QStringList coordinates;
+        for (const GpsData &r : fixes)
+            coordinates.append(kmlCoordinate(r));
+        xml.writeTextElement(KmlNamespace, QStringLiteral("coordinates"),
+                             coordinates.join(QLatin1Char(' ')));
+        xml.writeEndElement(); // LineString
+        xml.writeEndElement(); // Placemark
+    }
+    if (first) {
+        writeKmlPoint(xml, QStringLiteral("Start"), *first);
+        writeKmlPoint(xml, QStringLiteral("End"), *last);
+    }
+    xml.writeEndElement(); // Document
+    xml.writeEndElement(); // kml
+    xml.writeEndDocument();
+    return bytes;
+}
+
+QByteArray toCsv(const QList<TrackSegment> &segments)
+{
+    QString text = QStringLiteral(
+        "segment,file,index,time,latitude,longitude,speed,course,gsensorX,gsensorY,gsensorZ\n");
+    for (int s = 0; s < segments.size(); ++s) {
+        const QString file = csvText(segments.at(s).name);
+        for (const GpsData &r : segments.at(s).records) {
+            if (!r.hasPosition())
+                continue;
+            const QStringList cells{QString::number(s),        file,
+                                    QString::number(r.index),  recordTime(r),
+                                    number(r.latitude, 8),     number(r.longitude, 8),
+                                    QString::number(r.speed),  number(r.course, 4),
+                                    number(r.gsensorX, 2),     number(r.gsensorY, 2),
+                                    number(r.gsensorZ, 2)};
+            text += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+        }
+    }
+    return text.toUtf8();
+}
+
+} // namespace
+
+namespace TrackExport {
+
+TrackFormat formatForFileName(const QString &fileName)
+{
+    if (fileName.endsWith(QLatin1String(".kml"), Qt::CaseInsensitive))
+        return TrackFormat::Kml;
+    if (fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        return TrackFormat::Csv;
+    return TrackFormat::Gpx;
+}
+
+QByteArray toGpx(const QString &title, const QList<TrackSegment> &segments,
+                 const QString &creator)
+{
+    QByteArray bytes;
+    QXmlStreamWriter xml(&bytes);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeDefaultNamespace(GpxNamespace);
+    xml.writeNamespace(ExtensionNamespace, QStringLiteral("wl"));
+    xml.writeStartElement(GpxNamespace, QStringLiteral("gpx"));
+    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
+    xml.writeAttribute(QStringLiteral("creator"), creator);
+    if (!segments.isEmpty()) {
+        xml.writeStartElement(GpxNamespace, QStringLiteral("trk"));
+        xml.writeTextElement(GpxNamespace, QStringLiteral("name"), xmlText(title));
+    }
+    for (const TrackSegment &segment : segments) {
+        xml.writeStartElement(GpxNamespace, QStringLiteral("trkseg"));
+        for (const GpsData &r : segment.records) {
+            if (!r.hasPosition())
+                continue;
+            xml.writeStartElement(GpxNamespace, QStringLiteral("trkpt"));
+            xml.writeAttribute(QStringLiteral("lat"), number(r.latitude, 8));
+            xml.writeAttribute(QStringLiteral("lon"), number(r.longitude, 8));
+            const QString time = recordTime(r);
+            if (!time.isEmpty())
+                xml.writeTextElement(GpxNamespace, QStringLiteral("time"), time);
+            xml.writeStartElement(GpxNamespace, QStringLiteral("extensions"));
+            xml.writeTextElement(ExtensionNamespace, QStringLiteral("speed"),
+                                 QString::number(r.speed));
+            xml.writeTextElement(ExtensionNamespace, QStringLiteral("course"), number(r.course, 4));
+            xml.writeTextElement(ExtensionNamespace, QStringLiteral("gsensorX"),
+                                 number(r.gsensorX, 2));
+            xml.writeTextElement(ExtensionNamespace, QStringLiteral("gsensorY"),
+                                 number(r.gsensorY, 2));
+            xml.writeTextElement(ExtensionNamespace, QStringLiteral("gsensorZ"),
+                                 number(r.gsensorZ, 2));
+            xml.writeEndElement(); // extensions
+            xml.writeEndElement(); // trkpt
+        }
+        xml.writeEndElement(); // trkseg
+    }
+    if (!segments.isEmpty())
+        xml.writeEndElement(); // trk
+    xml.writeEndElement(); // gpx
+    xml.writeEndDocument();
+    return bytes;
+}
+
+QByteArray write(TrackFormat format, const QString &title, const QList<TrackSegment> &segments,
+                 const QString &creator)
+{
+    switch (format) {
+    case TrackFormat::Kml:
+        return toKml(title, segments);
+    case TrackFormat::Csv:
+        return toCsv(segments);
+    case TrackFormat::Gpx:
+        break;
+    }
+    return toGpx(title, segments, creator);
+}
+
+} // namespace TrackExport

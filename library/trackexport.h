@@ -1,0 +1,39 @@
+#pragma once
+
+#include "parser/gpsdata.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// One recording's part of a track: its fixes in recorded order.
+struct TrackSegment
+{
+    QString name; // the recording's file name
+    QList<GpsData> records;
+};
+
+enum class TrackFormat
+{
+    Gpx, // GPX 1.1
+    Kml, // KML 2.2
+    Csv
+};
+
+namespace TrackExport {
+
+// By the file name's suffix (".kml", ".csv", anything else GPX).
+TrackFormat formatForFileName(const QString &fileName);
+
+// Fixes without a position (0, 0) are left out, as the map does. GPX: one <trk> named
+// `title` with one <trkseg> per segment (no <trk> at all without segments); KML: one
+// LineString per segment and placemarks at the start and the end of the whole track;
+// CSV: a header and one line per fix. Times as the camera recorded them, without a zone.
+QByteArray write(TrackFormat format, const QString &title, const QList<TrackSegment> &segments,
+                 const QString &creator = QStringLiteral("Waylume"));
+
+// The GPX writer alone, with the per-fix speed, course and G-sensor extensions.
+QByteArray toGpx(const QString &title, const QList<TrackSegment> &segments,
+                 const QString &creator);
+
+} // namespace TrackExport

@@ -1,0 +1,85 @@
+#include "library/trip.h"
+
+#include "library/probereport.h"
+#include "parser/parserobject.h"
+#include "parser/recordingscan.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The first fix's "yyyyMMddhhmmss"; a recording without a readable time sorts by the file's
+// modification time in the same form.
+QString startKey(const QString &path, const QList<GpsData> &records)
+{
+    for (const GpsData &r : records) {
+        if (!r.hasPosition())
+            continue;
+        const QString text =
+            QString::fromLatin1(r.dateTime, int(strnlen(r.dateTime, sizeof r.dateTime)));
+        if (QDateTime::fromString(text, QStringLiteral("yyyyMMddhhmmss")).isValid())
+            return text;
+        break;
+    }
+    return QFileInfo(path).lastModified().toString(QStringLiteral("yyyyMMddhhmmss"));
+}
+
+} // namespace
+
+namespace Trip {
+
+Reading read(const QString &path)
+{
+    Reading reading;
+    // Only plain files: opening a named pipe would block until a writer appears.
+    const QFileInfo file(path);
+    if (file.exists() && !file.isFile())
+        return reading;
+    const std::unique_ptr<ParserObject> parser = createParser(path);
+    reading.info = videoInfoOf(*parser);
+    GpsData record;
+    for (int i = 0; parser->decode(i, record); ++i)
+        reading.records.append(record);
+    reading.diagnosis = diagnoseGps(*parser, reading.info, reading.records);
+    // As the player's fit, without the padding: no fix past the end of the video.
+    if (parser->kind() != GpsSourceKind::JldvAudio && reading.info.duration > 0 &&
+        reading.records.size() > reading.info.duration + 1)
+        reading.records.erase(reading.records.begin() + reading.info.duration + 1,
+                              reading.records.end());
+    return reading;
+}
+
+QList<TrackSegment> collect(const QStringList &frontPaths)
+{
+    struct Part
+    {
+        QString key;
+        TrackSegment segment;
+    };
+    std::vector<Part> parts;
+    for (const QString &path : frontPaths) {
+        const Reading reading = read(path);
+        const bool anyFix = std::any_of(reading.records.begin(), reading.records.end(),
+                                        [](const GpsData &r) { return r.hasPosition(); });
+        if (!anyFix)
+            continue;
+        parts.push_back({startKey(path, reading.records),
+                         TrackSegment{QFileInfo(path).fileName(), reading.records}});
+    }
+    std::stable_sort(parts.begin(), parts.end(),
+                     [](const Part &a, const Part &b) { return a.key < b.key; });
+    QList<TrackSegment> segments;
+    for (const Part &part : parts)
+        segments.append(part.segment);
+    return segments;
+}
+
+QList<TrackSegment> collectFolder(const QString &folder)
+{
+    return collect(ProbeReport::recordingPaths(folder));
+}
+
+} // namespace Trip
