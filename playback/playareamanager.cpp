@@ -10,6 +10,8 @@
 #include "playback/videodecoders.h"
 #include "settings/configuration.h"
 
+#include <QTimer>
+
 #include <QDebug>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -410,6 +412,7 @@ int PlayAreaManager::volume() const
 
 void PlayAreaManager::play()
 {
+    ++seekGeneration; // a later command wins over an older seek's check
     sync->restart();
     QMediaPlayer *main = mainPlayer->mediaPlayer();
     // Paused players resume together; players that start or have been stopped each load
@@ -437,6 +440,7 @@ void PlayAreaManager::pause()
 
 void PlayAreaManager::stop()
 {
+    ++seekGeneration; // a later command wins over an older seek's check
     sync->setActive(false);
     for (QMediaPlayer *player : existingMediaPlayers())
         player->stop();
@@ -452,9 +456,28 @@ void PlayAreaManager::seek(int seconds)
     if (!item)
         return;
     sync->restart();
+    const qint64 target = qint64(seconds) * 1000;
     for (QMediaPlayer *player : existingMediaPlayers())
-        player->setPosition(qint64(seconds) * 1000);
+        player->setPosition(target);
     sync->align();
+    // GStreamer can drop a seek that reaches a pipeline still settling into pause; playing
+    // players are kept in step by the sync, a paused one would stay where it was.
+    const int generation = ++seekGeneration;
+    for (int delay : {600, 1800})
+        QTimer::singleShot(delay, this, [this, target, generation] {
+            confirmPausedSeek(target, generation);
+        });
+}
+
+void PlayAreaManager::confirmPausedSeek(qint64 targetMs, int generation)
+{
+    if (generation != seekGeneration || !item)
+        return;
+    for (QMediaPlayer *player : existingMediaPlayers()) {
+        if (player->state() == QMediaPlayer::PausedState &&
+            qAbs(player->position() - targetMs) > 200 && targetMs <= player->duration())
+            player->setPosition(targetMs);
+    }
 }
 
 qint64 PlayAreaManager::frameStepTarget(qint64 positionMs, float frameRate, int direction,
@@ -471,6 +494,7 @@ qint64 PlayAreaManager::frameStepTarget(qint64 positionMs, float frameRate, int 
 
 void PlayAreaManager::stepFrame(int direction)
 {
+    ++seekGeneration; // a later command wins over an older seek's check
     if (!item || !mainPlayer || mainPlayer->mediaPlayer()->state() != QMediaPlayer::PausedState)
         return;
     QMediaPlayer *reference = mainPlayer->mediaPlayer();

@@ -109,6 +109,7 @@ private:
     void place(PlayerWidget *player, int row, int column, int rowSpan, int columnSpan);
     void removeAndHide(PlayerWidget *player);
     bool inGrid(PlayerWidget *player) const;
+    void confirmPausedSeek(qint64 targetMs, int generation);
 
     QWidget *background = nullptr;
     QGridLayout *grid = nullptr;
@@ -129,4 +130,6 @@ private:
     int volumeLevel = 100;
     bool mutedState = false;
     double playbackRate = 1.0;
+    // Counts seeks, so that a check of an older seek does nothing.
+    int seekGeneration = 0;
 };

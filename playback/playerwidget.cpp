@@ -24,6 +24,12 @@ PlayerWidget::PlayerWidget(QWidget *parent) : QVideoWidget(parent)
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setUpdatesEnabled(true);
+    pausedRedraw.setSingleShot(true);
+    pausedRedraw.setInterval(150);
+    connect(&pausedRedraw, &QTimer::timeout, this, [this] {
+        if (player && player->state() == QMediaPlayer::PausedState)
+            player->setPosition(player->position());
+    });
 }
 
 QMediaPlayer *PlayerWidget::mediaPlayer()
@@ -132,6 +138,11 @@ void PlayerWidget::resizeEvent(QResizeEvent *event)
     if (problemLabel)
         problemLabel->setGeometry(rect());
     resetZoom();
+    // A sink drawing into a native child leaves a resized window black while paused: no
+    // frame comes and it does not redraw its last one. Seeking to where it stands renders it
+    // again, once the resize has settled.
+    if (player && player->state() == QMediaPlayer::PausedState && sinkChild())
+        pausedRedraw.start();
 }
 
 void PlayerWidget::onCaptureFinished(int result)

@@ -4,6 +4,7 @@
 
 #include <QMediaPlayer>
 #include <QSize>
+#include <QTimer>
 #include <QVideoWidget>
 #include <memory>
 
@@ -82,5 +83,7 @@ private:
     QPoint dragFrom;
     bool dragging = false;
     bool renderingForZoom = false;
+    // Renders the paused frame again once a resize has settled (see resizeEvent).
+    QTimer pausedRedraw;
     QLabel *problemLabel = nullptr;
 };
