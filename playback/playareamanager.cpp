@@ -471,7 +471,9 @@ void PlayAreaManager::seek(int seconds)
 
 void PlayAreaManager::confirmPausedSeek(qint64 targetMs, int generation)
 {
-    if (generation != seekGeneration || !item)
+    // While the main player plays, the sync may hold a secondary on purpose: leave it be.
+    if (generation != seekGeneration || !item || !mainPlayer ||
+        mainPlayer->mediaPlayer()->state() != QMediaPlayer::PausedState)
         return;
     for (QMediaPlayer *player : existingMediaPlayers()) {
         if (player->state() == QMediaPlayer::PausedState &&
