@@ -14,6 +14,7 @@ ChannelSync::ChannelSync(std::function<QList<QMediaPlayer *>()> players, QObject
 
 void ChannelSync::setActive(bool active)
 {
+    ++commandGeneration; // playing or stopping ends a paused seek's check
     if (!active) {
         checkTimer.stop();
         releaseAll(false);
@@ -158,4 +159,28 @@ void ChannelSync::resumeHeld()
         resumeTimer.start(int(qMax<qint64>(1, wait)));
     else
         settling.start();
+}
+
+void ChannelSync::confirmPausedSeek(qint64 targetMs)
+{
+    const int generation = ++commandGeneration;
+    for (int delay : {600, 1800})
+        QTimer::singleShot(delay, this, [this, targetMs, generation] {
+            recheckPausedSeek(targetMs, generation);
+        });
+}
+
+void ChannelSync::recheckPausedSeek(qint64 targetMs, int generation)
+{
+    const QList<QMediaPlayer *> list = players();
+    // While the main player plays, the check above may hold a secondary on purpose.
+    if (generation != commandGeneration || list.isEmpty() ||
+        list.first()->state() != QMediaPlayer::PausedState)
+        return;
+    for (QMediaPlayer *player : list) {
+        if (player->state() == QMediaPlayer::PausedState &&
+            qAbs(player->position() - targetMs) > pausedSeekSlackMs &&
+            targetMs <= player->duration())
+            player->setPosition(targetMs);
+    }
 }

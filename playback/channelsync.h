@@ -36,6 +36,11 @@ public:
     // The main player has just started, sought or changed rate: the secondary players meet it
     // a little ahead, once their seeks are done.
     void align();
+    // The players have just been sought to `targetMs` while paused. GStreamer can drop a seek
+    // that reaches a pipeline still settling into pause, and a paused player gets no later
+    // correction: a player found elsewhere a little later is sought again. A later paused seek,
+    // or playing or stopping, ends the check.
+    void confirmPausedSeek(qint64 targetMs);
     // Checking can be switched off to measure the players without it.
     void setEnabled(bool enabled);
 
@@ -45,6 +50,7 @@ public:
     static constexpr int checkIntervalMs = 400;
     static constexpr int settleMs = 800;
     static constexpr qint64 minimumLeadMs = 300;
+    static constexpr qint64 pausedSeekSlackMs = 200;
 
 signals:
     void corrected(QMediaPlayer *player, qint64 offsetMs);
@@ -61,6 +67,7 @@ private:
     void holdAhead(QMediaPlayer *player, qint64 target);
     void resumeHeld();
     void releaseAll(bool resume);
+    void recheckPausedSeek(qint64 targetMs, int generation);
 
     std::function<QList<QMediaPlayer *>()> players;
     QTimer checkTimer;
@@ -72,6 +79,8 @@ private:
     QList<Hold> holds;
     // How long a behind player takes to play again after its seek, learnt from the seeks.
     qint64 seekLeadMs = 400;
+    // Counts commands, so that a paused seek's check knows whether a later one came.
+    int commandGeneration = 0;
     bool enabled = true;
     int correctionCount = 0;
 };

@@ -412,7 +412,6 @@ int PlayAreaManager::volume() const
 
 void PlayAreaManager::play()
 {
-    ++seekGeneration; // a later command wins over an older seek's check
     sync->restart();
     QMediaPlayer *main = mainPlayer->mediaPlayer();
     // Paused players resume together; players that start or have been stopped each load
@@ -440,7 +439,6 @@ void PlayAreaManager::pause()
 
 void PlayAreaManager::stop()
 {
-    ++seekGeneration; // a later command wins over an older seek's check
     sync->setActive(false);
     for (QMediaPlayer *player : existingMediaPlayers())
         player->stop();
@@ -460,26 +458,7 @@ void PlayAreaManager::seek(int seconds)
     for (QMediaPlayer *player : existingMediaPlayers())
         player->setPosition(target);
     sync->align();
-    // GStreamer can drop a seek that reaches a pipeline still settling into pause; playing
-    // players are kept in step by the sync, a paused one would stay where it was.
-    const int generation = ++seekGeneration;
-    for (int delay : {600, 1800})
-        QTimer::singleShot(delay, this, [this, target, generation] {
-            confirmPausedSeek(target, generation);
-        });
-}
-
-void PlayAreaManager::confirmPausedSeek(qint64 targetMs, int generation)
-{
-    // While the main player plays, the sync may hold a secondary on purpose: leave it be.
-    if (generation != seekGeneration || !item || !mainPlayer ||
-        mainPlayer->mediaPlayer()->state() != QMediaPlayer::PausedState)
-        return;
-    for (QMediaPlayer *player : existingMediaPlayers()) {
-        if (player->state() == QMediaPlayer::PausedState &&
-            qAbs(player->position() - targetMs) > 200 && targetMs <= player->duration())
-            player->setPosition(targetMs);
-    }
+    sync->confirmPausedSeek(target);
 }
 
 qint64 PlayAreaManager::frameStepTarget(qint64 positionMs, float frameRate, int direction,
@@ -496,7 +475,6 @@ qint64 PlayAreaManager::frameStepTarget(qint64 positionMs, float frameRate, int 
 
 void PlayAreaManager::stepFrame(int direction)
 {
-    ++seekGeneration; // a later command wins over an older seek's check
     if (!item || !mainPlayer || mainPlayer->mediaPlayer()->state() != QMediaPlayer::PausedState)
         return;
     QMediaPlayer *reference = mainPlayer->mediaPlayer();
@@ -504,6 +482,7 @@ void PlayAreaManager::stepFrame(int direction)
                                           reference->duration());
     for (PlayerWidget *player : allPlayers())
         player->mediaPlayer()->setPosition(target);
+    sync->confirmPausedSeek(target);
     emit positionChanged(target / 1000, item->rowId);
 }
 

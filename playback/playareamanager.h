@@ -109,7 +109,6 @@ private:
     void place(PlayerWidget *player, int row, int column, int rowSpan, int columnSpan);
     void removeAndHide(PlayerWidget *player);
     bool inGrid(PlayerWidget *player) const;
-    void confirmPausedSeek(qint64 targetMs, int generation);
 
     QWidget *background = nullptr;
     QGridLayout *grid = nullptr;
@@ -131,5 +130,4 @@ private:
     bool mutedState = false;
     double playbackRate = 1.0;
     // Counts seeks, so that a check of an older seek does nothing.
-    int seekGeneration = 0;
 };

@@ -138,9 +138,14 @@ void PlayerWidget::resizeEvent(QResizeEvent *event)
     if (problemLabel)
         problemLabel->setGeometry(rect());
     resetZoom();
-    // A sink drawing into a native child leaves a resized window black while paused: no
-    // frame comes and it does not redraw its last one. Seeking to where it stands renders it
-    // again, once the resize has settled.
+    redrawPausedFrame();
+}
+
+void PlayerWidget::redrawPausedFrame()
+{
+    // A sink drawing into a native child leaves a resized or moved window black while paused:
+    // no frame comes and it does not redraw its last one. Seeking to where it stands renders
+    // it again, once the geometry has settled.
     if (player && player->state() == QMediaPlayer::PausedState && sinkChild())
         pausedRedraw.start();
 }
@@ -261,11 +266,8 @@ void PlayerWidget::applyZoom()
             box->addWidget(surface);
             surface->setGeometry(rect());
         }
-        // While paused no frame comes to fill the resized window, and the sink does not
-        // redraw its last one on an expose: seeking to where it stands renders it again.
         surface->repaint();
-        if (player && player->state() == QMediaPlayer::PausedState)
-            player->setPosition(player->position());
+        redrawPausedFrame();
     } else if (QVideoWindowControl *window = sinkWindow()) {
         window->setDisplayRect(pictureZoom.isZoomed() ? picture : rect());
         window->repaint();

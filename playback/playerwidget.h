@@ -75,6 +75,7 @@ private:
     // this widget's own window, or (neither) frames painted by this widget.
     QWidget *sinkChild() const;
     QVideoWindowControl *sinkWindow() const;
+    void redrawPausedFrame();
 
     std::unique_ptr<QMediaPlayer> player;
     std::unique_ptr<CaptureThread> captureThread;
