@@ -81,7 +81,10 @@ void TestPlaybackMedia::mapPageCallMovesPlaybackToThatSecond()
         QSKIP("ffmpeg is needed to encode the recordings");
     VideoParser::setParseDelayMs(0);
     QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir card;
+    QTemporaryDir root;
+    // A fixed name: the temporary one can end in F or R and would name a channel folder.
+    const QString card = root.filePath("card");
+    QVERIFY(QDir().mkpath(card));
     Simulator::Recording recording;
     recording.track = Simulator::makeTrack(10);
     recording.realVideo = true;
@@ -89,14 +92,14 @@ void TestPlaybackMedia::mapPageCallMovesPlaybackToThatSecond()
     recording.height = 240;
     for (const char *name : {"20240517_083000_0000001F.MP4", "20240517_083000_0000001R.MP4"}) {
         QString error;
-        QVERIFY2(Simulator::write(recording, card.filePath(name), &error), qPrintable(error));
+        QVERIFY2(Simulator::write(recording, card + "/" + name, &error), qPrintable(error));
     }
     MainWindows window(nullptr);
     window.show();
     auto *area = window.findChild<PlayAreaManager *>("wgt_PlayArea");
     auto *map = window.findChild<MapWebView *>("wgt_MapView");
     QSignalSpy clicked(map, &MapWebView::trackPointClicked);
-    window.openFolder(card.path());
+    window.openFolder(card);
     QTRY_VERIFY_WITH_TIMEOUT(window.mediaState() == QMediaPlayer::PlayingState, 20000);
     QTRY_VERIFY_WITH_TIMEOUT(area->playerFor(ShowRear) &&
                                  area->playerFor(ShowRear)->mediaPlayer()->position() > 0,
@@ -125,10 +128,15 @@ void TestPlaybackMedia::mapPageCallMovesPlaybackToThatSecond()
     QTRY_VERIFY_WITH_TIMEOUT(atFive(area->playerFor(ShowFront)->mediaPlayer()) &&
                                  atFive(area->playerFor(ShowRear)->mediaPlayer()),
                              10000);
-    bool rowZeroAtFive = false;
-    for (const QList<QVariant> &p : positions)
-        rowZeroAtFive |= p.at(1).toInt() == 0 && p.at(0).toLongLong() == 5;
-    QVERIFY(rowZeroAtFive);
+    // The window follows to row 0 at that second; a busy machine may report the first tick
+    // after the seek a second or two later.
+    const auto rowZeroAtFive = [&positions] {
+        for (const QList<QVariant> &p : positions)
+            if (p.at(1).toInt() == 0 && p.at(0).toLongLong() >= 5 && p.at(0).toLongLong() <= 7)
+                return true;
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(rowZeroAtFive(), 5000);
 }
 
 QTEST_MAIN(TestPlaybackMedia)
