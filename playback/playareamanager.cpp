@@ -64,6 +64,15 @@ PlayAreaManager::PlayAreaManager(QWidget *parent) : QWidget(parent)
                                                      : QList<QMediaPlayer *>();
         },
         this);
+    // A player that has not loaded by then will not, soon: the others are not kept waiting.
+    loadWait.setSingleShot(true);
+    loadWait.setInterval(5000);
+    connect(&loadWait, &QTimer::timeout, this, [this] {
+        if (!startPending)
+            return;
+        cancelPendingStart();
+        startPlayers(false);
+    });
 }
 
 PlayAreaManager::~PlayAreaManager() = default;
@@ -82,6 +91,7 @@ void PlayAreaManager::setUpMediaPlayer(PlayerWidget *widget, QMediaPlayer *playe
 {
     connect(player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
             [this, widget](QMediaPlayer::Error error) { explainError(widget, error); });
+    connect(player, &QMediaPlayer::mediaStatusChanged, this, &PlayAreaManager::startWhenLoaded);
     player->setVolume(volumeLevel);
     player->setPlaybackRate(playbackRate);
     if (widget != mainPlayer) {
@@ -413,10 +423,48 @@ int PlayAreaManager::volume() const
 void PlayAreaManager::play()
 {
     sync->restart();
+    const bool resuming = mainPlayer->mediaPlayer()->state() == QMediaPlayer::PausedState;
+    setShowMode(channelCount > 1 ? currentMode : ShowFront);
+    // Set playing while it still prerolls media it has just opened, GStreamer's playbin can
+    // hang the GUI thread: the state change deactivates a pad whose stream lock a queue
+    // thread holds while it waits on a pad that stays blocked until the preroll is over.
+    // Players still loading therefore start together once every one has loaded.
+    if (anyLoading()) {
+        startPending = true;
+        loadWait.start();
+        return;
+    }
+    startPlayers(resuming);
+}
+
+bool PlayAreaManager::anyLoading() const
+{
+    for (QMediaPlayer *player : existingMediaPlayers()) {
+        if (player->mediaStatus() == QMediaPlayer::LoadingMedia)
+            return true;
+    }
+    return false;
+}
+
+void PlayAreaManager::startWhenLoaded()
+{
+    if (startPending && !anyLoading()) {
+        cancelPendingStart();
+        startPlayers(false);
+    }
+}
+
+void PlayAreaManager::cancelPendingStart()
+{
+    startPending = false;
+    loadWait.stop();
+}
+
+void PlayAreaManager::startPlayers(bool resuming)
+{
+    // Paused players resume together; players that start or have been stopped are brought
+    // into step once they play.
     QMediaPlayer *main = mainPlayer->mediaPlayer();
-    // Paused players resume together; players that start or have been stopped each load
-    // at their own pace and are brought into step afterwards.
-    const bool resuming = main->state() == QMediaPlayer::PausedState;
     main->play();
     for (PlayerWidget *player : secondaryPlayers()) {
         QMediaPlayer *secondary = player->mediaPlayer();
@@ -424,7 +472,6 @@ void PlayAreaManager::play()
         secondary->setMuted(true);
         secondary->setPlaybackRate(main->playbackRate());
     }
-    setShowMode(channelCount > 1 ? currentMode : ShowFront);
     sync->setActive(true);
     if (!resuming)
         sync->align();
@@ -432,6 +479,7 @@ void PlayAreaManager::play()
 
 void PlayAreaManager::pause()
 {
+    cancelPendingStart();
     sync->restart();
     for (QMediaPlayer *player : existingMediaPlayers())
         player->pause();
@@ -439,6 +487,7 @@ void PlayAreaManager::pause()
 
 void PlayAreaManager::stop()
 {
+    cancelPendingStart();
     sync->setActive(false);
     for (QMediaPlayer *player : existingMediaPlayers())
         player->stop();

@@ -6,6 +6,7 @@
 #include <QMediaContent>
 #include <QMediaPlayer>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 class ChannelSync;
@@ -109,6 +110,10 @@ private:
     void place(PlayerWidget *player, int row, int column, int rowSpan, int columnSpan);
     void removeAndHide(PlayerWidget *player);
     bool inGrid(PlayerWidget *player) const;
+    bool anyLoading() const;
+    void startWhenLoaded();
+    void cancelPendingStart();
+    void startPlayers(bool resuming);
 
     QWidget *background = nullptr;
     QGridLayout *grid = nullptr;
@@ -123,11 +128,13 @@ private:
     ShowMode currentMode = ShowAll;
     PlaylistItem *item = nullptr;
     int channelCount = 1;
+    ChannelSync *sync = nullptr;
     // Applied to each media player when it is made, so that settings made before the first
     // recording loads are not lost.
-    ChannelSync *sync = nullptr;
     int volumeLevel = 100;
     bool mutedState = false;
     double playbackRate = 1.0;
-    // Counts seeks, so that a check of an older seek does nothing.
+    // A start asked for while media were still loading, carried out once they have.
+    bool startPending = false;
+    QTimer loadWait;
 };

@@ -119,8 +119,24 @@ private slots:
         QFETCH(int, count);
         QSignalSpy positions(area, &PlayAreaManager::positionChanged);
         load(count);
+        // No pipeline is set playing while any is still loading: GStreamer can hang the GUI
+        // thread when told to play during the preroll of media it has just opened.
+        const auto loading = [this] {
+            return !allPlayers(*area, [](QMediaPlayer *p) {
+                return p->mediaStatus() != QMediaPlayer::LoadingMedia;
+            });
+        };
+        QVERIFY(loading());
+        bool playedWhileLoading = false;
+        allPlayers(*area, [&](QMediaPlayer *p) {
+            connect(p, &QMediaPlayer::stateChanged, area, [&](QMediaPlayer::State state) {
+                playedWhileLoading |= state == QMediaPlayer::PlayingState && loading();
+            });
+            return true;
+        });
         area->play();
         QTRY_VERIFY_WITH_TIMEOUT(allPlayers(*area, playing), 10000);
+        QVERIFY(!playedWhileLoading);
         QTRY_VERIFY_WITH_TIMEOUT(!positions.isEmpty() && positions.last().at(0).toLongLong() >= 1,
                                  10000);
         for (const QList<QVariant> &signal : positions)

@@ -29,6 +29,20 @@ struct Point
 };
 
 // The positioned records of one recording, as "--raw --format json" reports them.
+// A card folder with a fixed name: a temporary name ending in F or R would make it a channel
+// folder of its own.
+class Card
+{
+public:
+    Card() { QDir().mkpath(path()); }
+    bool isValid() const { return root.isValid() && QFileInfo(path()).isDir(); }
+    QString path() const { return root.filePath(QStringLiteral("card")); }
+    QString filePath(const QString &name) const { return path() + QLatin1Char('/') + name; }
+
+private:
+    QTemporaryDir root;
+};
+
 QList<Point> probeFixes(const QString &path)
 {
     QList<Point> points;
@@ -94,7 +108,7 @@ private slots:
 
 void TestProbeTrip::cardGivesOneSegmentPerRecordingInTimeOrder()
 {
-    QTemporaryDir card;
+    const Card card;
     QVERIFY(card.isValid());
     // Named in the opposite order to their times, so the join must sort by the fixes.
     Simulator::TrackShape later;
@@ -162,7 +176,7 @@ void TestProbeTrip::cardGivesOneSegmentPerRecordingInTimeOrder()
 
 void TestProbeTrip::emptyCardGivesValidEmptyDocuments()
 {
-    QTemporaryDir card;
+    const Card card;
     int tracks = -1;
     const QByteArray gpx = probe({"--trip", card.path()});
     QVERIFY(gpx.contains("<gpx"));
