@@ -173,7 +173,7 @@ void ChannelSync::confirmPausedSeek(qint64 targetMs)
 void ChannelSync::recheckPausedSeek(qint64 targetMs, int generation)
 {
     const QList<QMediaPlayer *> list = players();
-    // While the main player plays, the check above may hold a secondary on purpose.
+    // While the main player plays, check() may hold a secondary on purpose: leave it be.
     if (generation != commandGeneration || list.isEmpty() ||
         list.first()->state() != QMediaPlayer::PausedState)
         return;
