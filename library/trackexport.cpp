@@ -7,6 +7,9 @@
 
 namespace {
 
+using TrackExport::csvText;
+using TrackExport::xmlText;
+
 const QLatin1String GpxNamespace("http://www.topografix.com/GPX/1/1");
 const QLatin1String ExtensionNamespace("urn:waylume:gpx:1");
 const QLatin1String KmlNamespace("http://www.opengis.net/kml/2.2");
@@ -34,28 +37,6 @@ QString recordTime(const GpsData &record)
     return time.isValid() ? time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) : QString();
 }
 
-// XML 1.0 cannot carry most control characters, even escaped.
-QString xmlText(const QString &text)
-{
-    QString clean = text;
-    for (QChar &c : clean) {
-        if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') &&
-            c != QLatin1Char('\r'))
-            c = QChar(0xFFFD);
-    }
-    return clean;
-}
-
-// RFC 4180 quoting; file names may hold commas.
-QString csvText(const QString &text)
-{
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
 
 QList<GpsData> positioned(const QList<GpsData> &records)
 {
@@ -162,6 +143,27 @@ QByteArray toCsv(const QList<TrackSegment> &segments)
 } // namespace
 
 namespace TrackExport {
+
+QString xmlText(const QString &text)
+{
+    QString clean = text;
+    for (QChar &c : clean) {
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') &&
+            c != QLatin1Char('\r'))
+            c = QChar(0xFFFD);
+    }
+    return clean;
+}
+
+QString csvText(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
 
 TrackFormat formatForFileName(const QString &fileName)
 {

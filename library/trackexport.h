@@ -22,6 +22,12 @@ enum class TrackFormat
 
 namespace TrackExport {
 
+// Text for an XML document: XML 1.0 cannot carry most control characters, even escaped, so
+// they become U+FFFD.
+QString xmlText(const QString &text);
+// A CSV field, quoted as RFC 4180 asks when it holds a comma, a quote or a line break.
+QString csvText(const QString &text);
+
 // By the file name's suffix (".kml", ".csv", anything else GPX).
 TrackFormat formatForFileName(const QString &fileName);
 

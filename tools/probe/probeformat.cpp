@@ -1,5 +1,7 @@
 #include "tools/probe/probeformat.h"
 
+#include "library/trackexport.h"
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -12,6 +14,9 @@
 namespace Probe {
 
 namespace {
+
+using TrackExport::csvText;
+using TrackExport::xmlText;
 
 const QLatin1String GpxNamespace("http://www.topografix.com/GPX/1/1");
 const QLatin1String ExtensionNamespace("urn:waylume:gpx:1");
@@ -75,28 +80,6 @@ QJsonObject recordObject(const GpsData &r)
     return o;
 }
 
-// RFC 4180 quoting; only damaged records put commas or quotes into the text fields.
-QString csvText(const QString &text)
-{
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
-// XML 1.0 cannot carry most control characters, even escaped.
-QString xmlText(const QString &text)
-{
-    QString clean = text;
-    for (QChar &c : clean) {
-        if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') &&
-            c != QLatin1Char('\r'))
-            c = QChar(0xFFFD);
-    }
-    return clean;
-}
 
 } // namespace
 
