@@ -1,10 +1,12 @@
 #pragma once
 
+#include "library/cameraevent.h"
 #include "parser/gpsdiagnosis.h"
 
 #include <QDateTime>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class CVideoParserRunnable;
@@ -34,4 +36,14 @@ struct PlaylistItem
     QUrl url;
     int codec = 0; // VideoCodec; CodecUnknown until the parse result arrives
     GpsDiagnosis gps; // NotExamined until the parse job has decoded the track
+
+    // The card layout that named this row ("tesla", "blackvue", "gopro", ...; empty for the
+    // built-in naming schemes) and what the camera marked the recording as, from its name or
+    // folder: "event", "parking", "locked", "manual", "impact", "sentry", "saved", ...
+    QString layout;
+    QStringList marks;
+    // Files of the recording that play in no channel (Tesla's pillar cameras), listed in the
+    // row's tooltip rather than lost.
+    QStringList extraFiles;
+    CameraEvent cameraEvent;
 };

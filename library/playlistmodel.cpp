@@ -245,6 +245,10 @@ PlaylistItem *PlaylistModel::itemAt(int row, PlaylistItem *copy) const
     copy->resolution = item->resolution;
     copy->url = item->url;
     copy->codec = item->codec;
+    copy->layout = item->layout;
+    copy->marks = item->marks;
+    copy->extraFiles = item->extraFiles;
+    copy->cameraEvent = item->cameraEvent;
     return copy;
 }
 
