@@ -21,6 +21,8 @@ public:
     QString processorName() const;
     // Every graphics adapter, in bus order.
     QList<DisplayAdapter> displayAdapters() const;
+    // The PCI ID database that names the adapters; empty when there is none.
+    QString pciIdsPath() const;
 
 private:
     QString root;

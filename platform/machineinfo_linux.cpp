@@ -38,7 +38,7 @@ PciNames pciNames(const QString &database, quint16 vendorId, quint16 deviceId)
 {
     PciNames names;
     QFile file(database);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (database.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return names;
     const QByteArray vendorKey = QByteArray::number(vendorId, 16).rightJustified(4, '0');
     const QByteArray deviceKey = QByteArray::number(deviceId, 16).rightJustified(4, '0');
@@ -66,6 +66,18 @@ PciNames pciNames(const QString &database, quint16 vendorId, quint16 deviceId)
 
 MachineInfo::MachineInfo(const QString &root) : root(root) {}
 
+QString MachineInfo::pciIdsPath() const
+{
+    // Debian and Ubuntu (package pci.ids) keep it in misc/, Fedora and Arch (hwdata) in
+    // hwdata/.
+    for (const char *place : {"usr/share/misc/pci.ids", "usr/share/hwdata/pci.ids"}) {
+        const QString path = QDir(root).filePath(QLatin1String(place));
+        if (QFile::exists(path))
+            return path;
+    }
+    return QString();
+}
+
 QString MachineInfo::processorName() const
 {
     QFile file(QDir(root).filePath(QStringLiteral("proc/cpuinfo")));
@@ -86,7 +98,7 @@ QList<MachineInfo::DisplayAdapter> MachineInfo::displayAdapters() const
 {
     QList<DisplayAdapter> adapters;
     const QDir devices(QDir(root).filePath(QStringLiteral("sys/bus/pci/devices")));
-    const QString database = QDir(root).filePath(QStringLiteral("usr/share/misc/pci.ids"));
+    const QString database = pciIdsPath();
     const QStringList entries = devices.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString &entry : entries) {
         const QString folder = devices.filePath(entry);

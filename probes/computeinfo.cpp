@@ -4,7 +4,10 @@
 #include "platform/machineinfo.h"
 
 #include <QDebug>
+#include <QRegularExpression>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -122,13 +125,93 @@ bool processorIsHigh(const QString &name)
     return false;
 }
 
-// Searches each vendor's list for its first entry found in the adapter text.
-bool anyListMatches(const QString &text, const QStringList (&lists)[3], const char *const (&logs)[3])
+// The models that the adapters' names list in brackets. The PCI ID database names an AMD
+// chip by its code name and puts the boards sold with it in brackets, several sharing their
+// first words through slashes: "Ellesmere [Radeon RX 470/480/570/570X/580/580X/590]" is the
+// Radeon RX 470 to RX 590, "Baffin [Radeon RX 460/560D / Pro 450/455]" also the Pro 450 and
+// Pro 455 (seen in Debian 12's /usr/share/misc/pci.ids; the syntax is described in that
+// file's header and at https://pci-ids.ucw.cz/).
+QStringList bracketModels(const QString &text)
+{
+    static const QRegularExpression brackets(QStringLiteral("\\[([^\\]]*)\\]"));
+    static const QRegularExpression firstNumber(QStringLiteral("(^|\\s)\\d"));
+    QStringList models;
+    for (auto it = brackets.globalMatch(text); it.hasNext();) {
+        QString prefix;
+        const QStringList parts = it.next().captured(1).split(QLatin1Char('/'));
+        for (QString part : parts) {
+            part = part.trimmed();
+            if (part.isEmpty())
+                continue;
+            if (part.at(0).isDigit()) {
+                models << prefix + part;
+                continue;
+            }
+            models << part;
+            const QRegularExpressionMatch number = firstNumber.match(part);
+            prefix = number.hasMatch() ? part.left(number.capturedStart() + 1)
+                                       : part + QLatin1Char(' ');
+        }
+    }
+    return models;
+}
+
+// The lists name AMD boards as Windows' drivers do ("RX 580 Series", "RX 470 Graphics"); the
+// model is the name without that ending.
+QString modelOf(const QString &entry)
+{
+    for (const char *ending : {" Series", " Graphics"}) {
+        if (entry.endsWith(QLatin1String(ending)))
+            return entry.chopped(int(qstrlen(ending)));
+    }
+    return entry;
+}
+
+// `model` names the board of `listed` as a whole: "Radeon RX 580X" is an RX 580, but
+// "Radeon RX 5800" is not.
+bool namesModel(const QString &model, const QString &listed)
+{
+    for (int at = model.indexOf(listed); at >= 0; at = model.indexOf(listed, at + 1)) {
+        const int end = at + listed.size();
+        const bool startsWord = at == 0 || !model.at(at - 1).isLetterOrNumber();
+        const bool endsNumber = end == model.size() || !model.at(end).isDigit();
+        if (startsWord && endsNumber)
+            return true;
+    }
+    return false;
+}
+
+bool entryMatches(const QString &text, const QStringList &models, const QString &entry)
+{
+    if (text.contains(entry))
+        return true;
+    const QString listed = modelOf(entry);
+    return std::any_of(models.begin(), models.end(),
+                       [&](const QString &model) { return namesModel(model, listed); });
+}
+
+// The bracketed models of the AMD adapters only: an NVIDIA "[GeForce GTX 550 Ti]" is no
+// Radeon 550.
+QStringList amdModels(const QList<MachineInfo::DisplayAdapter> &adapters)
+{
+    QStringList models;
+    for (const MachineInfo::DisplayAdapter &adapter : adapters) {
+        if (adapter.vendorId == kAmd || adapter.vendorId == kAmdHost)
+            models << bracketModels(adapter.description);
+    }
+    return models;
+}
+
+// Searches each vendor's list for its first entry found in the adapter text. Only the AMD
+// list (the second) is matched against the AMD adapters' bracketed models as well: the Intel
+// and NVIDIA names in the database already carry the lists' texts.
+bool anyListMatches(const QString &text, const QStringList &models, const QStringList (&lists)[3],
+                    const char *const (&logs)[3])
 {
     bool found = false;
     for (int i = 0; i < 3; ++i) {
         for (const QString &entry : lists[i]) {
-            if (text.contains(entry)) {
+            if (i == 1 ? entryMatches(text, models, entry) : text.contains(entry)) {
                 qDebug() << logs[i] << entry;
                 found = true;
                 break;
@@ -150,13 +233,15 @@ ComputeInfo::ComputeInfo(const MachineInfo &machine, QObject *parent) : QObject(
 {
     const QString processor = machine.processorName();
     qDebug() << "CPU Info:" << processor;
-    const QString adapters = adapterText(machine.displayAdapters());
+    const QList<MachineInfo::DisplayAdapter> found = machine.displayAdapters();
+    const QString adapters = adapterText(found);
     qDebug() << "Card Info:" << adapters;
+    const QStringList models = amdModels(found);
 
     mCpuLevelH = processorIsHigh(processor);
-    isHDDecodeH265 = anyListMatches(adapters, {kIntelH265, kAmdH265, kNvidiaH265},
+    isHDDecodeH265 = anyListMatches(adapters, models, {kIntelH265, kAmdH265, kNvidiaH265},
                                     {"Intel dCard H265:", "AMD dCard H265:", "NVIDIA dCard H265:"});
-    isHDDecodeH264 = anyListMatches(adapters, {kIntelH264, kAmdH264, kNvidiaH264},
+    isHDDecodeH264 = anyListMatches(adapters, models, {kIntelH264, kAmdH264, kNvidiaH264},
                                     {"Intel dCard H264:", "AMD dCard H264:", "NVIDIA dCard H264:"});
     mMachineInfo = processor + QLatin1String("\r\n") + adapters;
 

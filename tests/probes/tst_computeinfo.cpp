@@ -42,12 +42,6 @@ class TestComputeInfo : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        if (!QFile::exists(QStringLiteral("/usr/share/misc/pci.ids")))
-            QSKIP("the PCI ID database (package pci.ids) is not installed");
-    }
-
     void processorLevel_data()
     {
         QTest::addColumn<QString>("name");
@@ -119,6 +113,31 @@ private slots:
         // The lists spell it "Tesia".
         QTest::newRow("Tesla T4") << quint16(0x10de) << quint16(0x1eb8)
                                   << "NVIDIA Corporation TU104GL [Tesla T4]" << false << false;
+        // AMD's boards, named in brackets and slash lists: the lists' "RX 580 Series",
+        // "RX 460 Graphics" and "550 Series" are among them; "580X" is a 580, "5800" is not.
+        const QString amd = QStringLiteral("Advanced Micro Devices, Inc. [AMD/ATI] ");
+        QTest::newRow("Ellesmere") << quint16(0x1002) << quint16(0x67df)
+                                   << amd + "Ellesmere [Radeon RX 470/480/570/570X/580/580X/590]"
+                                   << true << true;
+        QTest::newRow("Baffin")
+            << quint16(0x1002) << quint16(0x67ef)
+            << amd + "Baffin [Radeon RX 460/560D / Pro 450/455/460/555/555X/560/560X]" << true
+            << true;
+        QTest::newRow("Lexa") << quint16(0x1002) << quint16(0x699f)
+                              << amd + "Lexa PRO [Radeon 540/540X/550/550X / RX 540X/550/550X]"
+                              << true << true;
+        QTest::newRow("HD 4200") << quint16(0x1002) << quint16(0x9710)
+                                 << amd + "RS880 [Radeon HD 4200]" << true << false;
+        QTest::newRow("Navi 21") << quint16(0x1002) << quint16(0x73bf)
+                                 << amd + "Navi 21 [Radeon RX 6800/6800 XT / 6900 XT]" << false
+                                 << false;
+        QTest::newRow("R9 280X") << quint16(0x1002) << quint16(0x6798)
+                                 << amd + "Tahiti XT [Radeon HD 7970/8970 OEM / R9 280X]" << false
+                                 << false;
+        QTest::newRow("Raven Ridge")
+            << quint16(0x1002) << quint16(0x15dd)
+            << amd + "Raven Ridge [Radeon Vega Series / Radeon Vega Mobile Series]" << false
+            << false;
         QTest::newRow("unknown id") << quint16(0x10de) << quint16(0xfffe) << "NVIDIA Corporation fffe"
                                     << false << false;
     }
@@ -159,6 +178,53 @@ private slots:
         QVERIFY(!result.h265);
         QVERIFY(result.log.contains(QStringLiteral("Intel dCard H264: \"Graphics 4000\"")));
         QVERIFY(result.log.contains(QStringLiteral("NVIDIA dCard H264: \"GT 730\"")));
+    }
+
+    // An NVIDIA board whose bracketed number is on the AMD list ("550 Series") is not taken
+    // for a Radeon.
+    void amdModelsOnlyFromAmdAdapters()
+    {
+        FakeMachine machine;
+        machine.setPciIds(QStringLiteral("usr/share/misc/pci.ids"),
+                          "10de  NVIDIA Corporation\n\t1201  GF114 [GeForce GTX 560/560 Ti]\n");
+        machine.addPciDevice(QStringLiteral("0000:01:00.0"), kVga, 0x10de, 0x1201);
+        machine.setProcessor(QStringLiteral("AMD Ryzen 5 3600 6-Core Processor"));
+        const Probe result = probe(machine);
+        QVERIFY(!result.h264 && !result.h265);
+    }
+
+    // Fedora and Arch keep the database in hwdata/; without any, the ids stand in for names.
+    void databasePlaces()
+    {
+        FakeMachine machine;
+        machine.addPciDevice(QStringLiteral("0000:01:00.0"), kVga, 0x1002, 0x67df);
+        machine.setPciIds(QStringLiteral("usr/share/hwdata/pci.ids"), pciIdsExcerpt());
+        const QList<MachineInfo::DisplayAdapter> named = MachineInfo(machine.root()).displayAdapters();
+        QCOMPARE(named.size(), 1);
+        QCOMPARE(named[0].description,
+                 QStringLiteral("Advanced Micro Devices, Inc. [AMD/ATI] "
+                                "Ellesmere [Radeon RX 470/480/570/570X/580/580X/590]"));
+        QVERIFY(probe(machine).h265);
+
+        QFile::remove(machine.root() + QStringLiteral("/usr/share/hwdata/pci.ids"));
+        QCOMPARE(MachineInfo(machine.root()).pciIdsPath(), QString());
+        QCOMPARE(MachineInfo(machine.root()).displayAdapters().value(0).description,
+                 QStringLiteral("1002 67df"));
+    }
+
+    // The lines the other cases use are the installed database's own.
+    void excerptMatchesInstalledDatabase()
+    {
+        const QString installed = MachineInfo().pciIdsPath();
+        if (installed.isEmpty())
+            QSKIP("no PCI ID database installed (package pci.ids or hwdata)");
+        QFile file(installed);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray database = file.readAll();
+        for (const QByteArray &line : pciIdsExcerpt().split('\n')) {
+            if (!line.isEmpty() && !line.startsWith('#'))
+                QVERIFY2(database.contains("\n" + line + "\n"), line.constData());
+        }
     }
 
     void warningAboveFourMillionPixels_data()
