@@ -429,6 +429,11 @@ void PlayAreaManager::play()
     // hang the GUI thread: the state change deactivates a pad whose stream lock a queue
     // thread holds while it waits on a pad that stays blocked until the preroll is over.
     // Players still loading therefore start together once every one has loaded.
+    startTogether(resuming);
+}
+
+void PlayAreaManager::startTogether(bool resuming)
+{
     if (anyLoading()) {
         startPending = true;
         loadWait.start();
@@ -624,9 +629,10 @@ void PlayAreaManager::onSliderStatusChanged(bool isSliderDown, int seconds)
         // A player already in that second is only resumed: seeking it would jump back.
         if (mp->position() / 1000 != seconds)
             mp->setPosition(qint64(seconds) * 1000);
-        mp->play();
     }
-    sync->align();
+    // The seek bar can be let go while a recording just started is still loading: the same
+    // start as play(), or GStreamer's preroll hang comes back this way.
+    startTogether(false);
 }
 
 void PlayAreaManager::onPositionChanged(qint64 position)

@@ -111,6 +111,8 @@ private:
     void removeAndHide(PlayerWidget *player);
     bool inGrid(PlayerWidget *player) const;
     bool anyLoading() const;
+    // Starts every player now, or once none is loading any more.
+    void startTogether(bool resuming);
     void startWhenLoaded();
     void cancelPendingStart();
     void startPlayers(bool resuming);

@@ -121,19 +121,9 @@ private slots:
         load(count);
         // No pipeline is set playing while any is still loading: GStreamer can hang the GUI
         // thread when told to play during the preroll of media it has just opened.
-        const auto loading = [this] {
-            return !allPlayers(*area, [](QMediaPlayer *p) {
-                return p->mediaStatus() != QMediaPlayer::LoadingMedia;
-            });
-        };
-        QVERIFY(loading());
+        QVERIFY(anyLoading());
         bool playedWhileLoading = false;
-        allPlayers(*area, [&](QMediaPlayer *p) {
-            connect(p, &QMediaPlayer::stateChanged, area, [&](QMediaPlayer::State state) {
-                playedWhileLoading |= state == QMediaPlayer::PlayingState && loading();
-            });
-            return true;
-        });
+        watchPlayWhileLoading(playedWhileLoading);
         area->play();
         QTRY_VERIFY_WITH_TIMEOUT(allPlayers(*area, playing), 10000);
         QVERIFY(!playedWhileLoading);
@@ -197,6 +187,25 @@ private slots:
                      qPrintable(positionsText()));
         // The main player kept its 2.4 s rather than jumping back to 2.0 s.
         QVERIFY(main()->position() >= 2400);
+    }
+
+    // The seek bar let go right after a recording was loaded: the players start together
+    // once they have loaded, at the second chosen, not during their preroll.
+    void sliderReleaseWhileLoadingWaits()
+    {
+        load(4);
+        QVERIFY(anyLoading());
+        bool playedWhileLoading = false;
+        watchPlayWhileLoading(playedWhileLoading);
+        area->onSliderStatusChanged(true, 0);
+        area->onSliderStatusChanged(false, 3);
+        QTRY_VERIFY_WITH_TIMEOUT(allPlayers(*area,
+                                            [](QMediaPlayer *p) {
+                                                return p->state() == QMediaPlayer::PlayingState &&
+                                                       p->position() >= 3000;
+                                            }),
+                                 10000);
+        QVERIFY(!playedWhileLoading);
     }
 
     // Stopped, the players still hold the last recording; a click on the seek bar (press
@@ -426,6 +435,23 @@ private:
     QMediaPlayer *main() const { return area->playerFor(ShowFront)->mediaPlayer(); }
 
     // The order the main window uses.
+    bool anyLoading()
+    {
+        return !allPlayers(*area, [](QMediaPlayer *p) {
+            return p->mediaStatus() != QMediaPlayer::LoadingMedia;
+        });
+    }
+
+    void watchPlayWhileLoading(bool &playedWhileLoading)
+    {
+        allPlayers(*area, [&](QMediaPlayer *p) {
+            connect(p, &QMediaPlayer::stateChanged, area, [&, this](QMediaPlayer::State state) {
+                playedWhileLoading |= state == QMediaPlayer::PlayingState && anyLoading();
+            });
+            return true;
+        });
+    }
+
     void load(int count)
     {
         area->stop();
