@@ -1,5 +1,6 @@
 #include "instruments/mappages.h"
 
+#include <QAtomicInteger>
 #include <QCoreApplication>
 #include <QUrlQuery>
 #include <iterator>
@@ -41,6 +42,8 @@ const DefaultCentre &centreFor(int languageIndex)
     return defaultCentres[languageIndex];
 }
 
+QAtomicInteger<quint16> testTileServerPort = 0;
+
 QString degrees(double value)
 {
     return QString::number(value, 'f', 6);
@@ -81,12 +84,25 @@ QUrl pageUrl(int mapType, int languageIndex, const QString &pagesDirectory)
         url = QUrl::fromLocalFile(pagesDirectory + QStringLiteral("/OpenStreetMap.html"));
         query.addQueryItem(QStringLiteral("lng"), QLatin1String(centre.osmLongitude));
         query.addQueryItem(QStringLiteral("lat"), QLatin1String(centre.osmLatitude));
+        if (const quint16 port = localTileServerPort())
+            query.addQueryItem(QStringLiteral("tiles"),
+                               QStringLiteral("http://127.0.0.1:%1/{z}/{x}/{y}.png").arg(port));
         break;
     default:
         return QUrl();
     }
     url.setQuery(query);
     return url;
+}
+
+void setLocalTileServerForTesting(quint16 port)
+{
+    testTileServerPort.storeRelaxed(port);
+}
+
+quint16 localTileServerPort()
+{
+    return testTileServerPort.loadRelaxed();
 }
 
 QString clearAllStatement()

@@ -19,6 +19,12 @@ QString directory();
 // centre; an empty URL for a value that names no provider.
 QUrl pageUrl(int mapType, int languageIndex, const QString &pagesDirectory = directory());
 
+// Tests serve the OpenStreetMap page's tiles from a server of their own on this machine
+// (127.0.0.1, plain HTTP, the port given; 0 ends it). Only code can set it: no setting, file
+// or argument reaches it, and the request guard lets that one origin through only while set.
+void setLocalTileServerForTesting(quint16 port);
+quint16 localTileServerPort();
+
 QString clearAllStatement();
 QString addPointStatement(const MapPoint &point);
 QString currentPointStatement(const MapPoint &point);

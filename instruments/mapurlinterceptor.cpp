@@ -1,5 +1,7 @@
 #include "instruments/mapurlinterceptor.h"
 
+#include "instruments/mappages.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -77,6 +79,10 @@ bool MapUrlInterceptor::isAllowed(const QUrl &url) const
         return url.host().isEmpty() && isInsidePages(url.toLocalFile());
     if (scheme == QLatin1String("https"))
         return isProviderHost(url.host());
+    // A test's own tile server, and only while a test has named it.
+    if (scheme == QLatin1String("http") && MapPages::localTileServerPort() != 0)
+        return url.host() == QLatin1String("127.0.0.1") &&
+               url.port() == int(MapPages::localTileServerPort());
     // Qt's own web channel script, compiled into the library.
     if (scheme == QLatin1String("qrc"))
         return url.path() == QLatin1String("/qtwebchannel/qwebchannel.js");

@@ -2,6 +2,7 @@
 
 #include "instruments/ccustomwebenginepage.h"
 #include "instruments/mappages.h"
+#include "instruments/mapprofile.h"
 #include "instruments/mapurlinterceptor.h"
 #include "instruments/trackseekbridge.h"
 #include "parser/cgpsutils.h"
@@ -9,15 +10,28 @@
 
 #include <QDebug>
 #include <QDesktopServices>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QPointer>
 #include <QWebChannel>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 
 namespace {
 
 // The HTTPS origin of the Google Maps web site; its pages stay in the hidden view.
 const char googleMapsOrigin[] = "https://maps.google.com";
+
+const char keysScriptName[] = "waylumeMapKeys";
+
+// A JavaScript string literal holding `text` exactly.
+QString scriptString(const QString &text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
 
 bool isWebAddress(const QUrl &url)
 {
@@ -32,8 +46,10 @@ MapWebView::MapWebView(QWidget *parent) : QWebEngineView(parent)
     registerMapMetaTypes();
     setAcceptDrops(false);
     setContextMenuPolicy(Qt::NoContextMenu);
-    // Both before the first page loads: the guard must see the page's first request, and the
-    // local page needs its remote access from the start.
+    // All before the first page loads: the profile's cache and storage are fixed once it is
+    // used, the guard must see the page's first request, and the local page needs its remote
+    // access from the start.
+    MapProfile::configure(page()->profile());
     MapUrlInterceptor::installOn(page()->profile(), MapPages::directory());
     page()->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
 
@@ -47,6 +63,11 @@ MapWebView::MapWebView(QWidget *parent) : QWebEngineView(parent)
 
     setMapType(static_cast<MapTypes>(Configuration::instance()->maps()));
     connect(this, &QWebEngineView::loadFinished, this, &MapWebView::mapLoadingFinish);
+    connect(Configuration::instance(), &Configuration::mapKeysChanged, this, [this] {
+        const int type = Configuration::instance()->maps();
+        if (type == GoogleMap || type == BaiduMap)
+            setMapType(MapTypes(type));
+    });
 
     savedCenterScript.clear();
     setAttribute(Qt::WA_DeleteOnClose);
@@ -66,8 +87,40 @@ void MapWebView::setMapType(MapTypes type)
 {
     mapReady = false;
     const QUrl url = MapPages::pageUrl(type, Configuration::instance()->language());
-    if (url.isValid())
-        load(url);
+    if (!url.isValid())
+        return;
+    setMapKeys(type);
+    load(url);
+}
+
+void MapWebView::setMapKeys(MapTypes type)
+{
+    // The key reaches the page as a variable set before its own scripts run, and only the
+    // page of its provider gets it: it is never written to a file, and never sits in the
+    // address that the debug log shows.
+    QWebEngineScriptCollection &scripts = page()->scripts();
+    for (const QWebEngineScript &old : scripts.findScripts(QLatin1String(keysScriptName)))
+        scripts.remove(old);
+    QString provider;
+    QString key;
+    if (type == GoogleMap) {
+        provider = QStringLiteral("google");
+        key = Configuration::instance()->googleMapsKey();
+    } else if (type == BaiduMap) {
+        provider = QStringLiteral("baidu");
+        key = Configuration::instance()->baiduMapsKey();
+    }
+    if (key.isEmpty())
+        return;
+    QWebEngineScript script;
+    script.setName(QLatin1String(keysScriptName));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::MainWorld);
+    script.setRunsOnSubFrames(false);
+    script.setSourceCode(QStringLiteral("if (location.protocol === 'file:') "
+                                        "window.WAYLUME_MAP_KEYS = {%1: %2};")
+                             .arg(provider, scriptString(key)));
+    scripts.insert(script);
 }
 
 void MapWebView::addPoint(const MapPoint &point)

@@ -45,6 +45,7 @@ protected:
 
 private:
     void run(const QString &statement);
+    void setMapKeys(MapTypes type);
 
     QString savedCenterScript;
     bool trackSent = false;

@@ -22,6 +22,8 @@ const char *const kScreenshotSavePath = "ScreenshotSavePath";
 const char *const kMainwindowsRect = "mainwindowsRect";
 const char *const kMainwindowsIsMaximize = "mainwindowsIsMaximize";
 const char *const kParseDelayMs = "ParseDelayMs";
+const char *const kGoogleMapsKey = "googleMapsKey";
+const char *const kBaiduMapsKey = "baiduMapsKey";
 
 const int kNoLanguageChosen = 13;
 
@@ -284,4 +286,37 @@ int Configuration::parseDelayMs()
 void Configuration::setParseDelayMs(int ms)
 {
     settings->setValue(kParseDelayMs, ms);
+}
+
+QString Configuration::googleMapsKey()
+{
+    return settings->value(kGoogleMapsKey).toString();
+}
+
+void Configuration::setGoogleMapsKey(const QString &key)
+{
+    setMapKey(kGoogleMapsKey, key);
+}
+
+QString Configuration::baiduMapsKey()
+{
+    return settings->value(kBaiduMapsKey).toString();
+}
+
+void Configuration::setBaiduMapsKey(const QString &key)
+{
+    setMapKey(kBaiduMapsKey, key);
+}
+
+void Configuration::setMapKey(const char *name, const QString &key)
+{
+    // A key pasted from a web page often brings a blank or a line break along.
+    const QString clean = key.trimmed();
+    if (settings->value(name).toString() == clean)
+        return;
+    if (clean.isEmpty())
+        settings->remove(name);
+    else
+        settings->setValue(name, clean);
+    emit mapKeysChanged();
 }

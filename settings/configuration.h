@@ -45,6 +45,13 @@ public:
     bool isMainwindowsMaximize();
     void setMainwindowsMaximize(bool maximised);
 
+    // The keys the Google Maps and Baidu Maps pages need, as the user entered them; empty
+    // when none was. Kept here only, never in a file beside the pages.
+    QString googleMapsKey();
+    void setGoogleMapsKey(const QString &key);
+    QString baiduMapsKey();
+    void setBaiduMapsKey(const QString &key);
+
     // Pause in milliseconds that the parse jobs take after every box and record, so that
     // parsing a whole card stays gentle on the machine while a recording plays.
     int parseDelayMs();
@@ -59,9 +66,12 @@ public:
 signals:
     void updateLanguage();
     void mapsChanged(MapTypes map);
+    // A map key was changed; the page that uses it loads again.
+    void mapKeysChanged();
 
 private:
     Configuration();
+    void setMapKey(const char *name, const QString &key);
 
     QTranslator appTranslator;
     QTranslator qtTranslator;

@@ -31,6 +31,8 @@ Setting::Setting(QWidget *parent) : QDialog(parent), ui(new Ui::Setting)
     selectOr(ui->cBox_Language, store->language(), Configuration::languageForLocale(QLocale()));
     selectOr(ui->cBox_Maps, store->maps(), int(OpenStreetMap));
     selectOr(ui->cBox_SpeedUnit, store->speedUnit(), 0);
+    ui->lEdit_GoogleKey->setText(store->googleMapsKey());
+    ui->lEdit_BaiduKey->setText(store->baiduMapsKey());
     ui->lblIcon->setStyleSheet(
         QStringLiteral("border-image: url(:/image/%1.png);").arg(QStringLiteral("logo")));
 }
@@ -59,6 +61,8 @@ void Setting::on_pBtn_OK_clicked()
     store->setScreenshotSavePath(ui->lEdit_SavePath->text());
     store->setMaps(MapTypes(ui->cBox_Maps->currentIndex()));
     store->setSpeedUnit(ui->cBox_SpeedUnit->currentIndex());
+    store->setGoogleMapsKey(ui->lEdit_GoogleKey->text());
+    store->setBaiduMapsKey(ui->lEdit_BaiduKey->text());
     accept();
 }
 

@@ -6,8 +6,8 @@ namespace Ui {
 class Setting;
 }
 
-// The modal settings dialog: interface language, map provider, speed unit and screenshot
-// folder. It reads the configuration when it opens and writes it only on Save; everything
+// The modal settings dialog: interface language, map provider, speed unit, screenshot
+// folder and the keys of the maps that need one. It reads the configuration when it opens and writes it only on Save; everything
 // else in the player reacts to the configuration's signals, not to this dialog.
 class Setting : public QDialog
 {

@@ -37,7 +37,8 @@
     return {
       language: query.get('language') || '',
       lng: parseFloat(query.get('lng')),
-      lat: parseFloat(query.get('lat'))
+      lat: parseFloat(query.get('lat')),
+      tiles: query.get('tiles') || ''
     };
   }
 
@@ -136,37 +137,71 @@
     }
     map.on('moveend zoomend resize', redraw);
     redraw();
-    return layer;
+    return {
+      remove: function () {
+        map.off('moveend zoomend resize', redraw);
+        map.removeLayer(layer);
+      }
+    };
   }
 
-  // options: { tiles: URL template or '', attribution, onTilesFailed }
+  // options: { tiles: URL template or '', attribution, onTilesFailed, onTilesBack,
+  //            retryMs: first wait before asking for tiles again (doubled each time) }
   function leafletBackend(element, centre, options) {
     var map = L.map(element, { preferCanvas: true, zoomControl: true,
                                attributionControl: !!options.tiles, worldCopyJump: false });
     map.setView([centre[1], centre[0]], 13);
     L.control.scale({ position: 'bottomleft' }).addTo(map);
-    var tiles = null, tileLoaded = false, grid = null;
+    var tiles = null, grid = null;
+    var retryMs = options.retryMs || 5000, RetryMaxMs = 5 * 60 * 1000;
+    var attempt = 0;
 
     function plain() {
-      if (tiles) { map.removeLayer(tiles); tiles = null; }
       element.classList.add('plain');
       if (!grid) grid = addGrid(map);
     }
 
-    if (options.tiles) {
-      tiles = L.tileLayer(options.tiles, { maxZoom: 19, attribution: options.attribution });
-      tiles.on('tileload', function () { tileLoaded = true; });
-      tiles.on('tileerror', function () {
-        if (!tileLoaded && tiles) { plain(); options.onTilesFailed(); }
-      });
-      tiles.addTo(map);
-      // A resolver that never answers gives no error either.
-      setTimeout(function () {
-        if (!tileLoaded && tiles) { plain(); options.onTilesFailed(); }
-      }, 8000);
-    } else {
-      plain();
+    function unplain() {
+      element.classList.remove('plain');
+      if (grid) { grid.remove(); grid = null; }
     }
+
+    // One try at the tiles: the first tile that arrives brings the map back; an error or
+    // silence before that leaves the plain drawing and tries again later, each wait twice
+    // the last. The track, the played line and the marker are layers of their own and are
+    // never touched. Only the tiles of the view on screen are asked for (Leaflet's own
+    // keepBuffer), never a prefetch, as the tile servers' usage policies ask.
+    function tryTiles() {
+      var mine = ++attempt, loaded = false;
+      var layer = L.tileLayer(options.tiles, { maxZoom: 19, attribution: options.attribution });
+      function failed() {
+        if (loaded || mine !== attempt) return;
+        ++attempt;
+        map.removeLayer(layer);
+        if (tiles === layer) tiles = null;
+        if (!element.classList.contains('plain')) { plain(); options.onTilesFailed(); }
+        var wait = retryMs;
+        retryMs = Math.min(retryMs * 2, RetryMaxMs);
+        setTimeout(tryTiles, wait);
+      }
+      layer.on('tileload', function () {
+        if (loaded || mine !== attempt) return;
+        loaded = true;
+        retryMs = options.retryMs || 5000;
+        if (element.classList.contains('plain')) {
+          unplain();
+          if (options.onTilesBack) options.onTilesBack();
+        }
+      });
+      layer.on('tileerror', failed);
+      tiles = layer;
+      layer.addTo(map);
+      // A resolver that never answers gives no error either.
+      setTimeout(failed, 8000);
+    }
+
+    if (options.tiles) tryTiles();
+    else plain();
 
     var trackLine = L.polyline([], { color: '#1f6fd1', weight: 3, opacity: 0.85 }).addTo(map);
     var playedLine = L.polyline([], { color: '#e4412b', weight: 4 }).addTo(map);
@@ -218,7 +253,7 @@
         var p = map.latLngToContainerPoint(trackLine.getLatLngs()[index]);
         return [Math.round(p.x), Math.round(p.y)];
       },
-      isPlain: function () { return !tiles; }
+      isPlain: function () { return element.classList.contains('plain'); }
     };
   }
 
@@ -240,18 +275,18 @@
       ko: '지도 서비스에 연결할 수 없습니다'
     },
     nokey: {
-      en: 'No API key for this map (maps/map-keys.js)',
-      zh: '缺少此地图的 API 密钥（maps/map-keys.js）',
-      'zh-TW': '缺少此地圖的 API 金鑰（maps/map-keys.js）',
-      fr: 'Aucune clé API pour cette carte (maps/map-keys.js)',
-      it: 'Nessuna chiave API per questa mappa (maps/map-keys.js)',
-      ja: 'この地図の API キーがありません（maps/map-keys.js）',
-      pl: 'Brak klucza API tej mapy (maps/map-keys.js)',
-      ru: 'Нет ключа API для этой карты (maps/map-keys.js)',
-      de: 'Kein API-Schlüssel für diese Karte (maps/map-keys.js)',
-      es: 'Falta la clave API de este mapa (maps/map-keys.js)',
-      pt: 'Sem chave API para este mapa (maps/map-keys.js)',
-      ko: '이 지도의 API 키가 없습니다 (maps/map-keys.js)'
+      en: 'No API key for this map: enter one in the settings',
+      zh: '缺少此地图的 API 密钥：请在设置中填写',
+      'zh-TW': '缺少此地圖的 API 金鑰：請在設定中填寫',
+      fr: 'Aucune clé API pour cette carte : saisissez-en une dans les paramètres',
+      it: 'Nessuna chiave API per questa mappa: inseriscila nelle impostazioni',
+      ja: 'この地図の API キーがありません：設定で入力してください',
+      pl: 'Brak klucza API tej mapy: wpisz go w ustawieniach',
+      ru: 'Нет ключа API для этой карты: введите его в настройках',
+      de: 'Kein API-Schlüssel für diese Karte: bitte in den Einstellungen eingeben',
+      es: 'Falta la clave API de este mapa: introdúzcala en la configuración',
+      pt: 'Sem chave API para este mapa: introduza-a nas definições',
+      ko: '이 지도의 API 키가 없습니다: 설정에서 입력하세요'
     }
   };
 
@@ -260,6 +295,14 @@
     var code = (language || global.navigator.language || 'en').replace('_', '-');
     if (/^zh-(TW|HK)/i.test(code)) return table['zh-TW'];
     return table[code] || table[code.split('-')[0].toLowerCase()] || table.en;
+  }
+
+  function hideNotice() {
+    noticeKind = '';
+    var bar = document.getElementById('notice');
+    bar.textContent = '';
+    bar.style.display = 'none';
+    document.body.classList.remove('has-notice');
   }
 
   function showNotice(kind, language) {
@@ -345,6 +388,8 @@
         backend: backend ? backend.name : '',
         notice: noticeKind,
         noticeText: noticeKind ? document.getElementById('notice').textContent : '',
+        plain: backend && backend.isPlain ? backend.isPlain() : false,
+        current: model.current ? model.current.slice() : null,
         track: model.track.length,
         drawnTrack: backend && backend.trackLength ? backend.trackLength() : -1,
         points: model.points.length
@@ -368,8 +413,11 @@
     },
     leafletBackend: leafletBackend,
     showNotice: showNotice,
+    hideNotice: hideNotice,
     use: use,
     loadScript: loadScript,
+    // The player sets WAYLUME_MAP_KEYS before the page's own scripts run, from the keys
+    // entered in its settings.
     key: function (provider) {
       var keys = global.WAYLUME_MAP_KEYS || {};
       return typeof keys[provider] === 'string' ? keys[provider].trim() : '';

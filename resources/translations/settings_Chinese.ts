@@ -139,17 +139,27 @@
         <translation>英里/小时</translation>
     </message>
     <message>
-        <location filename="../../settings/setting.ui" line="166" />
+        <location filename="../../settings/setting.ui" line="149" />
+        <source>Google Maps key</source>
+        <translation>谷歌地图密钥</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="159" />
+        <source>Baidu Maps key</source>
+        <translation>百度地图密钥</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="186" />
         <source>Save</source>
         <translation>保存</translation>
     </message>
     <message>
-        <location filename="../../settings/setting.ui" line="174" />
+        <location filename="../../settings/setting.ui" line="194" />
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../../settings/setting.cpp" line="49" />
+        <location filename="../../settings/setting.cpp" line="51" />
         <source>Open Directory</source>
         <translation>打开目录</translation>
     </message>

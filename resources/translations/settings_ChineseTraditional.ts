@@ -139,17 +139,27 @@
         <translation>英里/小時</translation>
     </message>
     <message>
-        <location filename="../../settings/setting.ui" line="166" />
+        <location filename="../../settings/setting.ui" line="149" />
+        <source>Google Maps key</source>
+        <translation>Google 地圖金鑰</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="159" />
+        <source>Baidu Maps key</source>
+        <translation>百度地圖金鑰</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="186" />
         <source>Save</source>
         <translation>儲存</translation>
     </message>
     <message>
-        <location filename="../../settings/setting.ui" line="174" />
+        <location filename="../../settings/setting.ui" line="194" />
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../../settings/setting.cpp" line="49" />
+        <location filename="../../settings/setting.cpp" line="51" />
         <source>Open Directory</source>
         <translation>開啟目錄</translation>
     </message>

@@ -139,17 +139,27 @@
         <translation>mph</translation>
     </message>
     <message>
-        <location filename="../../settings/setting.ui" line="166" />
+        <location filename="../../settings/setting.ui" line="149" />
+        <source>Google Maps key</source>
+        <translation>Google マップのキー</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="159" />
+        <source>Baidu Maps key</source>
+        <translation>Baidu マップのキー</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="186" />
         <source>Save</source>
         <translation>保存</translation>
     </message>
     <message>
-        <location filename="../../settings/setting.ui" line="174" />
+        <location filename="../../settings/setting.ui" line="194" />
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../../settings/setting.cpp" line="49" />
+        <location filename="../../settings/setting.cpp" line="51" />
         <source>Open Directory</source>
         <translation>フォルダーを開く</translation>
     </message>

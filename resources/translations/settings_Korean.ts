@@ -139,17 +139,27 @@
         <translation>mph</translation>
     </message>
     <message>
-        <location filename="../../settings/setting.ui" line="166" />
+        <location filename="../../settings/setting.ui" line="149" />
+        <source>Google Maps key</source>
+        <translation>Google 지도 키</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="159" />
+        <source>Baidu Maps key</source>
+        <translation>바이두 지도 키</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="186" />
         <source>Save</source>
         <translation>저장</translation>
     </message>
     <message>
-        <location filename="../../settings/setting.ui" line="174" />
+        <location filename="../../settings/setting.ui" line="194" />
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
     <message>
-        <location filename="../../settings/setting.cpp" line="49" />
+        <location filename="../../settings/setting.cpp" line="51" />
         <source>Open Directory</source>
         <translation>폴더 열기</translation>
     </message>

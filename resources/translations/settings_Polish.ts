@@ -139,17 +139,27 @@
         <translation>mph</translation>
     </message>
     <message>
-        <location filename="../../settings/setting.ui" line="166" />
+        <location filename="../../settings/setting.ui" line="149" />
+        <source>Google Maps key</source>
+        <translation>Klucz Map Google</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="159" />
+        <source>Baidu Maps key</source>
+        <translation>Klucz Baidu Maps</translation>
+    </message>
+    <message>
+        <location filename="../../settings/setting.ui" line="186" />
         <source>Save</source>
         <translation>Zapisz</translation>
     </message>
     <message>
-        <location filename="../../settings/setting.ui" line="174" />
+        <location filename="../../settings/setting.ui" line="194" />
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
     <message>
-        <location filename="../../settings/setting.cpp" line="49" />
+        <location filename="../../settings/setting.cpp" line="51" />
         <source>Open Directory</source>
         <translation>Otwórz katalog</translation>
     </message>

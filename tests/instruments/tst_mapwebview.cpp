@@ -1,16 +1,23 @@
 #include "../parser/messagelog.h"
 #include "instruments/mappages.h"
+#include "instruments/mapprofile.h"
 #include "instruments/mapwebview.h"
 #include "settings/configuration.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
+#include <QTcpSocket>
 #include <QDeadlineTimer>
+#include <QDirIterator>
 #include <QDesktopServices>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QtTest>
 #include <memory>
 #include <vector>
@@ -77,6 +84,64 @@ bool waitForLoad(QWebEngineView *view)
 
 const QVector<QVector<double>> threePoints = {{-0.1, 51.5}, {-0.2, 51.6}, {-0.3, 51.7}};
 
+// A tile server on this machine: every GET gets one magenta tile that may be cached for a
+// day; it remembers what it was asked for and by whom.
+class TileServer : public QTcpServer
+{
+public:
+    static const QRgb kTileColour = 0xffc81ec8;
+
+    TileServer()
+    {
+        QImage tile(256, 256, QImage::Format_RGB32);
+        tile.fill(kTileColour);
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        tile.save(&buffer, "PNG");
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = nextPendingConnection())
+                serve(socket);
+        });
+    }
+
+    // A free port that nothing listens on yet: connections to it are refused.
+    static quint16 freePort()
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        return probe.serverPort();
+    }
+
+    QStringList paths;
+    QStringList userAgents;
+
+private:
+    void serve(QTcpSocket *socket)
+    {
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+            request += socket->readAll();
+            if (!request.contains("\r\n\r\n"))
+                return;
+            const QList<QByteArray> lines = request.split('\n');
+            request.clear();
+            paths << QString::fromLatin1(lines.value(0).split(' ').value(1));
+            for (const QByteArray &line : lines) {
+                if (line.toLower().startsWith("user-agent:"))
+                    userAgents << QString::fromLatin1(line.mid(11).trimmed());
+            }
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: image/png\r\n"
+                          "Cache-Control: public, max-age=86400\r\nContent-Length: " +
+                          QByteArray::number(png.size()) + "\r\nConnection: close\r\n\r\n" +
+                          png);
+            socket->disconnectFromHost();
+        });
+    }
+
+    QByteArray png;
+    QByteArray request;
+};
+
 } // namespace
 
 class TestMapWebView : public QObject
@@ -94,6 +159,8 @@ private slots:
     void newWindowsReachTheBrowserOnlyAsWebAddresses();
     void pageScriptsReachOnlyPageFilesAndProviders();
     void clickOnTheTrackAsksForItsNearestPoint();
+    void tilesComeBackAfterAFailedStartAndAreCached();
+    void keysReachOnlyTheirProvidersPage();
 
 private:
     MapWebView *makeView(MapTypes type);
@@ -115,6 +182,7 @@ void TestMapWebView::init()
 void TestMapWebView::cleanup()
 {
     view.reset();
+    MapPages::setLocalTileServerForTesting(0);
 }
 
 MapWebView *TestMapWebView::makeView(MapTypes type)
@@ -353,6 +421,96 @@ void TestMapWebView::clickOnTheTrackAsksForItsNearestPoint()
     QTest::qWait(300);
     QCOMPARE(clicked.size(), 1);
     QVERIFY(callLog(map).contains("requestSeek(1)"));
+}
+
+// A page whose tiles fail at first (the server refuses) draws on the plain background, asks
+// again later and shows the tiles once they come, keeping track and position; the tiles it
+// has seen come from the engine's disk cache when the page loads again.
+void TestMapWebView::tilesComeBackAfterAFailedStartAndAreCached()
+{
+    TileServer server;
+    const quint16 port = TileServer::freePort();
+    MapPages::setLocalTileServerForTesting(port);
+    MapWebView *map = makeView(OpenStreetMap);
+    QWebEngineProfile *profile = map->page()->profile();
+    QCOMPARE(profile->httpCacheType(), QWebEngineProfile::DiskHttpCache);
+    QCOMPARE(profile->httpCacheMaximumSize(), MapProfile::kHttpCacheBytes);
+    QVERIFY(waitForLoad(map));
+    map->loadAllGpsData(threePoints);
+    map->addPoint({9, -0.2, 51.6});
+    QTRY_VERIFY_WITH_TIMEOUT(pageState(map).value("plain").toBool(), 20000);
+    QCOMPARE(pageState(map).value("notice").toString(), QStringLiteral("offline"));
+
+    QVERIFY(server.listen(QHostAddress::LocalHost, port));
+    QTRY_VERIFY_WITH_TIMEOUT(!pageState(map).value("plain").toBool(), 30000);
+    const QJsonObject state = pageState(map);
+    QCOMPARE(state.value("notice").toString(), QString());
+    QCOMPARE(state.value("drawnTrack").toInt(), 3);
+    QCOMPARE(state.value("points").toInt(), 1);
+    QCOMPARE(state.value("current").toArray().at(2).toInt(), 9);
+    // The tiles are on screen: the view's corner, away from the track, is tile-coloured.
+    QTRY_COMPARE_WITH_TIMEOUT(map->grab().toImage().pixel(map->width() - 30, map->height() - 60),
+                              TileServer::kTileColour, 10000);
+    QVERIFY(!server.userAgents.isEmpty());
+    for (const QString &agent : qAsConst(server.userAgents))
+        QVERIFY2(agent.contains(QStringLiteral("Waylume/")), qPrintable(agent));
+
+    // Only tiles of the view on screen were asked for, not a prefetch of the area.
+    QVERIFY2(server.paths.size() < 60, qPrintable(server.paths.join(' ')));
+    QTest::qWait(1000);
+    const QStringList served = server.paths;
+    server.paths.clear();
+    map->setMapType(OpenStreetMap);
+    QVERIFY(waitForLoad(map));
+    map->loadAllGpsData(threePoints);
+    QTRY_COMPARE(pageState(map).value("drawnTrack").toInt(), 3);
+    QTest::qWait(1500);
+    QVERIFY(!pageState(map).value("plain").toBool());
+    for (const QString &path : qAsConst(server.paths))
+        QVERIFY2(!served.contains(path), qPrintable(path + " fetched again"));
+    // On disk, for the next session, in the player's cache folder.
+    QVERIFY(profile->cachePath().startsWith(
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation)));
+    const auto cachedBytes = [&] {
+        qint64 bytes = 0;
+        QDirIterator files(profile->cachePath(), QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            files.next();
+            bytes += files.fileInfo().size();
+        }
+        return bytes;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(cachedBytes() > 10 * 1024, 20000);
+}
+
+// A key entered in the settings is in the page of its provider before the page's own
+// scripts run, and in no other page; changing it loads the page again.
+void TestMapWebView::keysReachOnlyTheirProvidersPage()
+{
+    Configuration *store = Configuration::instance();
+    store->setGoogleMapsKey(QStringLiteral("g-\"quoted'</script>"));
+    store->setBaiduMapsKey(QStringLiteral("b-key"));
+    const QString keys = QStringLiteral("JSON.stringify(window.WAYLUME_MAP_KEYS || null)");
+    MapWebView *map = makeView(GoogleMap);
+    QVERIFY(waitForLoad(map));
+    QCOMPARE(evaluate(map, keys).toString(),
+             QStringLiteral("{\"google\":\"g-\\\"quoted'</script>\"}"));
+    QVERIFY(!map->url().toString().contains(QStringLiteral("quoted")));
+
+    store->setMaps(BaiduMap);
+    map->setMapType(BaiduMap);
+    QVERIFY(waitForLoad(map));
+    QCOMPARE(evaluate(map, keys).toString(), QStringLiteral("{\"baidu\":\"b-key\"}"));
+    store->setBaiduMapsKey(QString());
+    QVERIFY(waitForLoad(map));
+    QCOMPARE(evaluate(map, keys).toString(), QStringLiteral("null"));
+    QCOMPARE(pageState(map).value("notice").toString(), QStringLiteral("nokey"));
+
+    store->setMaps(OpenStreetMap);
+    map->setMapType(OpenStreetMap);
+    QVERIFY(waitForLoad(map));
+    QCOMPARE(evaluate(map, keys).toString(), QStringLiteral("null"));
+    store->setGoogleMapsKey(QString());
 }
 
 int main(int argc, char **argv)

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -77,8 +78,8 @@ private slots:
     void formHasTheListsAndAReadOnlyPath()
     {
         Setting dialog;
-        QCOMPARE(dialog.size(), QSize(450, 340));
-        QCOMPARE(dialog.maximumSize(), QSize(450, 360));
+        QCOMPARE(dialog.size(), QSize(450, 400));
+        QCOMPARE(dialog.maximumSize(), QSize(450, 420));
         QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(entries(child<QComboBox>(&dialog, "cBox_Language")),
                  QStringList({QStringLiteral("(zh-CN)简体中文"), QStringLiteral("(zh-TW)繁體中文"),
@@ -188,6 +189,42 @@ private slots:
         QCOMPARE(store->speedUnit(), 0);
         QCOMPARE(maps.count(), 1);
         QCOMPARE(maps.first().first().value<MapTypes>(), OpenStreetMap);
+    }
+
+    // The keys the dialog shows are the stored ones; Save stores what the fields hold (a
+    // pasted key's blanks dropped) and announces only a change; Cancel stores nothing.
+    void mapKeysSavedOnlyBySave()
+    {
+        Configuration *store = Configuration::instance();
+        store->setGoogleMapsKey(QStringLiteral("g-old"));
+        store->setBaiduMapsKey(QString());
+        QSignalSpy keys(store, &Configuration::mapKeysChanged);
+        {
+            Setting dialog;
+            auto *google = child<QLineEdit>(&dialog, "lEdit_GoogleKey");
+            QCOMPARE(google->text(), QStringLiteral("g-old"));
+            QCOMPARE(child<QLineEdit>(&dialog, "lEdit_BaiduKey")->text(), QString());
+            google->setText(QStringLiteral("g-new"));
+            child<QPushButton>(&dialog, "pBtn_Cancel")->click();
+        }
+        QCOMPARE(store->googleMapsKey(), QStringLiteral("g-old"));
+        QCOMPARE(keys.count(), 0);
+        {
+            Setting dialog;
+            child<QLineEdit>(&dialog, "lEdit_BaiduKey")->setText(QStringLiteral(" b-key\n"));
+            child<QPushButton>(&dialog, "pBtn_OK")->click();
+        }
+        QCOMPARE(store->baiduMapsKey(), QStringLiteral("b-key"));
+        QCOMPARE(store->googleMapsKey(), QStringLiteral("g-old"));
+        QCOMPARE(keys.count(), 1);
+        {
+            Setting dialog;
+            child<QLineEdit>(&dialog, "lEdit_GoogleKey")->clear();
+            child<QPushButton>(&dialog, "pBtn_OK")->click();
+        }
+        QCOMPARE(store->googleMapsKey(), QString());
+        QCOMPARE(keys.count(), 2);
+        QVERIFY(!QSettings(store->fileName(), QSettings::IniFormat).contains("googleMapsKey"));
     }
 
     void cancelledFolderDialogKeepsThePath()
