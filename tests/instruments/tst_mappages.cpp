@@ -88,6 +88,22 @@ void TestMapPages::guardAdmitsOnlyPageFilesAndProviderHttps()
     QVERIFY(!guard.isAllowed(QUrl("https://example.com/upload")));
     QVERIFY(!guard.isAllowed(QUrl("ftp://api.map.baidu.com/")));
     QVERIFY(!guard.isAllowed(QUrl("ws://127.0.0.1:8080/")));
+
+    // A test's tile server: that one origin, only while named, and only the OSM page is
+    // pointed at it.
+    QVERIFY(!guard.isAllowed(QUrl("http://127.0.0.1:8123/1/2/3.png")));
+    QVERIFY(!QUrlQuery(MapPages::pageUrl(OpenStreetMap, 2, maps)).hasQueryItem("tiles"));
+    MapPages::setLocalTileServerForTesting(8123);
+    QVERIFY(guard.isAllowed(QUrl("http://127.0.0.1:8123/1/2/3.png")));
+    QVERIFY(!guard.isAllowed(QUrl("http://127.0.0.1:8124/1/2/3.png")));
+    QVERIFY(!guard.isAllowed(QUrl("http://127.0.0.1/1/2/3.png")));
+    QVERIFY(!guard.isAllowed(QUrl("http://localhost:8123/1/2/3.png")));
+    QVERIFY(!guard.isAllowed(QUrl("http://tile.openstreetmap.org:8123/1/2/3.png")));
+    QCOMPARE(QUrlQuery(MapPages::pageUrl(OpenStreetMap, 2, maps)).queryItemValue("tiles"),
+             QStringLiteral("http://127.0.0.1:8123/{z}/{x}/{y}.png"));
+    QVERIFY(!QUrlQuery(MapPages::pageUrl(GoogleMap, 2, maps)).hasQueryItem("tiles"));
+    MapPages::setLocalTileServerForTesting(0);
+    QVERIFY(!guard.isAllowed(QUrl("http://127.0.0.1:8123/1/2/3.png")));
 }
 
 QTEST_GUILESS_MAIN(TestMapPages)

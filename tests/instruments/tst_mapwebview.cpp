@@ -177,6 +177,8 @@ void TestMapWebView::initTestCase()
 void TestMapWebView::init()
 {
     Configuration::instance()->setMaps(OpenStreetMap);
+    Configuration::instance()->setGoogleMapsKey(QString());
+    Configuration::instance()->setBaiduMapsKey(QString());
 }
 
 void TestMapWebView::cleanup()
@@ -510,7 +512,6 @@ void TestMapWebView::keysReachOnlyTheirProvidersPage()
     map->setMapType(OpenStreetMap);
     QVERIFY(waitForLoad(map));
     QCOMPARE(evaluate(map, keys).toString(), QStringLiteral("null"));
-    store->setGoogleMapsKey(QString());
 }
 
 int main(int argc, char **argv)
