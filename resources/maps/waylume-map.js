@@ -187,13 +187,31 @@
       layer.on('tileload', function () {
         if (loaded || mine !== attempt) return;
         loaded = true;
-        retryMs = options.retryMs || 5000;
         if (element.classList.contains('plain')) {
           unplain();
           if (options.onTilesBack) options.onTilesBack();
         }
       });
       layer.on('tileerror', failed);
+      // Tiles that fail once the map is up (the connection dropped, then the view moved)
+      // are asked for again the same way; those already shown come from the cache.
+      var redrawPending = false, roundErrors = 0;
+      layer.on('tileerror', function () {
+        if (!loaded || mine !== attempt) return;
+        ++roundErrors;
+        if (redrawPending) return;
+        redrawPending = true;
+        var wait = retryMs;
+        retryMs = Math.min(retryMs * 2, RetryMaxMs);
+        setTimeout(function () {
+          redrawPending = false;
+          if (tiles === layer) layer.redraw();
+        }, wait);
+      });
+      layer.on('load', function () {
+        if (loaded && roundErrors === 0) retryMs = options.retryMs || 5000;
+        roundErrors = 0;
+      });
       tiles = layer;
       layer.addTo(map);
       // A resolver that never answers gives no error either.

@@ -483,6 +483,19 @@ void TestMapWebView::tilesComeBackAfterAFailedStartAndAreCached()
         return bytes;
     };
     QTRY_VERIFY_WITH_TIMEOUT(cachedBytes() > 10 * 1024, 20000);
+
+    // The connection drops and the view moves where no tile was seen: those tiles come
+    // when the server is back, on the same map.
+    const auto corner = [map] {
+        return map->grab().toImage().pixel(map->width() - 30, map->height() - 60);
+    };
+    server.close();
+    evaluate(map, QStringLiteral("setCenter(2.35, 48.85); true"));
+    QTRY_VERIFY_WITH_TIMEOUT(corner() != TileServer::kTileColour, 10000);
+    QTest::qWait(1000);
+    QVERIFY(server.listen(QHostAddress::LocalHost, port));
+    QTRY_COMPARE_WITH_TIMEOUT(corner(), TileServer::kTileColour, 30000);
+    QVERIFY(!pageState(map).value("plain").toBool());
 }
 
 // A key entered in the settings is in the page of its provider before the page's own

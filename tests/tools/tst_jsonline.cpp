@@ -21,22 +21,13 @@ QByteArray qtCompact(const QJsonValue &value)
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
-QByteArray ours(const QString &text)
+template <typename T>
+QByteArray ours(const T &value)
 {
     QByteArray out;
     Probe::JsonLine json(out);
     json.beginObject();
-    json.add("v", text);
-    json.endObject();
-    return out;
-}
-
-QByteArray ours(double number)
-{
-    QByteArray out;
-    Probe::JsonLine json(out);
-    json.beginObject();
-    json.add("v", number);
+    json.add("v", value);
     json.endObject();
     return out;
 }
