@@ -78,8 +78,8 @@ private slots:
     void formHasTheListsAndAReadOnlyPath()
     {
         Setting dialog;
-        QCOMPARE(dialog.size(), QSize(450, 400));
-        QCOMPARE(dialog.maximumSize(), QSize(450, 420));
+        QCOMPARE(dialog.size(), QSize(450, 420));
+        QCOMPARE(dialog.maximumSize(), QSize(450, 440));
         QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(entries(child<QComboBox>(&dialog, "cBox_Language")),
                  QStringList({QStringLiteral("(zh-CN)简体中文"), QStringLiteral("(zh-TW)繁體中文"),
