@@ -67,31 +67,45 @@ Card readFolder(const QString &folder, int gapSeconds)
     return read(ProbeReport::rows(folder), gapSeconds);
 }
 
-QJsonObject drivesJson(const Card &card, int gapSeconds)
+QVector<DriveSummary> summarize(const Card &card)
 {
-    QJsonArray drives;
+    QVector<DriveSummary> summaries;
     for (const Drives::Range &range : card.drives) {
         QVector<QList<GpsData>> tracks;
         QVector<double> durations;
+        for (int i = range.first; i < range.first + range.count; ++i) {
+            tracks.append(card.recordings.at(i).records);
+            durations.append(card.spans.at(i).duration);
+        }
+        const Drives::RecordingSpan &first = card.spans.at(range.first);
+        const Drives::RecordingSpan &last = card.spans.at(range.first + range.count - 1);
+        summaries.append(DriveSummary{range, first.start(),
+                                      last.start().addMSecs(qint64(last.duration * 1000)),
+                                      Drives::figures(tracks, durations)});
+    }
+    return summaries;
+}
+
+QJsonObject drivesJson(const Card &card, int gapSeconds)
+{
+    QJsonArray drives;
+    for (const DriveSummary &drive : summarize(card)) {
+        const Drives::Range &range = drive.range;
         QJsonArray recordings;
         for (int i = range.first; i < range.first + range.count; ++i) {
             const Drives::RecordingSpan &span = card.spans.at(i);
-            tracks.append(card.recordings.at(i).records);
-            durations.append(span.duration);
             recordings.append(QJsonObject{
                 {QStringLiteral("file"), QFileInfo(card.paths.at(i)).fileName()},
                 {QStringLiteral("start"), timeValue(span.cameraStart)},
                 {QStringLiteral("gpsStart"), timeValue(span.gpsStart)},
                 {QStringLiteral("durationSeconds"), span.duration}});
         }
-        const Drives::RecordingSpan &first = card.spans.at(range.first);
-        const Drives::RecordingSpan &last = card.spans.at(range.first + range.count - 1);
-        const QDateTime end = last.start().addMSecs(qint64(last.duration * 1000));
-        const Drives::Figures figures = Drives::figures(tracks, durations);
+        const Drives::Figures &figures = drive.figures;
         drives.append(QJsonObject{
-            {QStringLiteral("start"), timeValue(first.start())},
-            {QStringLiteral("end"), timeValue(end)},
-            {QStringLiteral("durationSeconds"), rounded(double(first.start().msecsTo(end)) / 1000.0, 1)},
+            {QStringLiteral("start"), timeValue(drive.start)},
+            {QStringLiteral("end"), timeValue(drive.end)},
+            {QStringLiteral("durationSeconds"),
+             rounded(double(drive.start.msecsTo(drive.end)) / 1000.0, 1)},
             {QStringLiteral("distanceMetres"), rounded(figures.distanceMetres, 1)},
             {QStringLiteral("movingSeconds"), rounded(figures.movingSeconds, 1)},
             {QStringLiteral("averageKmh"), rounded(figures.averageKmh, 1)},

@@ -27,6 +27,16 @@ Card read(const QStringList &frontPaths, int gapSeconds = Drives::DefaultGapSeco
 Card read(const QList<PlaylistItem> &rows, int gapSeconds = Drives::DefaultGapSeconds);
 Card readFolder(const QString &folder, int gapSeconds = Drives::DefaultGapSeconds);
 
+// One drive of a card, with its times and figures.
+struct DriveSummary
+{
+    Drives::Range range; // of the card's recordings
+    QDateTime start;     // the first recording's start, by GPS where known
+    QDateTime end;       // the last one's start plus its duration
+    Drives::Figures figures;
+};
+QVector<DriveSummary> summarize(const Card &card);
+
 QJsonObject drivesJson(const Card &card, int gapSeconds = Drives::DefaultGapSeconds);
 QJsonObject eventsJson(const Card &card, const DriveEvents::Thresholds &thresholds);
 

@@ -1,0 +1,78 @@
+#include "app/mainwindows.h"
+
+#include "controls/controlpanel.h"
+#include "events/cardanalysis.h"
+#include "events/eventlistpanel.h"
+#include "instruments/mapwebview.h"
+#include "library/playlistmodel.h"
+#include "settings/configuration.h"
+#include "ui_mainwindows.h"
+
+#include <QTimer>
+
+// The main window's part in drives and events: the card is read again in the background
+// whenever its rows change, the event list shows what was found, a click in it plays that
+// moment, and the playing recording's moments are marked on the seek bar and the map.
+
+namespace {
+
+// Rows arrive one by one while a card is scanned; the card is read once they have settled.
+constexpr int AnalysisDelayMs = 800;
+
+} // namespace
+
+void MainWindows::setUpEventList()
+{
+    cardAnalysis = new CardAnalysis(this);
+    analysisDelay = new QTimer(this);
+    analysisDelay->setSingleShot(true);
+    analysisDelay->setInterval(AnalysisDelayMs);
+    connect(analysisDelay, &QTimer::timeout, this, &MainWindows::startCardAnalysis);
+    const auto later = [this]() { analysisDelay->start(); };
+    connect(playlistModel, &QAbstractItemModel::rowsInserted, this, later);
+    connect(playlistModel, &QAbstractItemModel::rowsRemoved, this, later);
+    connect(playlistModel, &QAbstractItemModel::modelReset, this, later);
+    connect(cardAnalysis, &CardAnalysis::finished, this, &MainWindows::onCardAnalysed);
+    connect(ui->wgt_EventList, &EventListPanel::seekRequested, this,
+            &MainWindows::onEventSeekRequested);
+}
+
+void MainWindows::startCardAnalysis()
+{
+    QList<PlaylistItem> rows;
+    for (int row = 0; row < playlistModel->rowCount(); ++row) {
+        PlaylistItem copy;
+        rows.append(*playlistModel->itemAt(row, &copy));
+    }
+    ui->wgt_EventList->setAnalysing();
+    Configuration *store = Configuration::instance();
+    cardAnalysis->start(rows, store->driveGapSeconds(), store->eventThresholds());
+}
+
+void MainWindows::onCardAnalysed(const CardSummary &summary)
+{
+    ui->wgt_EventList->setSummary(summary);
+    showEventsOf(currentRowId());
+}
+
+void MainWindows::onEventSeekRequested(int row, int second)
+{
+    if (PlaylistItem *item = playlistModel->itemAt(row))
+        playFrom(item, second);
+}
+
+void MainWindows::showEventsOf(int row)
+{
+    QVector<int> seconds;
+    QVector<MapPages::EventMark> marks;
+    const CardSummary &summary = ui->wgt_EventList->summary();
+    for (const DriveEvents::Event &event : summary.events) {
+        if (event.recording != row)
+            continue;
+        seconds.append(int(event.second));
+        if (event.hasPosition)
+            marks.append({event.longitude, event.latitude, EventListPanel::kindText(event)});
+    }
+    ui->wgt_PlayCtrl->setEventMarks(seconds);
+    ui->wgt_MapView->setEventMarks(marks);
+}
