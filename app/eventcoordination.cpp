@@ -3,6 +3,8 @@
 #include "controls/controlpanel.h"
 #include "events/cardanalysis.h"
 #include "events/eventlistpanel.h"
+#include "events/eventthresholdsdialog.h"
+#include "instruments/gyrochartview.h"
 #include "instruments/mapwebview.h"
 #include "library/playlistmodel.h"
 #include "settings/configuration.h"
@@ -35,6 +37,16 @@ void MainWindows::setUpEventList()
     connect(cardAnalysis, &CardAnalysis::finished, this, &MainWindows::onCardAnalysed);
     connect(ui->wgt_EventList, &EventListPanel::seekRequested, this,
             &MainWindows::onEventSeekRequested);
+    connect(ui->wgt_EventList, &EventListPanel::thresholdsRequested, this, [this]() {
+        Configuration *store = Configuration::instance();
+        EventThresholdsDialog dialog(this);
+        dialog.setValues(store->driveGapSeconds(), store->eventThresholds());
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        store->setDriveGapSeconds(dialog.gapSeconds());
+        store->setEventThresholds(dialog.thresholds());
+        startCardAnalysis();
+    });
 }
 
 void MainWindows::startCardAnalysis()
@@ -64,15 +76,27 @@ void MainWindows::onEventSeekRequested(int row, int second)
 void MainWindows::showEventsOf(int row)
 {
     QVector<int> seconds;
+    QVector<int> samples;
     QVector<MapPages::EventMark> marks;
+    // The chart holds a sample a second, or every record where there are fewer than a frame's
+    // worth (see fillChart); the drawn track tells which.
+    const int duration = playlistModel->durationAt(row);
+    const int records = trackRecord->rowId == row ? trackRecord->track.size() : 0;
+    const double frameRate = playlistModel->frameRateAt(row);
+    const double perSecond =
+        duration > 0 && !(frameRate > 0 && records >= (duration - 1) * frameRate) && records > 0
+            ? double(records) / duration
+            : 1.0;
     const CardSummary &summary = ui->wgt_EventList->summary();
     for (const DriveEvents::Event &event : summary.events) {
         if (event.recording != row)
             continue;
         seconds.append(int(event.second));
+        samples.append(int(event.second * perSecond));
         if (event.hasPosition)
             marks.append({event.longitude, event.latitude, EventListPanel::kindText(event)});
     }
     ui->wgt_PlayCtrl->setEventMarks(seconds);
+    ui->gView_GyroChart->setEventMarks(samples);
     ui->wgt_MapView->setEventMarks(marks);
 }

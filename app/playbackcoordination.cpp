@@ -160,6 +160,7 @@ void MainWindows::playRecording(PlaylistItem *item)
     ui->wgt_Speed->setSpeed(0);
     ui->gView_GyroChart->clear();
     ui->wgt_MapView->clearAll();
+    ui->wgt_PlayCtrl->setEventMarks({});
     selectRow(item->rowId);
     PlayAreaManager *area = ui->wgt_PlayArea;
     area->stop();

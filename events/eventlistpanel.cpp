@@ -4,6 +4,7 @@
 #include "ui_eventlistpanel.h"
 
 #include <QEvent>
+#include <QPushButton>
 #include <QTreeWidgetItem>
 
 namespace {
@@ -18,6 +19,8 @@ EventListPanel::EventListPanel(QWidget *parent) : QWidget(parent), ui(new Ui::Ev
     ui->setupUi(this);
     connect(ui->tree_Events, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *item) { onItemClicked(item); });
+    connect(ui->pBtn_Thresholds, &QPushButton::clicked, this,
+            &EventListPanel::thresholdsRequested);
     connect(ui->tree_Events, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem *item) { onItemClicked(item); });
 }
@@ -97,15 +100,15 @@ void EventListPanel::fill()
     else if (analysing)
         ui->lbl_Status->setText(tr("Looking for events..."));
     else
-        ui->lbl_Status->setText(tr("%n event(s) in %1 drive(s)", nullptr, shown.events.size())
-                                    .arg(shown.drives.size()));
+        ui->lbl_Status->setText(
+            tr("Events: %1, drives: %2").arg(shown.events.size()).arg(shown.drives.size()));
     for (const DriveReport::DriveSummary &drive : qAsConst(shown.drives)) {
         auto *driveItem = new QTreeWidgetItem(tree);
         driveItem->setText(0, DriveTimes::dateTimeText(drive.start) + QStringLiteral(" - ") +
                                   DriveTimes::clockText(drive.end));
         driveItem->setText(1, driveText(drive));
         driveItem->setText(2, tr("average %1 km/h").arg(qRound(drive.figures.averageKmh)));
-        driveItem->setText(3, tr("%n recording(s)", nullptr, drive.range.count));
+        driveItem->setText(3, tr("Recordings: %1").arg(drive.range.count));
         driveItem->setData(0, EventRole, -1);
         for (int e = 0; e < shown.events.size(); ++e) {
             const DriveEvents::Event &event = shown.events.at(e);

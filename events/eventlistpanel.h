@@ -36,6 +36,8 @@ public:
 signals:
     // Row of the recording, and the second to start from.
     void seekRequested(int row, int second);
+    // The user asks to change what counts as an event.
+    void thresholdsRequested();
 
 protected:
     void changeEvent(QEvent *event) override;
