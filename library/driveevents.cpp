@@ -54,10 +54,13 @@ Motion motionOf(const QList<GpsData> &records)
 {
     const size_t n = size_t(records.size());
     std::vector<double> x(n), y(n), z(n);
+    // A reading that is not a number (a reader of floats met garbage) counts as none: the
+    // median's ordering and every threshold need numbers.
+    const auto finite = [](float v) { return std::isfinite(v) ? double(v) : 0.0; };
     for (size_t i = 0; i < n; ++i) {
-        x[i] = records.at(int(i)).gsensorX;
-        y[i] = records.at(int(i)).gsensorY;
-        z[i] = records.at(int(i)).gsensorZ;
+        x[i] = finite(records.at(int(i)).gsensorX);
+        y[i] = finite(records.at(int(i)).gsensorY);
+        z[i] = finite(records.at(int(i)).gsensorZ);
     }
     // Gravity and the tilt of the mounting are what stays while the car drives; the median
     // of each axis over the recording is that, untouched by the few seconds of an event.
@@ -98,7 +101,8 @@ void placeAt(const QList<GpsData> &records, int i, Event &event)
 {
     for (int d = 0; d < records.size(); ++d) {
         for (int j : {i - d, i + d}) {
-            if (j >= 0 && j < records.size() && records.at(j).hasPosition()) {
+            if (j >= 0 && j < records.size() && records.at(j).hasPosition() &&
+                std::isfinite(records.at(j).latitude) && std::isfinite(records.at(j).longitude)) {
                 event.latitude = records.at(j).latitude;
                 event.longitude = records.at(j).longitude;
                 event.hasPosition = true;

@@ -31,9 +31,10 @@ QVector<Range> group(const QVector<RecordingSpan> &spans, int gapSeconds)
 
 double secondsPerRecord(int count, double duration)
 {
-    if (duration <= 0 || count < 2 * duration)
+    if (!(duration > 0) || !std::isfinite(duration) || count < 2 * duration)
         return 1.0;
-    return 1.0 / std::round(count / duration);
+    // No camera writes a thousand records a second; a damaged duration must not make it so.
+    return 1.0 / qBound(2.0, std::round(count / duration), 1000.0);
 }
 
 QDateTime fixTime(const GpsData &fix)
@@ -83,8 +84,9 @@ Figures figures(const QVector<QList<GpsData>> &tracks, const QVector<double> &du
         const double perRecord = secondsPerRecord(records.size(), duration);
         for (int i = 0; i < records.size(); ++i) {
             const GpsData &r = records.at(i);
-            // (0, 0) is the camera's "no fix", not a place in the Gulf of Guinea.
-            if (!r.hasPosition())
+            // (0, 0) is the camera's "no fix", not a place in the Gulf of Guinea; a coordinate
+            // that is not a number would make the whole sum one.
+            if (!r.hasPosition() || !std::isfinite(r.latitude) || !std::isfinite(r.longitude))
                 continue;
             ++result.fixes;
             result.topKmh = qMax(result.topKmh, r.speed);

@@ -64,6 +64,7 @@ private slots:
     void mountingTurnedIsFoundFromTheGpsSpeed();
     void speedingAndGpsDecelerationWithoutGsensor();
     void cameraMarksOncePerCameraEvent();
+    void readingsThatAreNoNumbersAreIgnored();
 };
 
 void TestDriveEvents::quietDriveHasNoEvents()
@@ -193,6 +194,24 @@ void TestDriveEvents::cameraMarksOncePerCameraEvent()
     QCOMPARE(events.at(1).recording, 3);
     QCOMPARE(events.at(1).detail, QString("locked"));
     QVERIFY(events.at(1).hasPosition);
+}
+
+void TestDriveEvents::readingsThatAreNoNumbersAreIgnored()
+{
+    QList<GpsData> r = cruise();
+    for (int i = 0; i < r.size(); i += 3) {
+        r[i].gsensorX = std::numeric_limits<float>::quiet_NaN();
+        r[i].gsensorY = std::numeric_limits<float>::infinity();
+        r[i].latitude = std::numeric_limits<double>::quiet_NaN();
+    }
+    r[31].gsensorY -= 0.8f;
+    r[32].gsensorY -= 0.8f;
+    const QVector<DriveEvents::Event> events = detect(r);
+    QCOMPARE(kinds(events), QString("hardBraking@31"));
+    QVERIFY(std::isfinite(events.at(0).latitude));
+    DriveEvents::Recording one = recording(r);
+    one.duration = 1e-300; // a duration from a damaged header
+    (void)DriveEvents::detect({one, recording({})}, {});
 }
 
 QTEST_GUILESS_MAIN(TestDriveEvents)

@@ -112,6 +112,9 @@ void TestDrives::figuresOfATrack()
     QCOMPARE(f.movingSeconds, 5.0 + 2 + 9);
     QVERIFY(qAbs(f.averageKmh - f.distanceMetres / f.movingSeconds * 3.6) < 1e-9);
     QCOMPARE(Drives::figures({}, {}).distanceMetres, 0.0);
+    // A coordinate that is not a number leaves the sum alone.
+    b[3].latitude = std::numeric_limits<double>::quiet_NaN();
+    QVERIFY(std::isfinite(Drives::figures({a, b}, {10, 11}).distanceMetres));
 }
 
 QTEST_GUILESS_MAIN(TestDrives)
