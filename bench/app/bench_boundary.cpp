@@ -10,6 +10,7 @@
 #include "library/playlistitem.h"
 #include "playback/playareamanager.h"
 #include "playback/playerwidget.h"
+#include "platform/websandbox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -37,6 +38,7 @@ struct Channel
 int main(int argc, char **argv)
 {
     qputenv("QT_GSTREAMER_PLAYBIN_AUDIOSINK", "fakeaudiosink");
+    WebSandbox::disableWhenRoot();
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
