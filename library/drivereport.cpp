@@ -79,8 +79,12 @@ QVector<DriveSummary> summarize(const Card &card)
         }
         const Drives::RecordingSpan &first = card.spans.at(range.first);
         const Drives::RecordingSpan &last = card.spans.at(range.first + range.count - 1);
-        summaries.append(DriveSummary{range, first.start(),
-                                      last.start().addMSecs(qint64(last.duration * 1000)),
+        // One clock for both ends: the camera's may be set hours away from the GPS time.
+        const bool byGps = first.gpsStart.isValid() && last.gpsStart.isValid();
+        const QDateTime start = byGps ? first.gpsStart : first.cameraStart;
+        const QDateTime lastStart = byGps ? last.gpsStart : last.cameraStart;
+        summaries.append(DriveSummary{range, start,
+                                      lastStart.addMSecs(qint64(last.duration * 1000)),
                                       Drives::figures(tracks, durations)});
     }
     return summaries;

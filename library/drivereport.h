@@ -31,8 +31,10 @@ Card readFolder(const QString &folder, int gapSeconds = Drives::DefaultGapSecond
 struct DriveSummary
 {
     Drives::Range range; // of the card's recordings
-    QDateTime start;     // the first recording's start, by GPS where known
-    QDateTime end;       // the last one's start plus its duration
+    // The first recording's start and the last one's end, both by GPS when both have it,
+    // else both by the camera's clock.
+    QDateTime start;
+    QDateTime end;
     Drives::Figures figures;
 };
 QVector<DriveSummary> summarize(const Card &card);

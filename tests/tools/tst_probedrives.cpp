@@ -119,10 +119,19 @@ void TestProbeDrives::drivesSplitByGapAcrossMidnightWithAGapInTheGps()
     const QVector<Simulator::Fix> later = Simulator::makeTrack(120, shape);
     QVERIFY(card.add(shape.start, later.mid(0, 60)));
     QVERIFY(card.add(shape.start.addSecs(60), later.mid(60, 60)));
+    // A third drive whose last recording has no GPS: its ends are both the camera's.
+    const QDateTime secondStart = shape.start;
+    const QDateTime lone = shape.start.addSecs(3600);
+    shape.start = lone;
+    QVERIFY(card.add(lone, Simulator::makeTrack(60, shape)));
+    QVERIFY(card.add(lone.addSecs(60), {}));
 
     const QJsonObject result = probe({"--drives", card.path()});
     const QJsonArray drives = result.value("drives").toArray();
-    QCOMPARE(drives.size(), 2);
+    QCOMPARE(drives.size(), 3);
+    const QJsonObject third = drives.at(2).toObject();
+    QCOMPARE(third.value("durationSeconds").toDouble(), 120.0);
+    QVERIFY(!third.value("start").toString().endsWith('Z'));
     const QJsonObject first = drives.at(0).toObject(), second = drives.at(1).toObject();
     QCOMPARE(first.value("recordings").toArray().size(), 3);
     QCOMPARE(second.value("recordings").toArray().size(), 2);
@@ -143,7 +152,7 @@ void TestProbeDrives::drivesSplitByGapAcrossMidnightWithAGapInTheGps()
         return sum;
     };
     const double expected = expectedOf({t0, t0.addSecs(120)});
-    const double laterExpected = expectedOf({shape.start, shape.start.addSecs(60)});
+    const double laterExpected = expectedOf({secondStart, secondStart.addSecs(60)});
     QVERIFY(expected > 1000 && laterExpected > 1000);
     int top = 0;
     for (int i = 0; i < 180; ++i)
