@@ -3,33 +3,33 @@
 <context>
     <name>EventListPanel</name>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="33" />
+        <location filename="../../events/eventlistpanel.ui" line="34" />
         <location filename="../../events/eventlistpanel.cpp" line="99" />
         <source>No card opened</source>
         <translation>未打开存储卡</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="38" />
+        <location filename="../../events/eventlistpanel.ui" line="40" />
         <source>Thresholds...</source>
         <translation>阈值...</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="48" />
+        <location filename="../../events/eventlistpanel.ui" line="50" />
         <source>Time</source>
         <translation>时间</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="49" />
+        <location filename="../../events/eventlistpanel.ui" line="51" />
         <source>Event</source>
         <translation>事件</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="50" />
+        <location filename="../../events/eventlistpanel.ui" line="52" />
         <source>Strength</source>
         <translation>强度</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="51" />
+        <location filename="../../events/eventlistpanel.ui" line="53" />
         <source>Place</source>
         <translation>位置</translation>
     </message>

@@ -3,33 +3,33 @@
 <context>
     <name>EventListPanel</name>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="33" />
+        <location filename="../../events/eventlistpanel.ui" line="34" />
         <location filename="../../events/eventlistpanel.cpp" line="99" />
         <source>No card opened</source>
         <translation>Keine Karte geöffnet</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="38" />
+        <location filename="../../events/eventlistpanel.ui" line="40" />
         <source>Thresholds...</source>
         <translation>Schwellenwerte...</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="48" />
+        <location filename="../../events/eventlistpanel.ui" line="50" />
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="49" />
+        <location filename="../../events/eventlistpanel.ui" line="51" />
         <source>Event</source>
         <translation>Ereignis</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="50" />
+        <location filename="../../events/eventlistpanel.ui" line="52" />
         <source>Strength</source>
         <translation>Stärke</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="51" />
+        <location filename="../../events/eventlistpanel.ui" line="53" />
         <source>Place</source>
         <translation>Ort</translation>
     </message>

@@ -3,33 +3,33 @@
 <context>
     <name>EventListPanel</name>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="33" />
+        <location filename="../../events/eventlistpanel.ui" line="34" />
         <location filename="../../events/eventlistpanel.cpp" line="99" />
         <source>No card opened</source>
         <translation>Nie otwarto karty</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="38" />
+        <location filename="../../events/eventlistpanel.ui" line="40" />
         <source>Thresholds...</source>
         <translation>Progi...</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="48" />
+        <location filename="../../events/eventlistpanel.ui" line="50" />
         <source>Time</source>
         <translation>Czas</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="49" />
+        <location filename="../../events/eventlistpanel.ui" line="51" />
         <source>Event</source>
         <translation>Zdarzenie</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="50" />
+        <location filename="../../events/eventlistpanel.ui" line="52" />
         <source>Strength</source>
         <translation>Siła</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.ui" line="51" />
+        <location filename="../../events/eventlistpanel.ui" line="53" />
         <source>Place</source>
         <translation>Miejsce</translation>
     </message>
