@@ -59,6 +59,7 @@ MainWindows::MainWindows(QWidget *parent) : QDialog(parent), ui(new Ui::MainWind
     d = new MainWindowsPrivate(this, playlistModel);
     setUpPlaylistTable();
     connectPlayback();
+    setUpEventList();
 
     setTitleText(ApplicationIdentity::applicationName());
 

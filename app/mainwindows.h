@@ -14,10 +14,13 @@
 #include <memory>
 #include <optional>
 
+class CardAnalysis;
+struct CardSummary;
 class MainWindowsPrivate;
 class MoveFilter;
 class PlaylistModel;
 class QKeyEvent;
+class QTimer;
 struct PlaylistItem;
 
 namespace Ui {
@@ -81,6 +84,8 @@ public slots:
     void onAllView(bool checked);
     // A click on the map's track: that point's recording plays from that point's second.
     void onTrackPointClicked(int index);
+    // A moment chosen in the event list: its recording from `second` on, on every channel.
+    void onEventSeekRequested(int row, int second);
     // Whether this machine can play row `id` smoothly; warns and returns false when not.
     bool isSuportH264orH265(int id);
 
@@ -101,6 +106,14 @@ private:
     void updateMaximizeButton();
     void connectPlayback();
     void selectRow(int row);
+    // Plays row `item` from `second`: a seek when it already plays, else once it has started.
+    void playFrom(PlaylistItem *item, int second);
+    // Drives and events: read again whenever the playlist's rows change.
+    void setUpEventList();
+    void startCardAnalysis();
+    void onCardAnalysed(const CardSummary &summary);
+    // The ticks on the seek bar and the markers on the map for the recording of `row`.
+    void showEventsOf(int row);
     // The row of the recording in the play area, -1 when there is none.
     int currentRowId() const;
 
@@ -124,4 +137,6 @@ private:
     MoveFilter *mover = nullptr;
     EdgeRegion edgeRegion = EdgeNone;
     std::unique_ptr<FramelessResizer> resizer;
+    CardAnalysis *cardAnalysis = nullptr;
+    QTimer *analysisDelay = nullptr;
 };

@@ -160,6 +160,7 @@ void MainWindows::playRecording(PlaylistItem *item)
     ui->wgt_Speed->setSpeed(0);
     ui->gView_GyroChart->clear();
     ui->wgt_MapView->clearAll();
+    ui->wgt_PlayCtrl->setEventMarks({});
     selectRow(item->rowId);
     PlayAreaManager *area = ui->wgt_PlayArea;
     area->stop();
@@ -346,6 +347,7 @@ void MainWindows::onAllGpsDataParserFinished(int id, QList<GpsData> dataList)
     trackRecord->rowId = id;
     trackRecord->track = track;
     ui->wgt_MapView->setTrackCache(trackRecord.get());
+    showEventsOf(id);
 }
 
 void MainWindows::onTrackPointClicked(int index)
@@ -354,7 +356,11 @@ void MainWindows::onTrackPointClicked(int index)
     if (!item || index < 0 || index >= trackRecord->track.size())
         return;
     // The track holds a record a second, two for JLDV cameras.
-    const int second = item->gps.kind == GpsSourceKind::JldvAudio ? index / 2 : index;
+    playFrom(item, item->gps.kind == GpsSourceKind::JldvAudio ? index / 2 : index);
+}
+
+void MainWindows::playFrom(PlaylistItem *item, int second)
+{
     if (item->rowId == currentRowId() && mediaState() != QMediaPlayer::StoppedState) {
         ui->wgt_PlayArea->seek(second);
         return;

@@ -1,5 +1,6 @@
 #include "controls/controlpanel.h"
 
+#include "controls/seekmarks.h"
 #include "settings/configuration.h"
 #include "ui_controlpanel.h"
 
@@ -56,6 +57,8 @@ ControlPanel::ControlPanel(QWidget *parent)
 {
     ui->setupUi(this);
     ui->hSlider_Seek->installEventFilter(this);
+    seekMarks = new SeekMarks(ui->hSlider_Seek, kSeekLeftInset, kSeekWidthInset);
+    seekMarks->hide();
     ui->btn_PlayOrPause->setEnabled(false);
     // Nothing plays yet, so there is nothing to stop.
     ui->btn_Stop->setEnabled(false);
@@ -295,6 +298,11 @@ void ControlPanel::onShowModeChanged(ShowMode mode)
         ui->btn_All->setChecked(true);
         break;
     }
+}
+
+void ControlPanel::setEventMarks(const QVector<int> &seconds)
+{
+    seekMarks->setSeconds(seconds);
 }
 
 bool ControlPanel::eventFilter(QObject *watched, QEvent *event)

@@ -6,8 +6,11 @@
 #include <QFont>
 #include <QMediaPlayer>
 #include <QTimer>
+#include <QVector>
 #include <QWidget>
 #include <memory>
+
+class SeekMarks;
 
 namespace Ui {
 class ControlPanel;
@@ -40,6 +43,10 @@ public:
 
     // "hh:mm:ss"; hours are not wrapped, so that a position past a day still reads right.
     static QString clockText(qint64 seconds);
+
+    // Ticks on the seek bar at these seconds of the recording (the moments found in it).
+    void setEventMarks(const QVector<int> &seconds);
+    const SeekMarks *eventMarks() const { return seekMarks; }
 
 signals:
     void openFile();
@@ -97,4 +104,5 @@ private:
     qint64 shownPosition = 0;
     // Shared by all panels; the program makes one.
     static int zeroLengthCount;
+    SeekMarks *seekMarks = nullptr; // child of the seek slider
 };

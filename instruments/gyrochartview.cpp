@@ -86,6 +86,8 @@ void GyroChartView::clear()
     for (QLineSeries *series : {seriesX, seriesY, seriesZ, cursor})
         series->clear();
     sampleCount = 0;
+    marks.clear();
+    viewport()->update();
     verticalRange = kInitialRange;
     axisX->setRange(0, kWindow);
     axisY->setRange(-verticalRange, verticalRange);
@@ -127,6 +129,29 @@ void GyroChartView::setCurrentSample(int index)
 {
     cursor->replace(
         QVector<QPointF>{{double(index), -verticalRange}, {double(index), verticalRange}});
+}
+
+void GyroChartView::setEventMarks(const QVector<int> &samples)
+{
+    marks = samples;
+    viewport()->update();
+}
+
+void GyroChartView::drawForeground(QPainter *painter, const QRectF &rect)
+{
+    QChartView::drawForeground(painter, rect);
+    if (marks.isEmpty())
+        return;
+    // Not a series: a series would add an entry to the legend and to every flush.
+    const QRectF plot = chart()->plotArea();
+    painter->save();
+    painter->setPen(QPen(QColor(255, 176, 0), 2, Qt::DashLine));
+    for (int sample : qAsConst(marks)) {
+        const double x = chart()->mapToPosition(QPointF(sample, 0), seriesX).x();
+        if (x >= plot.left() && x <= plot.right())
+            painter->drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+    }
+    painter->restore();
 }
 
 void GyroChartView::scheduleFlush()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QVector>
 #include <QtCharts/QChartView>
 #include <deque>
 
@@ -31,8 +32,15 @@ public:
     // The cursor spans the vertical range as it is now; later growth leaves it as it is.
     void setCurrentSample(int index);
 
+    // Amber lines at these samples, where something happened; kept until clear().
+    void setEventMarks(const QVector<int> &samples);
+    const QVector<int> &eventMarks() const { return marks; }
+
     // Half the height of the vertical axis, in g.
     double range() const { return verticalRange; }
+
+protected:
+    void drawForeground(QPainter *painter, const QRectF &rect) override;
 
 private:
     void scheduleFlush();
@@ -51,4 +59,5 @@ private:
     bool scrolled = false;
     int sampleCount = 0;
     double verticalRange = 0.3;
+    QVector<int> marks;
 };

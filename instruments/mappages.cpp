@@ -1,6 +1,10 @@
 #include "instruments/mappages.h"
 
 #include <QAtomicInteger>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QStringList>
+
 #include <QCoreApplication>
 #include <QUrlQuery>
 #include <iterator>
@@ -136,6 +140,20 @@ QString trackPointStatement(double longitude, double latitude, int position, int
         .arg(degrees(longitude), degrees(latitude))
         .arg(position)
         .arg(count);
+}
+
+QString eventMarksStatement(const QVector<EventMark> &marks)
+{
+    QStringList items;
+    for (const EventMark &mark : marks) {
+        const QByteArray label =
+            QJsonDocument(QJsonArray{mark.label}).toJson(QJsonDocument::Compact);
+        // The label array "[\"...\"]" without its brackets is the label as a JSON string.
+        items.append(QStringLiteral("[%1, %2, %3]")
+                         .arg(degrees(mark.longitude), degrees(mark.latitude),
+                              QString::fromUtf8(label.mid(1, label.size() - 2))));
+    }
+    return QStringLiteral("mapSetEventMarks([%1]);").arg(items.join(QStringLiteral(", ")));
 }
 
 } // namespace MapPages

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <QVector>
 
 // The contract between the map view and its HTML pages: which file each provider's page
 // is, the query items it is opened with, and the exact text of every statement it is
@@ -30,5 +31,15 @@ QString addPointStatement(const MapPoint &point);
 QString currentPointStatement(const MapPoint &point);
 QString centerStatement(double longitude, double latitude);
 QString trackPointStatement(double longitude, double latitude, int position, int count);
+
+// A marker with a label on the map for each moment; labels go out as JSON strings, so any
+// text is safe inside the statement.
+struct EventMark
+{
+    double longitude = 0;
+    double latitude = 0;
+    QString label;
+};
+QString eventMarksStatement(const QVector<EventMark> &marks);
 
 } // namespace MapPages

@@ -139,6 +139,7 @@ void MapWebView::setCurrentPoint(const MapPoint &point)
 
 void MapWebView::clearAll()
 {
+    eventMarks.clear();
     run(MapPages::clearAllStatement());
 }
 
@@ -156,6 +157,8 @@ void MapWebView::mapLoadingFinish(bool)
     mapReady = true;
     run(MapPages::clearAllStatement());
     run(savedCenterScript.isEmpty() ? MapPages::centerStatement(0, 0) : savedCenterScript);
+    if (!eventMarks.isEmpty())
+        run(MapPages::eventMarksStatement(eventMarks));
     // A track still waiting to go out is newer than the cached one and reaches this page
     // once its wait is over.
     if (Configuration::instance()->maps() == OpenStreetMap && trackSent && trackCache &&
@@ -192,6 +195,13 @@ void MapWebView::loadAllGpsData(const QVector<QVector<double>> &allGpsData)
         qDebug().noquote() << "将加载OSM地图的所有轨迹：组数" << count;
     }
     trackSent = true;
+}
+
+void MapWebView::setEventMarks(const QVector<MapPages::EventMark> &marks)
+{
+    eventMarks = marks;
+    if (mapReady)
+        run(MapPages::eventMarksStatement(eventMarks));
 }
 
 QWebEngineView *MapWebView::createWindow(QWebEnginePage::WebWindowType type)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "instruments/gpsuser.h"
+#include "instruments/mappages.h"
 #include "instruments/mappoint.h"
 #include "settings/maptypes.h"
 
@@ -32,6 +33,8 @@ public slots:
     void setDefaultCenter();
     void mapLoadingFinish(bool);
     void loadAllGpsData(const QVector<QVector<double>> &allGpsData);
+    // Kept and drawn again after each page load, until replaced.
+    void setEventMarks(const QVector<MapPages::EventMark> &marks);
 
 signals:
     // A click on the drawn track: the index of the nearest point of the track last given.
@@ -56,4 +59,5 @@ private:
     bool newWindowPending = false;
     quint64 trackCalls = 0;
     int waitingTrackCalls = 0;
+    QVector<MapPages::EventMark> eventMarks;
 };

@@ -64,6 +64,19 @@ QStringList recordingPaths(const QString &folder)
     return paths;
 }
 
+QList<PlaylistItem> rows(const QString &folder)
+{
+    PlaylistModel model;
+    ProbeHost host;
+    discover(model, host, folder);
+    QList<PlaylistItem> rows;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        PlaylistItem copy;
+        rows.append(*model.itemAt(row, &copy));
+    }
+    return rows;
+}
+
 QJsonObject scan(const QString &folder)
 {
     PlaylistModel model;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "library/playlistitem.h"
+
 #include <QJsonObject>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +16,8 @@ namespace ProbeReport {
 QJsonObject scan(const QString &folder);
 // The local paths of the rows' front files, in the order "Open Folder" lists them.
 QStringList recordingPaths(const QString &folder);
+// Copies of those rows (plain fields: names, the camera's marks and event record).
+QList<PlaylistItem> rows(const QString &folder);
 // {"file", "front"}: the file that a drop of `file` adds as a row.
 QJsonObject front(const QString &file);
 

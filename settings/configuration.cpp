@@ -1,5 +1,7 @@
 #include "settings/configuration.h"
 
+#include "library/drives.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -24,6 +26,13 @@ const char *const kMainwindowsIsMaximize = "mainwindowsIsMaximize";
 const char *const kParseDelayMs = "ParseDelayMs";
 const char *const kGoogleMapsKey = "googleMapsKey";
 const char *const kBaiduMapsKey = "baiduMapsKey";
+const char *const kDriveGapSeconds = "DriveGapSeconds";
+const char *const kBrakingG = "Events/BrakingG";
+const char *const kAccelerationG = "Events/AccelerationG";
+const char *const kTurnG = "Events/TurnG";
+const char *const kImpactG = "Events/ImpactG";
+const char *const kSpeedingKmh = "Events/SpeedingKmh";
+const char *const kDecelerationKmhPerSecond = "Events/DecelerationKmhPerSecond";
 
 const int kNoLanguageChosen = 13;
 
@@ -319,4 +328,48 @@ void Configuration::setMapKey(const char *name, const QString &key)
     else
         settings->setValue(name, clean);
     emit mapKeysChanged();
+namespace {
+
+// A hand-edited value outside [low, high] or not a number gives the default.
+double boundedValue(QSettings *settings, const char *key, double fallback, double low, double high)
+{
+    bool ok = false;
+    const double value = settings->value(QLatin1String(key), fallback).toDouble(&ok);
+    return ok && value >= low && value <= high ? value : fallback;
+}
+
+} // namespace
+
+int Configuration::driveGapSeconds()
+{
+    return int(boundedValue(settings, kDriveGapSeconds, Drives::DefaultGapSeconds, 0, 3600));
+}
+
+void Configuration::setDriveGapSeconds(int seconds)
+{
+    settings->setValue(kDriveGapSeconds, seconds);
+}
+
+DriveEvents::Thresholds Configuration::eventThresholds()
+{
+    const DriveEvents::Thresholds d;
+    DriveEvents::Thresholds t;
+    t.brakingG = boundedValue(settings, kBrakingG, d.brakingG, 0.05, 5);
+    t.accelerationG = boundedValue(settings, kAccelerationG, d.accelerationG, 0.05, 5);
+    t.turnG = boundedValue(settings, kTurnG, d.turnG, 0.05, 5);
+    t.impactG = boundedValue(settings, kImpactG, d.impactG, 0.1, 16);
+    t.speedingKmh = int(boundedValue(settings, kSpeedingKmh, d.speedingKmh, 1, 999));
+    t.decelerationKmhPerSecond =
+        boundedValue(settings, kDecelerationKmhPerSecond, d.decelerationKmhPerSecond, 1, 200);
+    return t;
+}
+
+void Configuration::setEventThresholds(const DriveEvents::Thresholds &t)
+{
+    settings->setValue(kBrakingG, t.brakingG);
+    settings->setValue(kAccelerationG, t.accelerationG);
+    settings->setValue(kTurnG, t.turnG);
+    settings->setValue(kImpactG, t.impactG);
+    settings->setValue(kSpeedingKmh, t.speedingKmh);
+    settings->setValue(kDecelerationKmhPerSecond, t.decelerationKmhPerSecond);
 }

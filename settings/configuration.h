@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/driveevents.h"
 #include "settings/maptypes.h"
 
 #include <QObject>
@@ -56,6 +57,14 @@ public:
     // parsing a whole card stays gentle on the machine while a recording plays.
     int parseDelayMs();
     void setParseDelayMs(int ms);
+
+    // How far apart (seconds) one recording's end and the next one's start may be for both
+    // to belong to one drive.
+    int driveGapSeconds();
+    void setDriveGapSeconds(int seconds);
+    // What counts as an event; a value missing or out of range gives the default.
+    DriveEvents::Thresholds eventThresholds();
+    void setEventThresholds(const DriveEvents::Thresholds &thresholds);
 
     // The language index that the system locale maps to; exposed for tests.
     static int languageForLocale(const QLocale &locale);

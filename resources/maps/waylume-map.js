@@ -7,7 +7,7 @@
   'use strict';
 
   var calls = [];                 // every call received, as text, for tests and diagnosis
-  var model = { track: [], points: [], current: null, center: null };
+  var model = { track: [], points: [], current: null, center: null, events: [] };
   var backend = null;
   var incoming = null;            // the track being received point by point
   var incomingCount = 0;
@@ -49,8 +49,20 @@
     model.track = [];
     model.points = [];
     model.current = null;
+    model.events = [];
     incoming = null;
     if (backend) backend.clear();
+    if (backend && backend.setEvents) backend.setEvents([]);
+  };
+
+  // The moments found in the drive: [[lng, lat, label], ...]. Drawn by the backends that
+  // know how (the plain drawing and OpenStreetMap); the others leave them out.
+  global.mapSetEventMarks = function (marks) {
+    log('mapSetEventMarks', [JSON.stringify(marks)]);
+    model.events = (marks || []).filter(function (m) {
+      return m && isFinite(m[0]) && isFinite(m[1]) && !isNeutral(m[0], m[1]);
+    });
+    if (backend && backend.setEvents) backend.setEvents(model.events);
   };
 
   global.mapAddPoint = function (lng, lat, index) {
@@ -225,6 +237,7 @@
     var playedLine = L.polyline([], { color: '#e4412b', weight: 4 }).addTo(map);
     var marker = L.circleMarker([0, 0], { radius: 6, color: '#ffffff', weight: 2,
                                           fillColor: '#e4412b', fillOpacity: 1 });
+    var eventLayer = L.layerGroup().addTo(map);
 
     // A click within a finger's width of the drawn track jumps to its nearest point.
     var SeekReach = 24;
@@ -270,6 +283,16 @@
       trackPoint: function (index) {
         var p = map.latLngToContainerPoint(trackLine.getLatLngs()[index]);
         return [Math.round(p.x), Math.round(p.y)];
+      },
+      setEvents: function (marks) {
+        eventLayer.clearLayers();
+        for (var i = 0; i < marks.length; ++i) {
+          L.circleMarker([marks[i][1], marks[i][0]], { radius: 8, color: '#202020', weight: 2,
+                                                      fillColor: '#ffb000', fillOpacity: 1 })
+            .bindTooltip(String(marks[i][2] || ''), { permanent: true, direction: 'top',
+                                                      offset: [0, -8] })
+            .addTo(eventLayer);
+        }
       },
       isPlain: function () { return element.classList.contains('plain'); }
     };
@@ -340,6 +363,7 @@
     for (var i = 0; i < model.points.length; ++i)
       backend.addPoint(model.points[i][0], model.points[i][1]);
     if (model.current) backend.setCurrent(model.current[0], model.current[1], model.current[2]);
+    if (model.events.length && backend.setEvents) backend.setEvents(model.events);
   }
 
   // ---- WGS-84 to the Chinese offset systems (GCJ-02, then Baidu's BD-09) ----

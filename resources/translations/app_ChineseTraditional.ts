@@ -3,12 +3,12 @@
 <context>
     <name>ApplicationIdentity</name>
     <message>
-        <location filename="../../app/startup.cpp" line="15" />
+        <location filename="../../app/startup.cpp" line="61" />
         <source>Quorvix</source>
         <translation>Quorvix</translation>
     </message>
     <message>
-        <location filename="../../app/startup.cpp" line="21" />
+        <location filename="../../app/startup.cpp" line="67" />
         <source>Playing dash-camera recordings</source>
         <translation>正在播放行車記錄器影片</translation>
     </message>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="173" />
+        <location filename="../../app/mainwindows.cpp" line="174" />
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
@@ -47,27 +47,37 @@
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="173" />
+        <location filename="../../app/mainwindows.ui" line="162" />
+        <source>Playlist</source>
+        <translation>播放清單</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.ui" line="235" />
+        <source>Events</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindows.cpp" line="174" />
         <source>Restore Down</source>
         <translation>還原</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="200" />
+        <location filename="../../app/playbackcoordination.cpp" line="203" />
         <source>Open Folder</source>
         <translation>開啟資料夾</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="385" />
+        <location filename="../../app/playbackcoordination.cpp" line="411" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>此電腦缺少播放 H.265 (HEVC) 所需的視訊播放支援功能，無法播放此影片。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="387" />
+        <location filename="../../app/playbackcoordination.cpp" line="413" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>此電腦缺少播放 H.264 (AVC) 所需的視訊播放支援功能，無法播放此影片。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="389" />
+        <location filename="../../app/playbackcoordination.cpp" line="415" />
         <source>Error</source>
         <translation>錯誤</translation>
     </message>

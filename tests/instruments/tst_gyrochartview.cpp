@@ -122,6 +122,38 @@ private slots:
         settle();
         QCOMPARE(series(view, 0)->at(0).x(), 0.0);
     }
+
+    void eventMarksAreDrawnAtTheirSamples()
+    {
+        GyroChartView view;
+        view.resize(400, 200);
+        view.setSampleCount(101);
+        for (int i = 0; i < 101; ++i)
+            view.addSample(0, 0, 1);
+        settle();
+        view.setEventMarks({50});
+        const auto amberColumns = [&view]() {
+            const QImage image = view.grab().toImage();
+            QVector<int> columns;
+            const int y = int(view.chart()->plotArea().center().y()) + 10;
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() > 200 && c.green() > 120 && c.green() < 210 && c.blue() < 80)
+                    columns.append(x);
+            }
+            return columns;
+        };
+        const QVector<int> columns = amberColumns();
+        QVERIFY(!columns.isEmpty());
+        const double expected =
+            view.chart()->mapToPosition(QPointF(50, 0), series(view, 0)).x();
+        QVERIFY(qAbs(columns.first() - expected) <= 2);
+        // Not a series: the legend keeps its four entries.
+        QCOMPARE(view.chart()->series().size(), 4);
+        view.clear();
+        QVERIFY(view.eventMarks().isEmpty());
+        QVERIFY(amberColumns().isEmpty());
+    }
 };
 
 QTEST_MAIN(TestGyroChartView)

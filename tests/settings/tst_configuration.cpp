@@ -117,6 +117,7 @@ private slots:
     void setMapsEmitsOnlyOnChange();
     void setLanguageSwapsCatalogues();
     void valuesReachTheFile();
+    void eventThresholdsKeepSaneValues();
     void damagedFileGivesDefaults_data();
     void damagedFileGivesDefaults();
 
@@ -230,6 +231,30 @@ void TestConfiguration::valuesReachTheFile()
     QCOMPARE(file.value("Mute").toBool(), true);
     QCOMPARE(file.value("mainwindowsRect").toRect(), QRect(10, 20, 800, 600));
     QCOMPARE(file.value("ScreenshotSavePath").toString(), QStringLiteral("/tmp/shots é"));
+}
+
+void TestConfiguration::eventThresholdsKeepSaneValues()
+{
+    Configuration *store = Configuration::instance();
+    QCOMPARE(store->driveGapSeconds(), 5);
+    QCOMPARE(store->eventThresholds().impactG, DriveEvents::Thresholds().impactG);
+    DriveEvents::Thresholds t;
+    t.brakingG = 0.55;
+    t.speedingKmh = 100;
+    store->setEventThresholds(t);
+    store->setDriveGapSeconds(30);
+    QCOMPARE(store->eventThresholds().brakingG, 0.55);
+    QCOMPARE(store->eventThresholds().speedingKmh, 100);
+    QCOMPARE(store->driveGapSeconds(), 30);
+    // A hand-edited value that would make every bump an event, or none, gives the default.
+    t.brakingG = -1;
+    t.impactG = 1e9;
+    store->setEventThresholds(t);
+    store->setDriveGapSeconds(-5);
+    QCOMPARE(store->eventThresholds().brakingG, DriveEvents::Thresholds().brakingG);
+    QCOMPARE(store->eventThresholds().impactG, DriveEvents::Thresholds().impactG);
+    QCOMPARE(store->eventThresholds().speedingKmh, 100);
+    QCOMPARE(store->driveGapSeconds(), 5);
 }
 
 QJsonObject TestConfiguration::runChild(const QString &scenario)

@@ -3,6 +3,8 @@
 // waylume-probe --front FILE
 // waylume-probe --trip FOLDER [--format gpx|kml|csv]
 // waylume-probe --explain FILE
+// waylume-probe --drives FOLDER
+// waylume-probe --events FOLDER
 //
 // Scripts depend on this contract: exit 0 whenever the files were examined (with or without
 // GPS, also when it cannot be opened), exit 2 with a usage message for bad arguments.
@@ -22,7 +24,9 @@ const char Usage[] = "usage: waylume-probe [--raw] [--format json|csv|gpx] FILE.
                      "       waylume-probe --scan FOLDER\n"
                      "       waylume-probe --front FILE\n"
                      "       waylume-probe --trip FOLDER [--format gpx|kml|csv]\n"
-                     "       waylume-probe --explain FILE\n";
+                     "       waylume-probe --explain FILE\n"
+                     "       waylume-probe --drives FOLDER\n"
+                     "       waylume-probe --events FOLDER\n";
 
 enum class Mode
 {
@@ -30,7 +34,9 @@ enum class Mode
     Scan,
     Front,
     Trip,
-    Explain
+    Explain,
+    Drives,
+    Events
 };
 
 int usageError(const QString &problem)
@@ -73,14 +79,17 @@ int main(int argc, char *argv[])
             fputs(Usage, stdout);
             return 0;
         } else if (arg == QLatin1String("--scan") || arg == QLatin1String("--front") ||
-                   arg == QLatin1String("--trip") || arg == QLatin1String("--explain")) {
+                   arg == QLatin1String("--trip") || arg == QLatin1String("--explain") ||
+                   arg == QLatin1String("--drives") || arg == QLatin1String("--events")) {
             if (mode != Mode::File)
-                return usageError(
-                    QStringLiteral("--scan, --front, --trip and --explain exclude each other"));
-            mode = arg == QLatin1String("--scan")    ? Mode::Scan
-                   : arg == QLatin1String("--front") ? Mode::Front
-                   : arg == QLatin1String("--trip")  ? Mode::Trip
-                                                     : Mode::Explain;
+                return usageError(QStringLiteral(
+                    "--scan, --front, --trip, --explain, --drives and --events exclude each other"));
+            mode = arg == QLatin1String("--scan")     ? Mode::Scan
+                   : arg == QLatin1String("--front")  ? Mode::Front
+                   : arg == QLatin1String("--trip")   ? Mode::Trip
+                   : arg == QLatin1String("--drives") ? Mode::Drives
+                   : arg == QLatin1String("--events") ? Mode::Events
+                                                      : Mode::Explain;
         } else if (arg == QLatin1String("--raw")) {
             file.raw = true;
         } else if (arg == QLatin1String("--format") || arg.startsWith(QLatin1String("--format="))) {
@@ -110,7 +119,7 @@ int main(int argc, char *argv[])
     if (positional.isEmpty())
         return usageError(QStringLiteral("no file given"));
     if (mode != Mode::File && positional.size() != 1)
-        return usageError(QStringLiteral("--scan, --front, --trip and --explain take one path"));
+        return usageError(QStringLiteral("a mode takes one path"));
     file.paths = positional;
     if (mode == Mode::Trip) {
         if (file.raw || (formatGiven && file.format == Probe::Format::Json))
@@ -139,6 +148,10 @@ int main(int argc, char *argv[])
     }
     case Mode::Explain:
         return Probe::runExplainMode(file.paths.first(), out);
+    case Mode::Drives:
+        return Probe::runDrivesMode(file.paths.first(), out);
+    case Mode::Events:
+        return Probe::runEventsMode(file.paths.first(), out);
     case Mode::File:
         break;
     }

@@ -45,4 +45,8 @@ int runTripMode(const QString &folder, TrackFormat format, QIODevice &out);
 // Why the recording has the track it has, or none, in one line.
 int runExplainMode(const QString &file, QIODevice &out);
 
+// The card's drives with their figures and recordings; its events with the default thresholds.
+int runDrivesMode(const QString &folder, QIODevice &out);
+int runEventsMode(const QString &folder, QIODevice &out);
+
 } // namespace Probe

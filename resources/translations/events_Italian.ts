@@ -1,0 +1,160 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="it">
+<context>
+    <name>EventListPanel</name>
+    <message>
+        <location filename="../../events/eventlistpanel.ui" line="34" />
+        <location filename="../../events/eventlistpanel.cpp" line="99" />
+        <source>No card opened</source>
+        <translation>Nessuna scheda aperta</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.ui" line="40" />
+        <source>Thresholds...</source>
+        <translation>Soglie...</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.ui" line="50" />
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.ui" line="51" />
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.ui" line="52" />
+        <source>Strength</source>
+        <translation>Intensità</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.ui" line="53" />
+        <source>Place</source>
+        <translation>Luogo</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="53" />
+        <source>Impact</source>
+        <translation>Urto</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="55" />
+        <source>Hard braking</source>
+        <translation>Frenata brusca</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="57" />
+        <source>Sudden deceleration</source>
+        <translation>Decelerazione improvvisa</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="59" />
+        <source>Sharp turn</source>
+        <translation>Curva brusca</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="61" />
+        <source>Hard acceleration</source>
+        <translation>Accelerazione brusca</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="63" />
+        <source>Speeding</source>
+        <translation>Eccesso di velocità</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="66" />
+        <source>Marked by the camera</source>
+        <translation>Segnato dalla telecamera</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="67" />
+        <source>Marked by the camera: %1</source>
+        <translation>Segnato dalla telecamera: %1</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="76" />
+        <source>%1 km/h for %2 s</source>
+        <translation>%1 km/h per %2 s</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="78" />
+        <source>%1 km/h per second</source>
+        <translation>%1 km/h al secondo</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="82" />
+        <source>%1 g</source>
+        <translation>%1 g</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="88" />
+        <source>Drive of %1, %2 km, top %3 km/h</source>
+        <translation>Viaggio di %1, %2 km, max %3 km/h</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="101" />
+        <source>Looking for events...</source>
+        <translation>Ricerca degli eventi...</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="104" />
+        <source>Events: %1, drives: %2</source>
+        <translation>Eventi: %1, viaggi: %2</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="110" />
+        <source>average %1 km/h</source>
+        <translation>media %1 km/h</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="111" />
+        <source>Recordings: %1</source>
+        <translation>Registrazioni: %1</translation>
+    </message>
+</context>
+<context>
+    <name>EventThresholdsDialog</name>
+    <message>
+        <location filename="../../events/eventthresholdsdialog.ui" line="6" />
+        <source>Drives and events</source>
+        <translation>Viaggi ed eventi</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventthresholdsdialog.ui" line="10" />
+        <source>Longest pause within a drive</source>
+        <translation>Pausa massima in un viaggio</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventthresholdsdialog.ui" line="12" />
+        <source>Hard braking from</source>
+        <translation>Frenata brusca da</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventthresholdsdialog.ui" line="14" />
+        <source>Hard acceleration from</source>
+        <translation>Accelerazione brusca da</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventthresholdsdialog.ui" line="16" />
+        <source>Sharp turn from</source>
+        <translation>Curva brusca da</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventthresholdsdialog.ui" line="18" />
+        <source>Impact from</source>
+        <translation>Urto da</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventthresholdsdialog.ui" line="20" />
+        <source>Speeding above</source>
+        <translation>Eccesso di velocità oltre</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventthresholdsdialog.ui" line="22" />
+        <source>Sudden deceleration (no G-sensor) from</source>
+        <translation>Decelerazione improvvisa (senza sensore G) da</translation>
+    </message>
+</context>
+</TS>
