@@ -328,6 +328,8 @@ void Configuration::setMapKey(const char *name, const QString &key)
     else
         settings->setValue(name, clean);
     emit mapKeysChanged();
+}
+
 namespace {
 
 // A hand-edited value outside [low, high] or not a number gives the default.
