@@ -1,0 +1,16 @@
+#include "parser/gpmf.h"
+
+// One GPMF sample as the camera writes it into its "gpmd" track, one second long, then the
+// reduction to the player's one record per second.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    GpmfReader::Sample sample;
+    sample.payload = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size));
+    sample.duration = 1.001;
+    Telemetry telemetry;
+    GpmfReader::readSample(sample, telemetry);
+    sample.start = 1.001;
+    GpmfReader::readSample(sample, telemetry);
+    perSecondTrack(telemetry);
+    return 0;
+}
