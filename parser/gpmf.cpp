@@ -124,16 +124,27 @@ QDateTime parseGpsu(const uchar *data, int size)
 {
     if (size < 16)
         return QDateTime();
-    const QString text = QString::fromLatin1(reinterpret_cast<const char *>(data), 16);
+    // Read digit by digit: going through QDateTime::fromString consults the local time zone
+    // (a file lookup per call), once per sample of a long recording.
+    int v[6];
+    for (int i = 0; i < 6; ++i) {
+        const int hi = data[2 * i] - '0';
+        const int lo = data[2 * i + 1] - '0';
+        if (hi < 0 || hi > 9 || lo < 0 || lo > 9)
+            return QDateTime();
+        v[i] = hi * 10 + lo;
+    }
+    int ms = 0;
+    for (int i = 13; i < 16; ++i) {
+        const int d = data[i] - '0';
+        ms = d >= 0 && d <= 9 ? ms * 10 + d : ms * 10;
+    }
     // Two-digit years: GPS time began long after 2000 for every camera that writes GPMF.
-    QDateTime utc = QDateTime::fromString(QStringLiteral("20") + text.left(12),
-                                          QStringLiteral("yyyyMMddhhmmss"));
-    if (!utc.isValid())
+    const QDate date(2000 + v[0], v[1], v[2]);
+    const QTime time(v[3], v[4], v[5], ms);
+    if (!date.isValid() || !time.isValid())
         return QDateTime();
-    utc.setTimeSpec(Qt::UTC);
-    bool ok = false;
-    const int ms = text.mid(13, 3).toInt(&ok);
-    return ok ? utc.addMSecs(ms) : utc;
+    return QDateTime(date, time, Qt::UTC);
 }
 
 class SampleWalker
@@ -274,18 +285,19 @@ private:
         if (size == 0 || item.structSize < 3 * size)
             return;
         // Which camera axis each of the three columns holds, and its sign.
-        const QByteArray order = state.orin.size() >= 3 ? state.orin.left(3) : QByteArray("ZXY");
+        const char *order = state.orin.size() >= 3 ? state.orin.constData() : "ZXY";
+        int target[3];
+        double factor[3];
+        for (int c = 0; c < 3; ++c) {
+            target[c] = (order[c] | 0x20) - 'x';
+            factor[c] = scaled(state, c, 1.0) / StandardGravity * (order[c] >= 'a' ? -1 : 1);
+        }
         for (int k = 0; k < item.repeat; ++k) {
             const uchar *p = item.data + qint64(k) * item.structSize;
             float axes[3] = {0, 0, 0};
             for (int c = 0; c < 3; ++c) {
-                const char axis = order[c];
-                const int target = (axis | 0x20) - 'x';
-                if (target < 0 || target > 2)
-                    continue;
-                const double g = scaled(state, c, numberAt(item.type, p + c * size)) /
-                                 StandardGravity;
-                axes[target] = float(axis >= 'a' ? -g : g);
+                if (target[c] >= 0 && target[c] <= 2)
+                    axes[target[c]] = float(numberAt(item.type, p + c * size) * factor[c]);
             }
             TelemetryAccel a;
             a.seconds = timeOf(k, item.repeat);
