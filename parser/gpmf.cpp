@@ -96,6 +96,12 @@ double numberAt(char type, const uchar *p)
     }
 }
 
+// A count or code from the stream as an int, whatever its stored size.
+int clampedInt(double value)
+{
+    return std::isfinite(value) ? int(qBound(-1e9, value, 1e9)) : 0;
+}
+
 struct Item
 {
     char key[4];
@@ -215,7 +221,7 @@ private:
             state.utc = parseGpsu(item.data, item.size);
         } else if (isKey(item, "GPSF")) {
             if (elementSize(item.type) > 0 && item.size >= elementSize(item.type))
-                state.fix = int(numberAt(item.type, item.data));
+                state.fix = clampedInt(numberAt(item.type, item.data));
         } else if (isKey(item, "ORIN")) {
             state.orin = QByteArray(reinterpret_cast<const char *>(item.data), item.size);
         } else if (isKey(item, "TYPE")) {
@@ -268,7 +274,7 @@ private:
             fix.speedKmh = scaled(state, 3, numberAt('l', p + 12)) * 3.6;
             const double days = scaled(state, 5, numberAt('l', p + 20));
             const double secs = scaled(state, 6, numberAt('l', p + 24));
-            const int gpsFix = int(scaled(state, 8, numberAt('S', p + 30)));
+            const int gpsFix = clampedInt(scaled(state, 8, numberAt('S', p + 30)));
             if (days >= 0 && days < 100000 && secs >= 0 && secs < 86401) {
                 fix.utc = QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC)
                               .addDays(qint64(days))

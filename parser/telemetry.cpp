@@ -74,12 +74,13 @@ void setPosition(GpsData &out, double latitude, double longitude)
     split(longitude, out.lonDegrees, out.lonMinutes);
 }
 
-QList<GpsData> perSecondTrack(const Telemetry &telemetry)
+QList<GpsData> perSecondTrack(const Telemetry &telemetry, int maxSeconds)
 {
+    const double limit = qBound(0.0, double(maxSeconds), MaxSeconds);
     QVector<TelemetryFix> fixes;
     fixes.reserve(telemetry.fixes.size());
     for (const TelemetryFix &f : telemetry.fixes) {
-        if (std::isfinite(f.seconds) && f.seconds >= 0)
+        if (std::isfinite(f.seconds) && f.seconds >= 0 && f.seconds < limit + 1)
             fixes.append(f);
     }
     std::stable_sort(fixes.begin(), fixes.end(), [](const TelemetryFix &a, const TelemetryFix &b) {
@@ -87,13 +88,13 @@ QList<GpsData> perSecondTrack(const Telemetry &telemetry)
     });
     double last = fixes.isEmpty() ? -1 : fixes.last().seconds;
     for (const TelemetryAccel &a : telemetry.accel) {
-        if (std::isfinite(a.seconds))
+        if (std::isfinite(a.seconds) && a.seconds < limit + 1)
             last = qMax(last, a.seconds);
     }
     QList<GpsData> track;
     if (last < 0)
         return track;
-    const int seconds = int(qMin<double>(std::floor(last), MaxSeconds));
+    const int seconds = int(qMin<double>(std::floor(last), limit));
 
     // Accelerometer sums per second, in one pass.
     QVector<double> sums(3 * (seconds + 1), 0.0);

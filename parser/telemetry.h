@@ -39,8 +39,10 @@ struct Telemetry
 // One GpsData per whole second from 0 to the last second the telemetry reaches: the fix
 // nearest that second (without position when no fix lies within two seconds), the
 // accelerometer averaged over [s, s + 1), and a course that is the stream's own where it has
-// one, else computed from the previous second's position.
-QList<GpsData> perSecondTrack(const Telemetry &telemetry);
+// one, else computed from the previous second's position. Samples past maxSeconds (the
+// recording's length where known) are left out: one damaged time stamp must not stretch the
+// track to a day.
+QList<GpsData> perSecondTrack(const Telemetry &telemetry, int maxSeconds = 24 * 3600 * 2);
 
 // Fills the position fields of out (hemispheres, degrees and the minutes digits as the
 // text records carry them) from signed decimal degrees.

@@ -87,7 +87,8 @@ void ParserObject::readTelemetry()
     default:
         break;
     }
-    mTelemetryTrack = perSecondTrack(mTelemetry);
+    // Two seconds past the end: the track is fitted to the length afterwards anyway.
+    mTelemetryTrack = perSecondTrack(mTelemetry, mDuration > 0 ? mDuration + 2 : 24 * 3600 * 2);
 }
 
 Telemetry ParserObject::readSidecars()

@@ -2,6 +2,9 @@
 
 // The first byte chooses how the rest is read: a plain NMEA log, a BlackVue "[ms]$..." log,
 // subtitle samples (length, text, ...), or BlackVue 3gf accelerometer records.
+// A recording of ten minutes: what a parse job passes for a recording of known length.
+constexpr int FuzzSeconds = 600;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 1)
@@ -34,6 +37,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     Telemetry telemetry = nmea.finish();
     telemetry.accel += extra.accel;
-    perSecondTrack(telemetry);
+    perSecondTrack(telemetry, FuzzSeconds);
     return 0;
 }

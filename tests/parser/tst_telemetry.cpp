@@ -5,6 +5,7 @@
 #include "parser/recordingreader.h"
 #include "parser/recordingscan.h"
 #include "telemetryfixtures.h"
+#include "tools/simulator/recordingsimulator.h"
 
 #include <QtTest>
 #include <cmath>
@@ -282,6 +283,34 @@ private slots:
             RecordingReader::containerReader()->readTrackExplained(path, &kind, &info, &diagnosis);
             QCOMPARE(diagnosis.verdict, GpsVerdict::MetadataNotGps);
             QCOMPARE(diagnosis.metadataName, QStringLiteral("GoPro SOS"));
+        }
+    }
+
+    // The simulator's recordings of each arrangement decode to the track it was given.
+    void simulatedArrangementsMatchTheirTracks()
+    {
+        const QVector<Simulator::Fix> fixes = Simulator::makeTrack(20);
+        for (const auto arrangement : {Simulator::Arrangement::GoProGpmf,
+                                       Simulator::Arrangement::BlackVueBoxes,
+                                       Simulator::Arrangement::NmeaTextTrack}) {
+            Simulator::Recording r;
+            r.arrangement = arrangement;
+            r.track = fixes;
+            const QString path = mDir.filePath(Simulator::arrangementName(arrangement) + ".mp4");
+            QString error;
+            QVERIFY2(Simulator::write(r, path, &error), qPrintable(error));
+            const RecordingScan scan = scanRecording(path);
+            QCOMPARE(int(scan.kind), int(arrangement));
+            QCOMPARE(scan.track.size(), 21); // 0..20 s, the last second held
+            for (int s = 0; s < fixes.size(); ++s) {
+                const GpsData &d = scan.track[s];
+                QVERIFY2(std::fabs(d.latitude - fixes[s].latitude) < 2e-6, qPrintable(QString::number(s)));
+                QVERIFY(std::fabs(d.longitude - fixes[s].longitude) < 2e-6);
+                QVERIFY(std::abs(d.speed - fixes[s].speed) <= 1);
+                QVERIFY(std::fabs(d.gsensorZ - fixes[s].gsensorZ) < 0.02f);
+                QVERIFY(std::fabs(d.gsensorX - fixes[s].gsensorX) < 0.02f);
+                QCOMPARE(dateTimeOf(d), fixes[s].time.toUTC().toString("yyyyMMddhhmmss"));
+            }
         }
     }
 
