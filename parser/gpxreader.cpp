@@ -40,7 +40,13 @@ Telemetry GpxReader::read(const QByteArray &document)
                 const double ele = xml.readElementText().toDouble(&ok);
                 fix.altitude = ok && std::isfinite(ele) ? ele : 0;
             } else if (inPoint && name == QLatin1String("time")) {
-                fix.utc = QDateTime::fromString(xml.readElementText().trimmed(), Qt::ISODateWithMs);
+                // The schema's times are UTC; one written without a zone is taken as UTC too
+                // (read as local time it would also cost a time-zone lookup per second).
+                QDateTime time =
+                    QDateTime::fromString(xml.readElementText().trimmed(), Qt::ISODateWithMs);
+                if (time.timeSpec() == Qt::LocalTime)
+                    time.setTimeSpec(Qt::UTC);
+                fix.utc = time.toUTC();
             } else if (inPoint && name == QLatin1String("speed")) {
                 bool ok = false;
                 const double metresPerSecond = xml.readElementText().toDouble(&ok);
