@@ -250,7 +250,11 @@ private slots:
         QCOMPARE(t.fixes[0].seconds, 5.0);
         alignToRecording(t, start, -5);
         QCOMPARE(t.fixes[0].seconds, 0.0);
-        QCOMPARE(perSecondTrack(t).size(), 10);
+        const QList<GpsData> track = perSecondTrack(t);
+        QCOMPARE(track.size(), 10);
+        // No speed in the file: 0.0001 degree of latitude a second is 11.1 m/s, 40 km/h.
+        QCOMPARE(track[3].speed, 40);
+        QVERIFY(track[3].course < 1 || track[3].course > 359);
         // Damage keeps what came before it.
         QCOMPARE(GpxReader::read(gpx.left(gpx.size() / 2)).fixes.size(), 4);
 
