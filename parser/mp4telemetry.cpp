@@ -62,15 +62,15 @@ QVector<ParserObject::StreamSample> Mp4Parser::readSampleTable(const Track &t)
 
     samples.reserve(int(qMin<quint64>(count, chunkCount * 64)));
     quint64 sample = 0;
+    quint64 run = 0;
+    quint64 perChunk = 1; // without a table, one sample per chunk
     for (quint64 chunk = 0; chunk < chunkCount && sample < count; ++chunk) {
-        // Samples in this chunk: the last run whose first chunk (1-based) is not past it;
-        // without a table, one sample per chunk.
-        quint64 perChunk = 1;
-        for (quint64 r = 0; r < runCount; ++r) {
-            const quint64 first = readU32BE(t.stsc.payload + 8 + qint64(r) * 12);
-            if (first > chunk + 1)
-                break;
-            perChunk = readU32BE(t.stsc.payload + 12 + qint64(r) * 12);
+        // Samples in this chunk: the last run whose first chunk (1-based) is not past it.
+        // The runs are walked once alongside the chunks: a damaged table of many runs and
+        // many chunks must not cost their product.
+        while (run < runCount && readU32BE(t.stsc.payload + 8 + qint64(run) * 12) <= chunk + 1) {
+            perChunk = readU32BE(t.stsc.payload + 12 + qint64(run) * 12);
+            ++run;
         }
         qint64 offset = wide ? qint64(readU64BE(chunks.payload + 8 + qint64(chunk) * 8) &
                                       0x7fffffffffffffffULL)

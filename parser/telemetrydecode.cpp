@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <functional>
 
 namespace {
 
@@ -58,17 +59,27 @@ QByteArray ParserObject::readBlock(const StreamSample &sample)
 void ParserObject::readTelemetry()
 {
     mTelemetryRead = true;
+    // The samples of a real track never hold more bytes than the file: a damaged table
+    // whose entries all claim megabytes from the same offset stops there.
+    qint64 budget = mFileSize;
+    const auto samples = [&](const std::function<void(const StreamSample &, QByteArray)> &take) {
+        for (const StreamSample &s : qAsConst(mStreamSamples)) {
+            budget -= qMax(s.size, 0);
+            if (budget < 0)
+                break;
+            take(s, readBlock(s));
+        }
+    };
     switch (mKind) {
     case GpsSourceKind::GoProGpmf:
-        for (const StreamSample &s : qAsConst(mStreamSamples)) {
-            GpmfReader::readSample({readBlock(s), s.start, s.duration}, mTelemetry);
+        samples([this](const StreamSample &s, QByteArray bytes) {
+            GpmfReader::readSample({std::move(bytes), s.start, s.duration}, mTelemetry);
             pause();
-        }
+        });
         break;
     case GpsSourceKind::NmeaTextTrack: {
         NmeaReader nmea;
-        for (const StreamSample &s : qAsConst(mStreamSamples))
-            nmea.addTextSample(readBlock(s), s.start);
+        samples([&nmea](const StreamSample &s, QByteArray bytes) { nmea.addTextSample(bytes, s.start); });
         mTelemetry = nmea.finish();
         break;
     }

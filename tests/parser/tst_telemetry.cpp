@@ -342,6 +342,29 @@ private slots:
                 QVERIFY(raw.size() <= 24 * 3600 * 2 + 1);
             }
         }
+        // A damaged table of many chunks, many chunk runs and samples that all claim 4 MiB
+        // of the same bytes: read once each, not their product (a hang before).
+        {
+            constexpr int Entries = 20000;
+            QByteArray runs = be32(0) + be32(Entries);
+            QByteArray sizes = be32(0) + be32(0) + be32(Entries);
+            QByteArray chunks = be32(0) + be32(Entries);
+            for (int k = 0; k < Entries; ++k) {
+                runs += be32(quint32(k + 1)) + be32(1) + be32(1);
+                sizes += be32(4u << 20);
+                chunks += be32(0);
+            }
+            const QByteArray stbl = stsd("gpmd") + box("stsc", runs) + box("stsz", sizes) +
+                                    box("stco", chunks);
+            const QByteArray damaged =
+                box("ftyp", "isom" + be32(0)) +
+                box("moov", mvhd(1000, 10000) +
+                                box("trak", box("mdia", hdlr("meta", "GoPro MET") +
+                                                            box("minf", box("stbl", stbl)))));
+            Mp4Parser parser(std::make_unique<MemoryByteSource>(damaged));
+            QCOMPARE(parser.kind(), GpsSourceKind::GoProGpmf);
+            QVERIFY(decodeTrack(parser).size() <= 13);
+        }
         // GPMF items claiming more than they hold, nesting without end.
         Telemetry t;
         GpmfReader::readSample({klv("GPS5", 'l', 20, 60000, QByteArray(40, '\1')), 0, 1}, t);
