@@ -32,6 +32,18 @@ QString GpsExplanation::arrangementName(GpsSourceKind kind)
         return tr("AVI sound chunks");
     case GpsSourceKind::JldvAudio:
         return tr("JLDV sound chunks");
+    case GpsSourceKind::GoProGpmf:
+        return tr("GoPro GPMF track");
+    case GpsSourceKind::BlackVueBoxes:
+        return tr("BlackVue GPS and 3gf boxes");
+    case GpsSourceKind::NmeaTextTrack:
+        return tr("NMEA subtitle track");
+    case GpsSourceKind::BlackVueSidecar:
+        return tr("BlackVue .gps/.3gf files");
+    case GpsSourceKind::SidecarTrack:
+        return tr("GPS track file beside the recording");
+    case GpsSourceKind::ChosenTrack:
+        return tr("chosen GPS track file");
     case GpsSourceKind::GpsNone:
         break;
     }

@@ -31,8 +31,26 @@ const char *gpsSourceKindName(GpsSourceKind kind)
         return "AviAudioChunks";
     case GpsSourceKind::JldvAudio:
         return "JldvAudio";
+    case GpsSourceKind::GoProGpmf:
+        return "GoProGpmf";
+    case GpsSourceKind::BlackVueBoxes:
+        return "BlackVueBoxes";
+    case GpsSourceKind::NmeaTextTrack:
+        return "NmeaTextTrack";
+    case GpsSourceKind::BlackVueSidecar:
+        return "BlackVueSidecar";
+    case GpsSourceKind::SidecarTrack:
+        return "SidecarTrack";
+    case GpsSourceKind::ChosenTrack:
+        return "ChosenTrack";
     }
     return "Unknown";
+}
+
+bool isTelemetryKind(GpsSourceKind kind)
+{
+    return qint32(kind) >= qint32(GpsSourceKind::GoProGpmf) &&
+           qint32(kind) <= qint32(GpsSourceKind::ChosenTrack);
 }
 
 void registerParserMetaTypes()

@@ -18,7 +18,17 @@ enum class GpsSourceKind : qint32
     AviGpslBlock = 8,
     AviAudioChunks = 9,
     JldvAudio = 10,
+    // Telemetry at the camera's own rates, reduced to one record per second on reading.
+    GoProGpmf = 11,      // GPMF in the samples of a "gpmd" track
+    BlackVueBoxes = 12,  // NMEA log and 3gf records in boxes inside the top-level "free" box
+    NmeaTextTrack = 13,  // NMEA sentences as the samples of a subtitle track
+    BlackVueSidecar = 14, // the same logs as <name>.gps / <name>.3gf beside the recording
+    SidecarTrack = 15,   // a .gpx or .nmea file with the recording's base name
+    ChosenTrack = 16,    // a GPX/NMEA track the user chose for the recording
 };
+
+// True for the kinds read as timed telemetry rather than as 312-byte text records.
+bool isTelemetryKind(GpsSourceKind kind);
 
 // Enumerator name ("GpsNone", "AmbarellaTrack", ...), or "Unknown" for a value outside the list.
 const char *gpsSourceKindName(GpsSourceKind kind);

@@ -134,6 +134,8 @@ void Mp4Parser::walkTopLevel()
                 else if (isType(child.type, "gps "))
                     readGpsTable(child);
             });
+        } else if (isType(box.type, "free")) {
+            readFreeBox(box);
         } else if (isType(box.type, "gps0")) {
             // Counted from the declared size even in the 64-bit form (where that overstates
             // by 8 bytes); the decoder stops at the end of the file anyway.
@@ -199,6 +201,9 @@ void Mp4Parser::walkMedia(const Box &mdia, Track &track)
     walkChildren(mdia.payload, mdia.end, [this, &track](const Box &box) {
         if (isType(box.type, "hdlr")) {
             readHandler(box, track);
+        } else if (isType(box.type, "mdhd")) {
+            const bool version1 = (readU32BE(box.payload) >> 24) == 1;
+            track.mediaTimescale = readU32BE(box.payload + (version1 ? 20 : 12));
         } else if (isType(box.type, "minf")) {
             walkChildren(box.payload, box.end, [this, &track](const Box &child) {
                 if (isType(child.type, "stbl"))
@@ -212,19 +217,30 @@ void Mp4Parser::walkMedia(const Box &mdia, Track &track)
 void Mp4Parser::walkSampleTable(const Box &stbl, Track &track)
 {
     walkChildren(stbl.payload, stbl.end, [this, &track](const Box &box) {
+        const Track::Table table{box.payload, box.end};
         if (isType(box.type, "stco")) {
             track.chunkCount = clampToInt32(readU32BE(box.payload + 4));
             track.chunkTableOffset = box.payload + 8;
+            track.stco = table;
+        } else if (isType(box.type, "co64")) {
+            track.co64 = table;
+        } else if (isType(box.type, "stsc")) {
+            track.stsc = table;
+        } else if (isType(box.type, "stts")) {
+            track.stts = table;
         } else if (isType(box.type, "stsd")) {
             // The version/flags word reads as a zero size and is passed over, so the walk
             // lands on the sample entries.
-            walkChildren(box.payload, box.end, [this](const Box &entry) {
+            walkChildren(box.payload, box.end, [this, &track](const Box &entry) {
+                if (track.sampleEntry[0] == '\0')
+                    std::memcpy(track.sampleEntry, entry.type, 4);
                 if (isType(entry.type, "avc1"))
                     mSampleCodec = CodecH264;
                 else if (isType(entry.type, "hvc1"))
                     mSampleCodec = CodecH265;
             });
         } else if (isType(box.type, "stsz")) {
+            track.stsz = table;
             readSampleSizes(box);
         }
     });
@@ -256,6 +272,7 @@ void Mp4Parser::readHandler(const Box &box, Track &track)
     readAt(nameStart, name.data(), nameLength);
     track.handlerName =
         QString::fromLocal8Bit(name.constData(), int(qstrnlen(name.constData(), uint(nameLength))));
+    track.displayName = cleanHandlerName(name);
 }
 
 void Mp4Parser::readSampleSizes(const Box &box)
@@ -282,8 +299,10 @@ void Mp4Parser::classifyTrack(const Track &track)
     const bool metadata = track.handler == HandlerKind::Metadata;
     if (metadata || track.handler == HandlerKind::Text) {
         ++mFindings.metadataTracks;
-        mFindings.metadataName = name;
+        mFindings.metadataName = track.displayName;
     }
+    if (classifyTelemetryTrack(track))
+        return;
     if (track.handler == HandlerKind::Sound)
         ++mFindings.soundTracks;
     if (has("Ambarella EXT")) {
@@ -316,4 +335,25 @@ void Mp4Parser::classifyTrack(const Track &track)
     }
     mTableOffset = track.chunkTableOffset;
     mRecordCount = track.chunkCount;
+}
+
+void Mp4Parser::readFreeBox(const Box &free)
+{
+    // BlackVue keeps its NMEA log in a "gps " box and its accelerometer records in a "3gf "
+    // box, both inside the top-level "free" box (as the real files of these cameras hold).
+    StreamSample gps;
+    StreamSample accel;
+    walkChildren(free.payload, free.end, [&](const Box &box) {
+        StreamSample *target =
+            isType(box.type, "gps ") ? &gps : isType(box.type, "3gf ") ? &accel : nullptr;
+        if (!target)
+            return;
+        target->offset = box.payload;
+        target->size = clampToInt32(quint64(box.end - box.payload));
+    });
+    if (gps.size > 0 || accel.size > 0) {
+        mKind = GpsSourceKind::BlackVueBoxes;
+        mBlackVueGps = gps;
+        mBlackVue3gf = accel;
+    }
 }

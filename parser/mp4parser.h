@@ -48,11 +48,21 @@ private:
     {
         HandlerKind handler = HandlerKind::Other;
         QString handlerName;
+        QString displayName; // as a person reads it: no length byte, no padding
         qint32 width = 0;
         qint32 height = 0;
         quint32 creationTime = 0;
         qint64 chunkTableOffset = 0;
         qint32 chunkCount = 0;
+        // What a telemetry track needs to find its samples (payload offset and box end).
+        struct Table
+        {
+            qint64 payload = -1;
+            qint64 end = -1;
+        };
+        Table stsz, stsc, stco, co64, stts;
+        quint32 mediaTimescale = 0;
+        char sampleEntry[5] = {};
     };
     enum class HeaderResult
     {
@@ -74,6 +84,10 @@ private:
     void readHandler(const Box &box, Track &track);
     void readSampleSizes(const Box &box);
     void classifyTrack(const Track &track);
+    bool classifyTelemetryTrack(const Track &track);
+    QVector<StreamSample> readSampleTable(const Track &track);
+    void readFreeBox(const Box &box);
+    static QString cleanHandlerName(const QByteArray &raw);
 
     quint64 mBoxSize = 0;
     quint64 mPayloadSize = 0;

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "parser/gpsdata.h"
+#include "parser/telemetry.h"
 #include "platform/bytesource.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <atomic>
 #include <limits>
@@ -81,6 +83,26 @@ public:
     qint64 fileSize() const { return mFileSize; }
     const ParserFindings &findings() const { return mFindings; }
 
+    // Where the samples of a telemetry track lie and when they play.
+    struct StreamSample
+    {
+        qint64 offset = 0;
+        qint32 size = 0;
+        double start = 0;    // seconds
+        double duration = 0; // seconds
+    };
+    // For the telemetry kinds: what the recording holds at its own rates, read on the first
+    // decode() (empty before, and for the text-record kinds). Exports take the full-rate
+    // fixes from here; the player's track is one record per second.
+    const Telemetry &telemetry() const { return mTelemetry; }
+    // Files beside the recording that hold its track (BlackVue logs, .gpx, .nmea).
+    QStringList sidecarFiles() const { return mSidecars; }
+    // Uses the files beside path when the recording holds no track of its own.
+    void useSidecarFiles(const QString &path);
+    // Reads the track from file instead (a .gpx or .nmea the user chose), its times moved by
+    // offsetSeconds; creation is the recording's start in UTC to align the times against.
+    void useChosenTrack(const QString &file, double offsetSeconds);
+
 protected:
     // A count or size from the file as the int32 the facts are kept in; larger values stick
     // at INT_MAX rather than wrapping to negative ones.
@@ -116,6 +138,12 @@ protected:
     // so that the decoder need not walk the movie list again.
     QVector<qint64> mAudioChunkOffsets;
     ParserFindings mFindings;
+    // Telemetry kinds: the samples of the track, or the boxes, holding it.
+    QVector<StreamSample> mStreamSamples;
+    StreamSample mBlackVueGps;
+    StreamSample mBlackVue3gf;
+    QStringList mSidecars;
+    double mChosenOffset = 0;
 
 private:
     bool recordStart(int index, qint64 &start);
@@ -123,6 +151,13 @@ private:
     qint64 tableEntry(qint64 entryOffset, bool &inFile);
     void decodeRecord(const char *record, int index, GpsData &out);
     void updateCourse(int index, double latAbs, double lonAbs, GpsData &out);
+    void readTelemetry();
+    QByteArray readBlock(const StreamSample &sample);
+    Telemetry readSidecars();
+
+    Telemetry mTelemetry;
+    QList<GpsData> mTelemetryTrack;
+    bool mTelemetryRead = false;
 
     std::unique_ptr<ByteSource> mSource;
     qint64 mFileSize = 0;

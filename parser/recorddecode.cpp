@@ -63,6 +63,14 @@ float gsensorAxis(const char *group)
 bool ParserObject::decode(int index, GpsData &out)
 {
     out = GpsData();
+    if (isTelemetryKind(mKind)) {
+        if (!mTelemetryRead)
+            readTelemetry();
+        if (index < 0 || index >= mTelemetryTrack.size())
+            return false;
+        out = mTelemetryTrack.at(index);
+        return true;
+    }
     const qint64 count = mRecordCount;
     if (count <= 0 || index < 0 || index >= count - 1 || index >= MaxRecords)
         return false;

@@ -5,9 +5,13 @@
 
 std::unique_ptr<ParserObject> createParser(const QString &path)
 {
+    std::unique_ptr<ParserObject> parser;
     if (path.endsWith(QLatin1String(".AVI"), Qt::CaseInsensitive))
-        return std::make_unique<AVIParser>(path);
-    return std::make_unique<Mp4Parser>(path);
+        parser = std::make_unique<AVIParser>(path);
+    else
+        parser = std::make_unique<Mp4Parser>(path);
+    parser->useSidecarFiles(path);
+    return parser;
 }
 
 VideoInfo videoInfoOf(const ParserObject &parser)

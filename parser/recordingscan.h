@@ -10,7 +10,8 @@ class ParserObject;
 
 // The steps of a parse job, usable on their own (the probe tool, benchmarks, tests).
 
-// An AVIParser for names ending in ".AVI" (any case), an Mp4Parser otherwise.
+// An AVIParser for names ending in ".AVI" (any case), an Mp4Parser otherwise; a recording
+// without a track of its own takes the one of the files beside it.
 std::unique_ptr<ParserObject> createParser(const QString &path);
 VideoInfo videoInfoOf(const ParserObject &parser);
 // Decodes records 0, 1, 2, ... until the first missing one, pausing after each record.

@@ -119,7 +119,9 @@ QList<QMediaPlayer *> PlayAreaManager::existingMediaPlayers() const
 void PlayAreaManager::explainError(PlayerWidget *player, QMediaPlayer::Error error)
 {
     // GStreamer reports a stream it cannot decode as a format error, also for the camera's
-    // GPS track beside a perfectly playable video; only a missing video decoder counts.
+    // GPS track beside a perfectly playable video (GoPro's gpmd stream arrives as "Cannot
+    // play stream of type: <unknown>", the type named only in a warning); only a missing
+    // video decoder counts.
     if (error != QMediaPlayer::FormatError || !item)
         return;
     // A recording started straight from a scan has not been parsed yet; its file tells.

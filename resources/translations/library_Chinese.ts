@@ -48,57 +48,87 @@
         <translation>JLDV 音频块</translation>
     </message>
     <message>
+        <location filename="../../library/gpsexplanation.cpp" line="36" />
+        <source>GoPro GPMF track</source>
+        <translation>GoPro GPMF 轨道</translation>
+    </message>
+    <message>
         <location filename="../../library/gpsexplanation.cpp" line="38" />
+        <source>BlackVue GPS and 3gf boxes</source>
+        <translation>BlackVue GPS 和 3gf 盒</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="40" />
+        <source>NMEA subtitle track</source>
+        <translation>NMEA 字幕轨道</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="42" />
+        <source>BlackVue .gps/.3gf files</source>
+        <translation>BlackVue .gps/.3gf 文件</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="44" />
+        <source>GPS track file beside the recording</source>
+        <translation>录像旁的 GPS 轨迹文件</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="46" />
+        <source>chosen GPS track file</source>
+        <translation>所选的 GPS 轨迹文件</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="50" />
         <source>no GPS</source>
         <translation>无 GPS</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="48" />
+        <location filename="../../library/gpsexplanation.cpp" line="60" />
         <source>%1, %2 fixes, %3</source>
         <translation>%1，%2 个定位点，%3</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="50" />
+        <location filename="../../library/gpsexplanation.cpp" line="62" />
         <source>No GPS: the file cannot be read.</source>
         <translation>无 GPS：无法读取该文件。</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="52" />
+        <location filename="../../library/gpsexplanation.cpp" line="64" />
         <source>No GPS: no movie box or AVI header found; the recording may have been cut off before the camera finished it.</source>
         <translation>无 GPS：未找到影片盒或 AVI 头；录像可能在摄像机完成前被截断。</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="55" />
+        <location filename="../../library/gpsexplanation.cpp" line="67" />
         <source>No GPS: the recording has no metadata track and no GPS box.</source>
         <translation>无 GPS：录像没有元数据轨道，也没有 GPS 盒。</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="57" />
+        <location filename="../../library/gpsexplanation.cpp" line="69" />
         <source>No GPS: the metadata track "%1" is not a GPS track this player knows.</source>
         <translation>无 GPS：元数据轨道“%1”不是本播放器认识的 GPS 轨道。</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="60" />
+        <location filename="../../library/gpsexplanation.cpp" line="72" />
         <source>No GPS: no metadata track, no GPS box, and no freeGPS marker in the sound chunks.</source>
         <translation>无 GPS：没有元数据轨道，没有 GPS 盒，音频块中也没有 freeGPS 标记。</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="63" />
+        <location filename="../../library/gpsexplanation.cpp" line="75" />
         <source>No GPS: the AVI file has no GPSL block and no sound chunks.</source>
         <translation>无 GPS：AVI 文件没有 GPSL 块，也没有音频块。</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="65" />
+        <location filename="../../library/gpsexplanation.cpp" line="77" />
         <source>No GPS: %1 found, but its table is empty.</source>
         <translation>无 GPS：找到了%1，但其表为空。</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="67" />
+        <location filename="../../library/gpsexplanation.cpp" line="79" />
         <source>No GPS fix: %1 with %2 records, none with a position (the camera had no satellite fix).</source>
         <translation>无 GPS 定位：%1 有 %2 条记录，均无位置（摄像机未获得卫星定位）。</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="72" />
+        <location filename="../../library/gpsexplanation.cpp" line="84" />
         <source>%1, %2 fixes; file cut short: fixes up to %3 of %4.</source>
         <translation>%1，%2 个定位点；文件被截断：定位点只到 %3（共 %4）。</translation>
     </message>
@@ -106,27 +136,27 @@
 <context>
     <name>PlaylistModel</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="92" />
+        <location filename="../../library/playlistmodel.cpp" line="91" />
         <source>File Name</source>
         <translation>文件名</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="94" />
+        <location filename="../../library/playlistmodel.cpp" line="93" />
         <source>Duration</source>
         <translation>时长</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="96" />
+        <location filename="../../library/playlistmodel.cpp" line="95" />
         <source>Create Date</source>
         <translation>创建日期</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="98" />
+        <location filename="../../library/playlistmodel.cpp" line="97" />
         <source>Size</source>
         <translation>大小</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="100" />
+        <location filename="../../library/playlistmodel.cpp" line="99" />
         <source>Resolution</source>
         <translation>分辨率</translation>
     </message>
@@ -134,47 +164,47 @@
 <context>
     <name>QInstaller</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="109" />
         <source>bytes</source>
         <translation>字节</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="109" />
         <source>KB</source>
         <translation>KB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>MB</source>
         <translation>MB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>GB</source>
         <translation>GB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>TB</source>
         <translation>TB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>PB</source>
         <translation>PB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>EB</source>
         <translation>EB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>ZB</source>
         <translation>ZB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="114" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>YB</source>
         <translation>YB</translation>
     </message>

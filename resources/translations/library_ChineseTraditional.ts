@@ -48,57 +48,87 @@
         <translation>JLDV 音訊區塊</translation>
     </message>
     <message>
+        <location filename="../../library/gpsexplanation.cpp" line="36" />
+        <source>GoPro GPMF track</source>
+        <translation>GoPro GPMF 軌道</translation>
+    </message>
+    <message>
         <location filename="../../library/gpsexplanation.cpp" line="38" />
+        <source>BlackVue GPS and 3gf boxes</source>
+        <translation>BlackVue GPS 與 3gf 盒</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="40" />
+        <source>NMEA subtitle track</source>
+        <translation>NMEA 字幕軌道</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="42" />
+        <source>BlackVue .gps/.3gf files</source>
+        <translation>BlackVue .gps/.3gf 檔案</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="44" />
+        <source>GPS track file beside the recording</source>
+        <translation>錄影旁的 GPS 軌跡檔案</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="46" />
+        <source>chosen GPS track file</source>
+        <translation>所選的 GPS 軌跡檔案</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="50" />
         <source>no GPS</source>
         <translation>無 GPS</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="48" />
+        <location filename="../../library/gpsexplanation.cpp" line="60" />
         <source>%1, %2 fixes, %3</source>
         <translation>%1，%2 個定位點，%3</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="50" />
+        <location filename="../../library/gpsexplanation.cpp" line="62" />
         <source>No GPS: the file cannot be read.</source>
         <translation>無 GPS：無法讀取此檔案。</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="52" />
+        <location filename="../../library/gpsexplanation.cpp" line="64" />
         <source>No GPS: no movie box or AVI header found; the recording may have been cut off before the camera finished it.</source>
         <translation>無 GPS：找不到影片盒或 AVI 標頭；錄影可能在攝影機完成前被截斷。</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="55" />
+        <location filename="../../library/gpsexplanation.cpp" line="67" />
         <source>No GPS: the recording has no metadata track and no GPS box.</source>
         <translation>無 GPS：錄影沒有中繼資料軌道，也沒有 GPS 盒。</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="57" />
+        <location filename="../../library/gpsexplanation.cpp" line="69" />
         <source>No GPS: the metadata track "%1" is not a GPS track this player knows.</source>
         <translation>無 GPS：中繼資料軌道「%1」不是本播放器認得的 GPS 軌道。</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="60" />
+        <location filename="../../library/gpsexplanation.cpp" line="72" />
         <source>No GPS: no metadata track, no GPS box, and no freeGPS marker in the sound chunks.</source>
         <translation>無 GPS：沒有中繼資料軌道，沒有 GPS 盒，音訊區塊中也沒有 freeGPS 標記。</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="63" />
+        <location filename="../../library/gpsexplanation.cpp" line="75" />
         <source>No GPS: the AVI file has no GPSL block and no sound chunks.</source>
         <translation>無 GPS：AVI 檔案沒有 GPSL 區塊，也沒有音訊區塊。</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="65" />
+        <location filename="../../library/gpsexplanation.cpp" line="77" />
         <source>No GPS: %1 found, but its table is empty.</source>
         <translation>無 GPS：找到了%1，但其表為空。</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="67" />
+        <location filename="../../library/gpsexplanation.cpp" line="79" />
         <source>No GPS fix: %1 with %2 records, none with a position (the camera had no satellite fix).</source>
         <translation>無 GPS 定位：%1 有 %2 筆記錄，皆無位置（攝影機未取得衛星定位）。</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="72" />
+        <location filename="../../library/gpsexplanation.cpp" line="84" />
         <source>%1, %2 fixes; file cut short: fixes up to %3 of %4.</source>
         <translation>%1，%2 個定位點；檔案被截斷：定位點只到 %3（共 %4）。</translation>
     </message>
@@ -106,27 +136,27 @@
 <context>
     <name>PlaylistModel</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="92" />
+        <location filename="../../library/playlistmodel.cpp" line="91" />
         <source>File Name</source>
         <translation>檔案名稱</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="94" />
+        <location filename="../../library/playlistmodel.cpp" line="93" />
         <source>Duration</source>
         <translation>時長</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="96" />
+        <location filename="../../library/playlistmodel.cpp" line="95" />
         <source>Create Date</source>
         <translation>建立日期</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="98" />
+        <location filename="../../library/playlistmodel.cpp" line="97" />
         <source>Size</source>
         <translation>大小</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="100" />
+        <location filename="../../library/playlistmodel.cpp" line="99" />
         <source>Resolution</source>
         <translation>解析度</translation>
     </message>
@@ -134,47 +164,47 @@
 <context>
     <name>QInstaller</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="109" />
         <source>bytes</source>
         <translation>位元組</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="109" />
         <source>KB</source>
         <translation>KB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>MB</source>
         <translation>MB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>GB</source>
         <translation>GB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>TB</source>
         <translation>TB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>PB</source>
         <translation>PB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>EB</source>
         <translation>EB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>ZB</source>
         <translation>ZB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="114" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>YB</source>
         <translation>YB</translation>
     </message>

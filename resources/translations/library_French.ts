@@ -48,57 +48,87 @@
         <translation>blocs audio JLDV</translation>
     </message>
     <message>
+        <location filename="../../library/gpsexplanation.cpp" line="36" />
+        <source>GoPro GPMF track</source>
+        <translation>piste GPMF GoPro</translation>
+    </message>
+    <message>
         <location filename="../../library/gpsexplanation.cpp" line="38" />
+        <source>BlackVue GPS and 3gf boxes</source>
+        <translation>boîtes GPS et 3gf BlackVue</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="40" />
+        <source>NMEA subtitle track</source>
+        <translation>piste de sous-titres NMEA</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="42" />
+        <source>BlackVue .gps/.3gf files</source>
+        <translation>fichiers .gps/.3gf BlackVue</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="44" />
+        <source>GPS track file beside the recording</source>
+        <translation>fichier de trace GPS à côté de l'enregistrement</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="46" />
+        <source>chosen GPS track file</source>
+        <translation>fichier de trace GPS choisi</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="50" />
         <source>no GPS</source>
         <translation>pas de GPS</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="48" />
+        <location filename="../../library/gpsexplanation.cpp" line="60" />
         <source>%1, %2 fixes, %3</source>
         <translation>%1, %2 positions, %3</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="50" />
+        <location filename="../../library/gpsexplanation.cpp" line="62" />
         <source>No GPS: the file cannot be read.</source>
         <translation>Pas de GPS : le fichier est illisible.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="52" />
+        <location filename="../../library/gpsexplanation.cpp" line="64" />
         <source>No GPS: no movie box or AVI header found; the recording may have been cut off before the camera finished it.</source>
         <translation>Pas de GPS : ni boîte de film ni en-tête AVI ; l'enregistrement a peut-être été interrompu avant que la caméra ne le termine.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="55" />
+        <location filename="../../library/gpsexplanation.cpp" line="67" />
         <source>No GPS: the recording has no metadata track and no GPS box.</source>
         <translation>Pas de GPS : l'enregistrement n'a ni piste de métadonnées ni boîte GPS.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="57" />
+        <location filename="../../library/gpsexplanation.cpp" line="69" />
         <source>No GPS: the metadata track "%1" is not a GPS track this player knows.</source>
         <translation>Pas de GPS : la piste de métadonnées « %1 » n'est pas une piste GPS connue de ce lecteur.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="60" />
+        <location filename="../../library/gpsexplanation.cpp" line="72" />
         <source>No GPS: no metadata track, no GPS box, and no freeGPS marker in the sound chunks.</source>
         <translation>Pas de GPS : ni piste de métadonnées, ni boîte GPS, ni marqueur freeGPS dans les blocs audio.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="63" />
+        <location filename="../../library/gpsexplanation.cpp" line="75" />
         <source>No GPS: the AVI file has no GPSL block and no sound chunks.</source>
         <translation>Pas de GPS : le fichier AVI n'a ni bloc GPSL ni blocs audio.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="65" />
+        <location filename="../../library/gpsexplanation.cpp" line="77" />
         <source>No GPS: %1 found, but its table is empty.</source>
         <translation>Pas de GPS : %1 trouvé(e), mais sa table est vide.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="67" />
+        <location filename="../../library/gpsexplanation.cpp" line="79" />
         <source>No GPS fix: %1 with %2 records, none with a position (the camera had no satellite fix).</source>
         <translation>Aucune position GPS : %1 avec %2 enregistrements, aucun avec une position (la caméra n'avait pas de réception satellite).</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="72" />
+        <location filename="../../library/gpsexplanation.cpp" line="84" />
         <source>%1, %2 fixes; file cut short: fixes up to %3 of %4.</source>
         <translation>%1, %2 positions ; fichier tronqué : positions jusqu'à %3 sur %4.</translation>
     </message>
@@ -106,27 +136,27 @@
 <context>
     <name>PlaylistModel</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="92" />
+        <location filename="../../library/playlistmodel.cpp" line="91" />
         <source>File Name</source>
         <translation>Nom du fichier</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="94" />
+        <location filename="../../library/playlistmodel.cpp" line="93" />
         <source>Duration</source>
         <translation>Durée</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="96" />
+        <location filename="../../library/playlistmodel.cpp" line="95" />
         <source>Create Date</source>
         <translation>Date de création</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="98" />
+        <location filename="../../library/playlistmodel.cpp" line="97" />
         <source>Size</source>
         <translation>Taille</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="100" />
+        <location filename="../../library/playlistmodel.cpp" line="99" />
         <source>Resolution</source>
         <translation>Résolution</translation>
     </message>
@@ -134,47 +164,47 @@
 <context>
     <name>QInstaller</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="109" />
         <source>bytes</source>
         <translation>octets</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="109" />
         <source>KB</source>
         <translation>Ko</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>MB</source>
         <translation>Mo</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>GB</source>
         <translation>Go</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>TB</source>
         <translation>To</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>PB</source>
         <translation>Po</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>EB</source>
         <translation>Eo</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>ZB</source>
         <translation>Zo</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="114" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>YB</source>
         <translation>Yo</translation>
     </message>

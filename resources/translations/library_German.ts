@@ -48,57 +48,87 @@
         <translation>JLDV-Tonblöcke</translation>
     </message>
     <message>
+        <location filename="../../library/gpsexplanation.cpp" line="36" />
+        <source>GoPro GPMF track</source>
+        <translation>GoPro-GPMF-Spur</translation>
+    </message>
+    <message>
         <location filename="../../library/gpsexplanation.cpp" line="38" />
+        <source>BlackVue GPS and 3gf boxes</source>
+        <translation>BlackVue-GPS- und 3gf-Boxen</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="40" />
+        <source>NMEA subtitle track</source>
+        <translation>NMEA-Untertitelspur</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="42" />
+        <source>BlackVue .gps/.3gf files</source>
+        <translation>BlackVue-Dateien .gps/.3gf</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="44" />
+        <source>GPS track file beside the recording</source>
+        <translation>GPS-Trackdatei neben der Aufnahme</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="46" />
+        <source>chosen GPS track file</source>
+        <translation>gewählte GPS-Trackdatei</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="50" />
         <source>no GPS</source>
         <translation>kein GPS</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="48" />
+        <location filename="../../library/gpsexplanation.cpp" line="60" />
         <source>%1, %2 fixes, %3</source>
         <translation>%1, %2 Positionen, %3</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="50" />
+        <location filename="../../library/gpsexplanation.cpp" line="62" />
         <source>No GPS: the file cannot be read.</source>
         <translation>Kein GPS: Die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="52" />
+        <location filename="../../library/gpsexplanation.cpp" line="64" />
         <source>No GPS: no movie box or AVI header found; the recording may have been cut off before the camera finished it.</source>
         <translation>Kein GPS: weder Film-Box noch AVI-Kopf gefunden; die Aufnahme wurde vielleicht abgebrochen, bevor die Kamera sie abschloss.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="55" />
+        <location filename="../../library/gpsexplanation.cpp" line="67" />
         <source>No GPS: the recording has no metadata track and no GPS box.</source>
         <translation>Kein GPS: Die Aufnahme hat weder Metadatenspur noch GPS-Box.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="57" />
+        <location filename="../../library/gpsexplanation.cpp" line="69" />
         <source>No GPS: the metadata track "%1" is not a GPS track this player knows.</source>
         <translation>Kein GPS: Die Metadatenspur „%1“ ist keine GPS-Spur, die dieser Player kennt.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="60" />
+        <location filename="../../library/gpsexplanation.cpp" line="72" />
         <source>No GPS: no metadata track, no GPS box, and no freeGPS marker in the sound chunks.</source>
         <translation>Kein GPS: keine Metadatenspur, keine GPS-Box und keine freeGPS-Marke in den Tonblöcken.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="63" />
+        <location filename="../../library/gpsexplanation.cpp" line="75" />
         <source>No GPS: the AVI file has no GPSL block and no sound chunks.</source>
         <translation>Kein GPS: Die AVI-Datei hat weder GPSL-Block noch Tonblöcke.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="65" />
+        <location filename="../../library/gpsexplanation.cpp" line="77" />
         <source>No GPS: %1 found, but its table is empty.</source>
         <translation>Kein GPS: %1 gefunden, aber die Tabelle ist leer.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="67" />
+        <location filename="../../library/gpsexplanation.cpp" line="79" />
         <source>No GPS fix: %1 with %2 records, none with a position (the camera had no satellite fix).</source>
         <translation>Keine GPS-Position: %1 mit %2 Datensätzen, keiner mit Position (die Kamera hatte keinen Satellitenempfang).</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="72" />
+        <location filename="../../library/gpsexplanation.cpp" line="84" />
         <source>%1, %2 fixes; file cut short: fixes up to %3 of %4.</source>
         <translation>%1, %2 Positionen; Datei abgeschnitten: Positionen bis %3 von %4.</translation>
     </message>
@@ -106,27 +136,27 @@
 <context>
     <name>PlaylistModel</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="92" />
+        <location filename="../../library/playlistmodel.cpp" line="91" />
         <source>File Name</source>
         <translation>Dateiname</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="94" />
+        <location filename="../../library/playlistmodel.cpp" line="93" />
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="96" />
+        <location filename="../../library/playlistmodel.cpp" line="95" />
         <source>Create Date</source>
         <translation>Erstellungsdatum</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="98" />
+        <location filename="../../library/playlistmodel.cpp" line="97" />
         <source>Size</source>
         <translation>Größe</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="100" />
+        <location filename="../../library/playlistmodel.cpp" line="99" />
         <source>Resolution</source>
         <translation>Auflösung</translation>
     </message>
@@ -134,47 +164,47 @@
 <context>
     <name>QInstaller</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="109" />
         <source>bytes</source>
         <translation>Bytes</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="109" />
         <source>KB</source>
         <translation>KB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>MB</source>
         <translation>MB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>GB</source>
         <translation>GB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>TB</source>
         <translation>TB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>PB</source>
         <translation>PB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>EB</source>
         <translation>EB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>ZB</source>
         <translation>ZB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="114" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>YB</source>
         <translation>YB</translation>
     </message>

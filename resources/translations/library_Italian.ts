@@ -48,57 +48,87 @@
         <translation>blocchi audio JLDV</translation>
     </message>
     <message>
+        <location filename="../../library/gpsexplanation.cpp" line="36" />
+        <source>GoPro GPMF track</source>
+        <translation>traccia GPMF GoPro</translation>
+    </message>
+    <message>
         <location filename="../../library/gpsexplanation.cpp" line="38" />
+        <source>BlackVue GPS and 3gf boxes</source>
+        <translation>box GPS e 3gf BlackVue</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="40" />
+        <source>NMEA subtitle track</source>
+        <translation>traccia di sottotitoli NMEA</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="42" />
+        <source>BlackVue .gps/.3gf files</source>
+        <translation>file .gps/.3gf BlackVue</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="44" />
+        <source>GPS track file beside the recording</source>
+        <translation>file di traccia GPS accanto alla registrazione</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="46" />
+        <source>chosen GPS track file</source>
+        <translation>file di traccia GPS scelto</translation>
+    </message>
+    <message>
+        <location filename="../../library/gpsexplanation.cpp" line="50" />
         <source>no GPS</source>
         <translation>nessun GPS</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="48" />
+        <location filename="../../library/gpsexplanation.cpp" line="60" />
         <source>%1, %2 fixes, %3</source>
         <translation>%1, %2 posizioni, %3</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="50" />
+        <location filename="../../library/gpsexplanation.cpp" line="62" />
         <source>No GPS: the file cannot be read.</source>
         <translation>Nessun GPS: impossibile leggere il file.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="52" />
+        <location filename="../../library/gpsexplanation.cpp" line="64" />
         <source>No GPS: no movie box or AVI header found; the recording may have been cut off before the camera finished it.</source>
         <translation>Nessun GPS: nessun box del filmato né intestazione AVI; la registrazione potrebbe essere stata interrotta prima che la telecamera la completasse.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="55" />
+        <location filename="../../library/gpsexplanation.cpp" line="67" />
         <source>No GPS: the recording has no metadata track and no GPS box.</source>
         <translation>Nessun GPS: la registrazione non ha né traccia di metadati né box GPS.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="57" />
+        <location filename="../../library/gpsexplanation.cpp" line="69" />
         <source>No GPS: the metadata track "%1" is not a GPS track this player knows.</source>
         <translation>Nessun GPS: la traccia di metadati "%1" non è una traccia GPS nota a questo lettore.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="60" />
+        <location filename="../../library/gpsexplanation.cpp" line="72" />
         <source>No GPS: no metadata track, no GPS box, and no freeGPS marker in the sound chunks.</source>
         <translation>Nessun GPS: nessuna traccia di metadati, nessun box GPS e nessun marcatore freeGPS nei blocchi audio.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="63" />
+        <location filename="../../library/gpsexplanation.cpp" line="75" />
         <source>No GPS: the AVI file has no GPSL block and no sound chunks.</source>
         <translation>Nessun GPS: il file AVI non ha né blocco GPSL né blocchi audio.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="65" />
+        <location filename="../../library/gpsexplanation.cpp" line="77" />
         <source>No GPS: %1 found, but its table is empty.</source>
         <translation>Nessun GPS: trovato %1, ma la sua tabella è vuota.</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="67" />
+        <location filename="../../library/gpsexplanation.cpp" line="79" />
         <source>No GPS fix: %1 with %2 records, none with a position (the camera had no satellite fix).</source>
         <translation>Nessuna posizione GPS: %1 con %2 record, nessuno con una posizione (la telecamera non aveva il segnale satellitare).</translation>
     </message>
     <message>
-        <location filename="../../library/gpsexplanation.cpp" line="72" />
+        <location filename="../../library/gpsexplanation.cpp" line="84" />
         <source>%1, %2 fixes; file cut short: fixes up to %3 of %4.</source>
         <translation>%1, %2 posizioni; file troncato: posizioni fino a %3 su %4.</translation>
     </message>
@@ -106,27 +136,27 @@
 <context>
     <name>PlaylistModel</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="92" />
+        <location filename="../../library/playlistmodel.cpp" line="91" />
         <source>File Name</source>
         <translation>Nome file</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="94" />
+        <location filename="../../library/playlistmodel.cpp" line="93" />
         <source>Duration</source>
         <translation>Durata</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="96" />
+        <location filename="../../library/playlistmodel.cpp" line="95" />
         <source>Create Date</source>
         <translation>Data di creazione</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="98" />
+        <location filename="../../library/playlistmodel.cpp" line="97" />
         <source>Size</source>
         <translation>Dimensione</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="100" />
+        <location filename="../../library/playlistmodel.cpp" line="99" />
         <source>Resolution</source>
         <translation>Risoluzione</translation>
     </message>
@@ -134,47 +164,47 @@
 <context>
     <name>QInstaller</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="109" />
         <source>bytes</source>
         <translation>byte</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="109" />
         <source>KB</source>
         <translation>KB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>MB</source>
         <translation>MB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>GB</source>
         <translation>GB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>TB</source>
         <translation>TB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>PB</source>
         <translation>PB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>EB</source>
         <translation>EB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>ZB</source>
         <translation>ZB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="114" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>YB</source>
         <translation>YB</translation>
     </message>

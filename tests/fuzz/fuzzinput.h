@@ -108,7 +108,11 @@ inline void check(bool condition)
 inline void checkTrack(const ParserObject &reader, const QList<GpsData> &track)
 {
     check(track.size() <= ParserObject::MaxRecords);
-    check(track.size() <= std::max<qint64>(qint64(reader.recordCount()) - 1, 0));
+    // Telemetry streams announce no count; their track ends two seconds past a known length.
+    if (isTelemetryKind(reader.kind()))
+        check(reader.duration() <= 0 || track.size() <= qint64(reader.duration()) + 3);
+    else
+        check(track.size() <= std::max<qint64>(qint64(reader.recordCount()) - 1, 0));
     for (int i = 0; i < track.size(); ++i) {
         const GpsData &record = track.at(i);
         check(record.index == i);

@@ -13,7 +13,7 @@ function(simulate name)
   set(recordings ${recordings} ${work}/${name} PARENT_SCOPE)
 endfunction()
 foreach(kind GpsNone AmbarellaTrack GpsBoxTable FreeGpsAudio Gps0Box SStarTrack GpsMetaTrack
-             JldvAudio)
+             JldvAudio GoProGpmf BlackVueBoxes NmeaTextTrack)
   simulate(${kind}.mp4 --kind ${kind})
 endforeach()
 simulate(Gps0BoxLarge.mov --kind Gps0Box --gps0-large --container mov)

@@ -75,9 +75,12 @@ QByteArray locator(const QString &path)
         GpsSourceKind::FreeGpsAudio,   GpsSourceKind::Gps0Box,        GpsSourceKind::SStarTrack,
         GpsSourceKind::GpsMetaTrack,   GpsSourceKind::AviGpslBlock,   GpsSourceKind::AviAudioChunks,
         GpsSourceKind::JldvAudio};
+    // Telemetry kinds have no record table: they are not inputs of the records target.
     quint8 kind = 0;
-    while (kinds[kind] != reader->kind())
+    while (kind < sizeof kinds / sizeof kinds[0] && kinds[kind] != reader->kind())
         ++kind;
+    if (kind == sizeof kinds / sizeof kinds[0])
+        return QByteArray();
     const quint8 flags = reader->handlerName() == QLatin1String("SS GPS") ? 1 : 0;
     QByteArray out;
     out += char(kind);
@@ -121,9 +124,10 @@ int main(int argc, char **argv)
         const QString reader = info.suffix().compare(QLatin1String("avi"), Qt::CaseInsensitive) == 0
                                    ? QStringLiteral("avi")
                                    : QStringLiteral("mp4");
+        const QByteArray header = locator(path);
         if (!write(out.filePath(reader + QLatin1Char('/') + info.fileName()), input) ||
-            !write(out.filePath(QLatin1String("records/") + info.fileName()),
-                   locator(path) + input)) {
+            (!header.isEmpty() &&
+             !write(out.filePath(QLatin1String("records/") + info.fileName()), header + input))) {
             std::fprintf(stderr, "cannot write the inputs of %s\n", qPrintable(path));
             return 1;
         }

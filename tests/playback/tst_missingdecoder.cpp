@@ -41,6 +41,40 @@ private slots:
         QCOMPARE(player->problem(), QString());
     }
 
+    // GStreamer has no decoder for GoPro's gpmd stream nor for subtitle text and reports a
+    // format error for it ("No decoder available for type 'meta/x-gst-fourcc-gpmd'"); the
+    // picture plays to its end all the same, with no problem shown.
+    void telemetryStreamsBesideTheVideoDoNotStopPlayback_data()
+    {
+        QTest::addColumn<int>("arrangement");
+        QTest::newRow("GoPro GPMF") << int(Simulator::Arrangement::GoProGpmf);
+        QTest::newRow("NMEA subtitles") << int(Simulator::Arrangement::NmeaTextTrack);
+    }
+
+    void telemetryStreamsBesideTheVideoDoNotStopPlayback()
+    {
+        QFETCH(int, arrangement);
+        const QString file = dir.filePath(QStringLiteral("telemetry%1.MP4").arg(arrangement));
+        Simulator::Recording recording;
+        recording.arrangement = Simulator::Arrangement(arrangement);
+        recording.track = Simulator::makeTrack(3);
+        recording.width = 320;
+        recording.height = 180;
+        recording.realVideo = true;
+        QString error;
+        QVERIFY2(Simulator::write(recording, file, &error), qPrintable(error));
+
+        PlayAreaManager area;
+        area.resize(400, 300);
+        area.show();
+        PlaylistItem item = itemFor(file);
+        PlayerWidget *player = start(area, item);
+        QTRY_COMPARE_WITH_TIMEOUT(player->mediaPlayer()->mediaStatus(), QMediaPlayer::EndOfMedia,
+                                  20000);
+        QVERIFY(player->mediaPlayer()->duration() > 0);
+        QCOMPARE(player->problem(), QString());
+    }
+
     void missingDecoderIsNamed()
     {
         // Every H.264 decoder out of playback's reach, as on a system without them.

@@ -214,7 +214,10 @@ void TestSimulatorEndToEnd::emptyAndTinyTracks()
                     .arg(count)
                     .arg(Simulator::containerOf(recording) == Container::Avi ? "avi" : "mp4");
             const RecordingScan scan = scanRecording(writeRecording(recording, name));
-            QVERIFY2(scan.rawRecords.isEmpty(), qPrintable(name));
+            // Telemetry streams have no table whose last entry goes unread: one fix is one
+            // record.
+            const int expected = isTelemetryKind(GpsSourceKind(int(a))) ? count : 0;
+            QVERIFY2(scan.rawRecords.size() == expected, qPrintable(name));
             QCOMPARE(scan.info.duration, 3);
         }
     }

@@ -30,7 +30,8 @@ int main(int argc, char *argv[])
         QStringLiteral("kind"),
         QStringLiteral("Arrangement: GpsNone, AmbarellaTrack, GpsBoxTable, "
                        "FreeGpsAudio, Gps0Box, SStarTrack, GpsMetaTrack, "
-                       "AviGpslBlock, AviAudioChunks, JldvAudio."),
+                       "AviGpslBlock, AviAudioChunks, JldvAudio, GoProGpmf, "
+                       "BlackVueBoxes, NmeaTextTrack."),
         QStringLiteral("name"), QStringLiteral("GpsMetaTrack"));
     const QCommandLineOption container(QStringLiteral("container"),
                                        QStringLiteral("mp4, mov or avi (default: by arrangement)."),

@@ -1,3 +1,4 @@
+#include "tools/simulator/telemetrywriter.h"
 #include "tools/simulator/writers.h"
 
 #include <QtEndian>
@@ -178,6 +179,31 @@ Track soundTrack(quint32 id, int channels, quint32 rate, quint32 samplesPerChunk
     t.stts = samples ? oneEntry(quint32(samples), 1) : Bytes().u32(0).data();
     t.stsc = chunkMap(samplesPerChunk);
     t.stsz = Bytes().u32(quint32(2 * channels)).u32(quint32(samples)).data();
+    t.chunkOffsets = offsets;
+    return t;
+}
+
+// GoPro's "gpmd" track (handler "GoPro MET") or a 3GPP text track, one sample a second.
+Track telemetryTrack(quint32 id, bool gpmf, const QVector<quint32> &sizes,
+                     const QVector<quint32> &offsets)
+{
+    Track t;
+    t.id = id;
+    t.handler = gpmf ? "meta" : "text";
+    t.name = gpmf ? QStringLiteral("GoPro MET") : QStringLiteral("SubtitleHandler");
+    t.timescale = MovieTimescale;
+    t.mediaDuration = quint64(1000) * quint64(offsets.size());
+    t.movieDuration = quint32(t.mediaDuration);
+    t.mediaHeader = gpmf ? fullBox("gmhd", 0, {}) : fullBox("nmhd", 0, {});
+    t.sampleEntry = gpmf ? box("gpmd", Bytes().zeros(6).u16(1).data())
+                         : box("tx3g", Bytes().zeros(6).u16(1).zeros(30).data());
+    t.stts = offsets.isEmpty() ? Bytes().u32(0).data() : oneEntry(quint32(offsets.size()), 1000);
+    t.stsc = chunkMap(1);
+    Bytes sizeTable;
+    sizeTable.u32(0).u32(quint32(sizes.size()));
+    for (quint32 size : sizes)
+        sizeTable.u32(size);
+    t.stsz = sizeTable.data();
     t.chunkOffsets = offsets;
     return t;
 }
@@ -382,6 +408,7 @@ struct Layout
     QVector<quint32> soundChunks;
     QVector<quint32> plainSoundChunks;
     QVector<quint32> gpsBlobs;
+    QVector<quint32> telemetrySizes; // of the samples at metaChunks, for the telemetry kinds
     quint32 videoChunk = 0;
 };
 
@@ -451,6 +478,15 @@ void writeMediaData(const Recording &r, Sink &sink, quint64 syntheticFrames, Lay
                 sink.write(Bytes().u16(RecordSize).data());
             sink.write(record(r, k));
             break;
+        case Arrangement::GoProGpmf:
+        case Arrangement::NmeaTextTrack: {
+            const QByteArray sample = r.arrangement == Arrangement::GoProGpmf ? gpmfSample(r, k)
+                                                                              : nmeaSample(r, k);
+            layout->metaChunks.append(quint32(sink.pos()));
+            layout->telemetrySizes.append(quint32(sample.size()));
+            sink.write(sample);
+            break;
+        }
         case Arrangement::GpsBoxTable:
             layout->gpsBlobs.append(quint32(sink.pos()));
             sink.write(freeBoxWithRecord(record(r, k)));
@@ -522,6 +558,8 @@ bool writeMp4(const Recording &r, Sink &sink, QString *error)
             shiftChunkOffsets(trak, quint32(thumb.size()));
     }
     sink.write(borrowed.prefix);
+    if (r.arrangement == Arrangement::BlackVueBoxes)
+        sink.write(box("free", box("gps ", blackVueLog(r)) + box("3gf ", blackVue3gf(r))));
     const quint32 movieTimescale = r.realVideo ? borrowed.timescale : MovieTimescale;
     const quint32 movieDuration =
         r.realVideo ? borrowed.duration : quint32(qRound64(duration * MovieTimescale));
@@ -587,6 +625,11 @@ bool writeMp4(const Recording &r, Sink &sink, QString *error)
         tracks += trackBox(scaled(soundTrack(nextId++, 1, PlainSoundRate, PlainSoundRate,
                                              layout.plainSoundChunks)),
                            created, quickTime);
+    if (r.arrangement == Arrangement::GoProGpmf || r.arrangement == Arrangement::NmeaTextTrack) {
+        tracks += trackBox(scaled(telemetryTrack(nextId++, r.arrangement == Arrangement::GoProGpmf,
+                                                 layout.telemetrySizes, layout.metaChunks)),
+                           created, quickTime);
+    }
     if (hasMetaTrack(r.arrangement)) {
         const quint32 size = quint32(RecordSize + (metaPrefixed(r) ? 2 : 0));
         tracks += trackBox(scaled(metaTrack(nextId++, metaName(r), size, 1000, layout.metaChunks)),

@@ -27,6 +27,9 @@ constexpr Name Names[] = {
     {Arrangement::AviGpslBlock, "AviGpslBlock"},
     {Arrangement::AviAudioChunks, "AviAudioChunks"},
     {Arrangement::JldvAudio, "JldvAudio"},
+    {Arrangement::GoProGpmf, "GoProGpmf"},
+    {Arrangement::BlackVueBoxes, "BlackVueBoxes"},
+    {Arrangement::NmeaTextTrack, "NmeaTextTrack"},
 };
 
 bool isAviArrangement(Arrangement a)

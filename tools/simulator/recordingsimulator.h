@@ -26,6 +26,9 @@ enum class Arrangement
     AviGpslBlock = 8,
     AviAudioChunks = 9,
     JldvAudio = 10,
+    GoProGpmf = 11,
+    BlackVueBoxes = 12,
+    NmeaTextTrack = 13,
 };
 
 enum class Container
