@@ -79,7 +79,8 @@ int main(int argc, char *argv[])
     const QString path = pathArgument(QApplication::arguments());
     // Once the window has been painted: the first recording creates the media players, which
     // takes a while. A folder is not remembered as the dialog's start folder.
-    if (QFileInfo(path).isDir())
+    // A path that does not exist is opened as a folder too, so that the window says so.
+    if (!path.isEmpty() && (QFileInfo(path).isDir() || !QFileInfo::exists(path)))
         runAfterFirstPaint(&window, [&window, path] { window.openFolder(path); });
     else if (!path.isEmpty())
         runAfterFirstPaint(&window, [&window, path] {

@@ -3,12 +3,12 @@
 <context>
     <name>ApplicationIdentity</name>
     <message>
-        <location filename="../../app/startup.cpp" line="15" />
+        <location filename="../../app/startup.cpp" line="61" />
         <source>Quorvix</source>
         <translation>Quorvix</translation>
     </message>
     <message>
-        <location filename="../../app/startup.cpp" line="21" />
+        <location filename="../../app/startup.cpp" line="67" />
         <source>Playing dash-camera recordings</source>
         <translation>正在播放行车记录仪录像</translation>
     </message>
@@ -52,22 +52,32 @@
         <translation>向下还原</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="200" />
+        <location filename="../../app/playbackcoordination.cpp" line="196" />
+        <source>The folder "%1" does not exist.</source>
+        <translation>文件夹“%1”不存在。</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="197" />
+        <source>No recordings found in "%1".</source>
+        <translation>在“%1”中未找到录像。</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="210" />
         <source>Open Folder</source>
         <translation>打开文件夹</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="385" />
+        <location filename="../../app/playbackcoordination.cpp" line="413" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>此电脑缺少播放 H.265 (HEVC) 所需的视频播放支持功能，无法播放此视频。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="387" />
+        <location filename="../../app/playbackcoordination.cpp" line="415" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>此电脑缺少播放 H.264 (AVC) 所需的视频播放支持功能，无法播放此视频。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="389" />
+        <location filename="../../app/playbackcoordination.cpp" line="417" />
         <source>Error</source>
         <translation>错误</translation>
     </message>

@@ -3,12 +3,12 @@
 <context>
     <name>ApplicationIdentity</name>
     <message>
-        <location filename="../../app/startup.cpp" line="15" />
+        <location filename="../../app/startup.cpp" line="61" />
         <source>Quorvix</source>
         <translation>Quorvix</translation>
     </message>
     <message>
-        <location filename="../../app/startup.cpp" line="21" />
+        <location filename="../../app/startup.cpp" line="67" />
         <source>Playing dash-camera recordings</source>
         <translation>A reproduzir gravações da câmara de tablier</translation>
     </message>
@@ -52,22 +52,32 @@
         <translation>Restaurar</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="200" />
+        <location filename="../../app/playbackcoordination.cpp" line="196" />
+        <source>The folder "%1" does not exist.</source>
+        <translation>A pasta «%1» não existe.</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="197" />
+        <source>No recordings found in "%1".</source>
+        <translation>Não foram encontradas gravações em «%1».</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="210" />
         <source>Open Folder</source>
         <translation>Abrir pasta</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="385" />
+        <location filename="../../app/playbackcoordination.cpp" line="413" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Este computador não consegue reproduzir este vídeo porque não tem o suporte de reprodução necessário para H.265 (HEVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="387" />
+        <location filename="../../app/playbackcoordination.cpp" line="415" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Este computador não consegue reproduzir este vídeo porque não tem o suporte de reprodução necessário para H.264 (AVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="389" />
+        <location filename="../../app/playbackcoordination.cpp" line="417" />
         <source>Error</source>
         <translation>Erro</translation>
     </message>

@@ -3,12 +3,12 @@
 <context>
     <name>ApplicationIdentity</name>
     <message>
-        <location filename="../../app/startup.cpp" line="15" />
+        <location filename="../../app/startup.cpp" line="61" />
         <source>Quorvix</source>
         <translation>Quorvix</translation>
     </message>
     <message>
-        <location filename="../../app/startup.cpp" line="21" />
+        <location filename="../../app/startup.cpp" line="67" />
         <source>Playing dash-camera recordings</source>
         <translation>Воспроизведение записей видеорегистратора</translation>
     </message>
@@ -52,22 +52,32 @@
         <translation>Свернуть в окно</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="200" />
+        <location filename="../../app/playbackcoordination.cpp" line="196" />
+        <source>The folder "%1" does not exist.</source>
+        <translation>Папка «%1» не существует.</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="197" />
+        <source>No recordings found in "%1".</source>
+        <translation>В «%1» записи не найдены.</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="210" />
         <source>Open Folder</source>
         <translation>Открыть папку</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="385" />
+        <location filename="../../app/playbackcoordination.cpp" line="413" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Этот компьютер не может воспроизвести видео: у него нет поддержки воспроизведения, необходимой для H.265 (HEVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="387" />
+        <location filename="../../app/playbackcoordination.cpp" line="415" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Этот компьютер не может воспроизвести видео: у него нет поддержки воспроизведения, необходимой для H.264 (AVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="389" />
+        <location filename="../../app/playbackcoordination.cpp" line="417" />
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>
