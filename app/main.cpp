@@ -30,7 +30,8 @@ QString pathArgument(const QStringList &arguments)
         const QString &argument = arguments.at(i);
         if (argument.startsWith(QLatin1Char('-')))
             continue;
-        return QFileInfo::exists(argument) ? QFileInfo(argument).absoluteFilePath() : QString();
+        // A path that does not exist is kept, so that the window can say so.
+        return QFileInfo(argument).absoluteFilePath();
     }
     return QString();
 }

@@ -380,6 +380,9 @@ void PlayAreaManager::showNotice(const QString &text)
 {
     if (!noticeLabel) {
         noticeLabel = new QLabel(this);
+        // The players draw into native windows of their own, which cover any plain sibling
+        // whatever its stacking; a native label can be raised above them.
+        noticeLabel->setAttribute(Qt::WA_NativeWindow);
         noticeLabel->setObjectName(QStringLiteral("lbl_Notice"));
         noticeLabel->setAlignment(Qt::AlignCenter);
         noticeLabel->setWordWrap(true);
