@@ -167,25 +167,32 @@ void FolderPlan::findOrphans(const QString &folder, const QFileInfoList &entries
         return;
     // The files the folder's front files find as their rear, third and fourth channels, by
     // the same lookup that plays them; lookups of this scheme stay in the folder.
-    QSet<QString> claimed;
-    if (!fronts.isEmpty()) {
-        FolderListings listings;
+    QSet<QString> unclaimed;
+    for (int i : skipped)
+        unclaimed.insert(entries.at(i).fileName());
+    // The rear lookups first: on most cards they account for every secondary file, and the
+    // third and fourth lookups, which mostly test names that do not exist, are then spared.
+    FolderListings listings;
+    for (const auto &kinds : {std::vector<int>{ChannelLookup::KindRear},
+                              std::vector<int>{ChannelLookup::KindThird,
+                                               ChannelLookup::KindFourth}}) {
         for (int i : fronts) {
+            if (unclaimed.isEmpty())
+                break;
             PlaylistItem item;
             item.fileName = entries.at(i).fileName();
             item.url = ChannelLookup::localUrl(entries.at(i).absoluteFilePath());
-            for (int kind : {ChannelLookup::KindRear, ChannelLookup::KindThird,
-                             ChannelLookup::KindFourth}) {
+            for (int kind : kinds) {
                 const QUrl u = ChannelLookup::relatedUrl(item, FolderScheme::SchemeLetters, kind,
                                                          listings);
                 if (!u.isEmpty())
-                    claimed.insert(lastComponent(u.toLocalFile()));
+                    unclaimed.remove(lastComponent(u.toLocalFile()));
             }
         }
     }
     const bool reachable = reachableFromOutside(folder, entries);
     for (int i : skipped) {
-        if (claimed.contains(entries.at(i).fileName()))
+        if (!unclaimed.contains(entries.at(i).fileName()))
             roles[i] = Role::Ignored;
         else
             roles[i] = reachable ? Role::Deferred : Role::Orphan;
