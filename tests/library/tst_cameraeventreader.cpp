@@ -44,6 +44,19 @@ private slots:
         }
     }
 
+    void nestedValuesAreNoEventRecord()
+    {
+        // The car writes plain values only; a nested object or array makes the text something
+        // else, whatever it holds.
+        for (const char *json : {R"({"reason":"x","city":{"name":"y"}})",
+                                 R"({"est_lat":{"a":1},"est_lat":"4","reason":"x"})",
+                                 R"({"reason":"x","camera":[1,2]})"})
+            QVERIFY2(!CameraEventReader::fromJson(json).isValid(), json);
+        // Brackets inside strings are text.
+        QCOMPARE(CameraEventReader::fromJson("{\"reason\":\"a{b}[c]\\\"{\"}").reason,
+                 QString("a{b}[c]\"{"));
+    }
+
     void truncatedAndMutatedRecords()
     {
         const QByteArray good = sample();
