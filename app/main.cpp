@@ -30,7 +30,8 @@ QString pathArgument(const QStringList &arguments)
         const QString &argument = arguments.at(i);
         if (argument.startsWith(QLatin1Char('-')))
             continue;
-        return QFileInfo::exists(argument) ? QFileInfo(argument).absoluteFilePath() : QString();
+        // A path that does not exist is kept, so that the window can say so.
+        return QFileInfo(argument).absoluteFilePath();
     }
     return QString();
 }
@@ -79,7 +80,8 @@ int main(int argc, char *argv[])
     const QString path = pathArgument(QApplication::arguments());
     // Once the window has been painted: the first recording creates the media players, which
     // takes a while. A folder is not remembered as the dialog's start folder.
-    if (QFileInfo(path).isDir())
+    // A path that does not exist is opened as a folder too, so that the window says so.
+    if (!path.isEmpty() && (QFileInfo(path).isDir() || !QFileInfo::exists(path)))
         runAfterFirstPaint(&window, [&window, path] { window.openFolder(path); });
     else if (!path.isEmpty())
         runAfterFirstPaint(&window, [&window, path] {

@@ -56,6 +56,8 @@ public:
     void playRecording(PlaylistItem *item);
     // An open that yielded no row: stop and clear what the last recording left.
     void resetAfterEmptyOpen();
+    // Says in the play area that opening `folder` found nothing, or that it does not exist.
+    void showEmptyOpen(const QString &folder, bool missing);
     // The control panel's media state.
     QMediaPlayer::State mediaState() const;
     // Opens a folder as "Open Folder" does, but without remembering it for the dialog.

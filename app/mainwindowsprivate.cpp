@@ -24,6 +24,11 @@ void MainWindowsPrivate::resetAfterEmptyOpen()
     mainWindow->resetAfterEmptyOpen();
 }
 
+void MainWindowsPrivate::reportEmptyOpen(const QString &folder, EmptyOpen why)
+{
+    mainWindow->showEmptyOpen(folder, why == EmptyOpen::NoFolder);
+}
+
 void MainWindowsPrivate::storeVideoFolder(const QString &folder)
 {
     Configuration::instance()->setVideoFilePath(folder);

@@ -23,6 +23,7 @@ public:
     bool isMediaStopped() const override;
     void playRecording(PlaylistItem *item) override;
     void resetAfterEmptyOpen() override;
+    void reportEmptyOpen(const QString &folder, EmptyOpen why) override;
     void storeVideoFolder(const QString &folder) override;
 
     // Offers the USB disks found shortly after start-up and those mounted later; a folder

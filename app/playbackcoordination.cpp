@@ -15,6 +15,7 @@
 
 #include <QDebug>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -188,6 +189,13 @@ void MainWindows::resetAfterEmptyOpen()
     ui->wgt_Speed->setSpeed(0);
     ui->gView_GyroChart->clear();
     ui->wgt_MapView->clearAll();
+}
+
+void MainWindows::showEmptyOpen(const QString &folder, bool missing)
+{
+    const QString shown = QDir::toNativeSeparators(folder);
+    ui->wgt_PlayArea->showNotice(missing ? tr("The folder \"%1\" does not exist.").arg(shown)
+                                         : tr("No recordings found in \"%1\".").arg(shown));
 }
 
 void MainWindows::openFolder(const QString &localPath)

@@ -1,5 +1,6 @@
 #include "library/channellookup.h"
 
+#include "library/cameralayouts.h"
 #include "library/channelnames.h"
 #include "library/namepattern.h"
 #include "platform/fileurl.h"
@@ -180,9 +181,57 @@ QUrl relatedUrl(const PlaylistItem &item, FolderScheme scheme, int kind)
     return relatedUrl(item, scheme, kind, listings);
 }
 
+QString layoutOf(const PlaylistItem &item)
+{
+    if (!item.layout.isEmpty())
+        return item.layout;
+    // Rows added by a drop carry no layout; the name says the same.
+    CameraLayouts::FileMatch m;
+    if (CameraLayouts::match(folderOfPath(localPathOf(item)), item.fileName, &m))
+        return m.layout;
+    return QString();
+}
+
+QUrl layoutChannelUrl(const PlaylistItem &item, const QString &layout, int kind)
+{
+    CameraLayouts::Channel channel;
+    switch (kind) {
+    case KindRear:
+        channel = CameraLayouts::Channel::Rear;
+        break;
+    case KindThird:
+        channel = CameraLayouts::Channel::Third;
+        break;
+    case KindFourth:
+        channel = CameraLayouts::Channel::Fourth;
+        break;
+    default:
+        return QUrl();
+    }
+    const QString name = CameraLayouts::channelFileName(layout, item.fileName, channel);
+    // A row carried by its rear file (the front deleted) does not play itself twice.
+    if (name.isEmpty() || name.compare(item.fileName, Qt::CaseInsensitive) == 0)
+        return QUrl();
+    const QString path = joinPath(folderOfPath(localPathOf(item)), name);
+    if (!fileExists(path))
+        return QUrl();
+    qCDebug(lcChannelLookup) << "found related file: " << path;
+    return localUrl(path);
+}
+
 QUrl relatedUrl(const PlaylistItem &item, FolderScheme scheme, int kind,
                 FolderListings &listings)
 {
+    // A camera layout's channel files lie beside the row's file, named from it; the
+    // built-in schemes' letters and numbers would find a wrong file or none there.
+    const QString layout = layoutOf(item);
+    if (!layout.isEmpty()) {
+        const QUrl u = layoutChannelUrl(item, layout, kind);
+        // In the built-in schemes' channel folders ("Front_2" beside "Rear_2") the other
+        // channels lie where those schemes look for them.
+        if (!u.isEmpty() || scheme == FolderScheme::SchemeLetters)
+            return u;
+    }
     const QString path = localPathOf(item);
     const QString dir = folderOfPath(path);
     switch (scheme) {

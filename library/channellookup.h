@@ -36,6 +36,10 @@ QUrl numberSearch(const PlaylistItem &item, FolderScheme scheme, int kind, const
 // The last-letter search in `dir`, a local folder or a "file:" URL string.
 QUrl lastLetterSearch(const PlaylistItem &item, const QString &dir, int kind);
 
+// The camera layout of a row: its own, or the one its file's name and folder show; "" for
+// the built-in schemes.
+QString layoutOf(const PlaylistItem &item);
+
 // The local path of the row's file (its URL as a local file, or the text as a path).
 QString localPathOf(const PlaylistItem &item);
 // The local-file URL of a local path.

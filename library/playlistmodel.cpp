@@ -1,5 +1,6 @@
 #include "library/playlistmodel.h"
 
+#include "library/cameralayouts.h"
 #include "library/channellookup.h"
 #include "library/gpsexplanation.h"
 #include "library/channelnames.h"
@@ -58,8 +59,8 @@ QVariant PlaylistModel::data(const QModelIndex &index, int role) const
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
     if (role == Qt::ToolTipRole) {
-        const QString why = GpsExplanation::text(items[size_t(index.row())]->gps);
-        return why.isEmpty() ? QVariant() : QVariant(why);
+        const QString tip = toolTipText(*items[size_t(index.row())]);
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
     }
     if (role != Qt::DisplayRole)
         return QVariant();
@@ -102,6 +103,21 @@ QVariant PlaylistModel::headerData(int section, Qt::Orientation orientation, int
     }
 }
 
+QString PlaylistModel::toolTipText(const PlaylistItem &item)
+{
+    QStringList lines;
+    const QString why = GpsExplanation::text(item.gps);
+    if (!why.isEmpty())
+        lines << why;
+    if (!item.extraFiles.isEmpty()) {
+        QStringList names;
+        for (const QString &path : item.extraFiles)
+            names << lastComponent(path);
+        lines << tr("Also recorded, not played: %1").arg(names.join(QStringLiteral(", ")));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 QString PlaylistModel::sizeText(qint64 size)
 {
     static const QStringList units = [] {
@@ -135,7 +151,12 @@ int PlaylistModel::addUrl(const QUrl &url)
     QDateTime created = info.birthTime();
     if (!created.isValid())
         created = info.metadataChangeTime();
-    return appendRow(info.fileName(), info.absoluteFilePath(), url, created, info.size());
+    const int row = appendRow(info.fileName(), info.absoluteFilePath(), url, created, info.size());
+    // A dropped file of a camera layout is marked as a scan would have marked it.
+    CameraLayouts::FileMatch m;
+    if (CameraLayouts::match(info.absolutePath(), info.fileName(), &m))
+        setCameraLayout(row, m.layout, m.marks, {}, CameraEvent());
+    return row;
 }
 
 int PlaylistModel::addRow(const QFileInfo &fileInfo)
@@ -205,6 +226,15 @@ int PlaylistModel::addGroupedFile(const QFileInfo &fileInfo, const QString &name
     added = false;
     if (fileInfo.isDir())
         return -1;
+    const int row = joinedRow(name, scheme);
+    if (row >= 0)
+        return row;
+    added = true;
+    return addRow(fileInfo, name);
+}
+
+int PlaylistModel::joinedRow(const QString &name, FolderScheme scheme) const
+{
     const int same = groups.rowOfName(name);
     if (same >= 0)
         return same;
@@ -222,11 +252,28 @@ int PlaylistModel::addGroupedFile(const QFileInfo &fileInfo, const QString &name
                 return row;
         }
     }
-    const int row = groups.groupOf(name, scheme);
-    if (row >= 0)
-        return row;
-    added = true;
-    return addRow(fileInfo, name);
+    return groups.groupOf(name, scheme);
+}
+
+int PlaylistModel::addSingleFile(const QFileInfo &fileInfo, const QString &fileName)
+{
+    if (fileInfo.isDir())
+        return -1;
+    const int same = groups.rowOfName(fileName);
+    return same >= 0 ? same : addRow(fileInfo, fileName);
+}
+
+void PlaylistModel::setCameraLayout(int row, const QString &layout, const QStringList &marks,
+                                    const QStringList &extraFiles, const CameraEvent &event)
+{
+    if (!inTable(row))
+        return;
+    PlaylistItem &item = *items[size_t(row)];
+    item.layout = layout;
+    item.marks = marks;
+    item.extraFiles = extraFiles;
+    item.cameraEvent = event;
+    emit dataChanged(index(row, 0), index(row, columnTotal - 1), {Qt::ToolTipRole});
 }
 
 PlaylistItem *PlaylistModel::itemAt(int row, PlaylistItem *copy) const

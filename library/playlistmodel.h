@@ -56,6 +56,17 @@ public:
     int addGroupedFile(const QFileInfo &fileInfo, const QString &fileName, FolderScheme scheme,
                        bool &added);
 
+    // The existing row that addGroupedFile would make `fileName` join, or -1.
+    int joinedRow(const QString &fileName, FolderScheme scheme) const;
+    // A file that no row and no row's channel accounts for, as a row of its own (the row that
+    // already holds a file of this name, if any).
+    int addSingleFile(const QFileInfo &fileInfo, const QString &fileName);
+    // The row that holds a file of exactly this name, or -1.
+    int rowOfFileName(const QString &fileName) const { return groups.rowOfName(fileName); }
+    // What the card layout that named a row knows of it.
+    void setCameraLayout(int row, const QString &layout, const QStringList &marks,
+                         const QStringList &extraFiles, const CameraEvent &event);
+
     // The row record, or null outside the table; with `copy`, the plain fields are copied
     // into it and `copy` is returned.
     PlaylistItem *itemAt(int row, PlaylistItem *copy = nullptr) const;
@@ -73,6 +84,9 @@ public:
     static QUrl numberSearch(const PlaylistItem *item, FolderScheme scheme, int kind,
                              const QString &dir);
     static QUrl lastLetterSearch(const PlaylistItem *item, const QString &dirUrl, int kind);
+
+    // The row's tooltip: where its GPS is, and the files of the recording no channel plays.
+    static QString toolTipText(const PlaylistItem &item);
 
     // "1023 bytes", "2 KB", "10 MB": the size column's text.
     static QString sizeText(qint64 size);

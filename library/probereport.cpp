@@ -99,7 +99,9 @@ QJsonObject scan(const QString &folder)
         rows.append(QJsonObject{{"row", row},
                                 {"fileName", item->fileName},
                                 {"url", urlText(item->url)},
-                                {"channels", channels}});
+                                {"channels", channels},
+                                {"layout", item->layout},
+                                {"marks", QJsonArray::fromStringList(item->marks)}});
     }
     return QJsonObject{{"rows", rows}, {"play", host.playRow}};
 }

@@ -12,7 +12,8 @@
 namespace ProbeReport {
 
 // {"rows": [{"row", "fileName", "url", "channels": {"front", "rear", "third", "fourth",
-//   "count", "rearUrl", "thirdUrl", "fourthUrl"}}], "play": row or -1}
+//   "count", "rearUrl", "thirdUrl", "fourthUrl"}, "layout": "tesla" or "" for the built-in
+//   schemes, "marks": ["sentry", ...]}], "play": row or -1}
 QJsonObject scan(const QString &folder);
 // The local paths of the rows' front files, in the order "Open Folder" lists them.
 QStringList recordingPaths(const QString &folder);

@@ -1,13 +1,17 @@
 #include "library/recordingdiscovery.h"
 
+#include "library/cameralayouts.h"
 #include "library/channellookup.h"
+#include "library/channelsetup.h"
 #include "library/channelnames.h"
+#include "library/folderplan.h"
 #include "library/namepattern.h"
 #include "library/playlistmodel.h"
 #include "platform/fileurl.h"
 
 #include <QDebug>
 #include <QDir>
+#include <QSet>
 #include <QUrl>
 
 using namespace ChannelNames;
@@ -46,8 +50,12 @@ void RecordingDiscovery::openUrls(const QStringList &folderUrls, bool rememberFo
         scanCancelled = false;
         int firstRow = -1;
         scanFolder(urlOf(local), firstRow, videoFileFilter(), rememberFolder, true);
-        if (firstRow == -1)
+        if (firstRow == -1) {
+            host->reportEmptyOpen(local, QFileInfo(local).isDir()
+                                             ? DiscoveryHost::EmptyOpen::NoRecordings
+                                             : DiscoveryHost::EmptyOpen::NoFolder);
             host->resetAfterEmptyOpen();
+        }
         scanCancelled = true;
     }
 }
@@ -57,8 +65,46 @@ void RecordingDiscovery::scanFolder(const QString &folderUrl, int &firstRow,
                                     bool startPlayback)
 {
     ScanState state;
+    const int rowsBefore = model->rowCount();
     scanFolder(withoutTrailingSlash(FileUrl::toLocalPath(folderUrl)), firstRow, filter,
                rememberFolder, startPlayback, state, 0);
+    addUnclaimed(state.deferred, rowsBefore, firstRow);
+}
+
+void RecordingDiscovery::addUnclaimed(const QFileInfoList &candidates, int rowsBefore,
+                                      int &firstRow)
+{
+    if (candidates.isEmpty())
+        return;
+    // Which of them the rows of this scan in a neighbouring folder (sibling or child) play.
+    QSet<QString> folders;
+    QSet<QString> parents;
+    for (const QFileInfo &file : candidates) {
+        folders.insert(file.absolutePath());
+        parents.insert(folderOfPath(file.absolutePath()));
+    }
+    QSet<QString> claimed;
+    FolderListings listings;
+    for (int row = rowsBefore; row < model->rowCount(); ++row) {
+        const PlaylistItem *item = model->itemAt(row);
+        const QString dir = folderOfPath(ChannelLookup::localPathOf(*item));
+        const QString parent = folderOfPath(dir);
+        if (!folders.contains(parent) && !parents.contains(parent) && !folders.contains(dir))
+            continue;
+        const ChannelSetup s = channelSetupFor(*item, listings);
+        for (const QUrl &u : {s.rearUrl, s.thirdUrl, s.fourthUrl}) {
+            if (!u.isEmpty())
+                claimed.insert(QDir::cleanPath(u.toLocalFile()));
+        }
+    }
+    for (const QFileInfo &file : candidates) {
+        // Listed after the scan's other rows: only then is it known that no row plays it.
+        if (claimed.contains(QDir::cleanPath(file.absoluteFilePath())))
+            continue;
+        const int row = model->addSingleFile(file, file.fileName());
+        if (row >= 0 && firstRow < 0)
+            firstRow = row;
+    }
 }
 
 void RecordingDiscovery::scanFolder(const QString &folder, int &firstRow,
@@ -76,6 +122,9 @@ void RecordingDiscovery::scanFolder(const QString &folder, int &firstRow,
     const FolderScheme scheme = folderScheme(folder);
     const QFileInfoList entries =
         QDir(folder).entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    const FolderPlan plan(folder, entries, scheme, filter, [this, scheme](const QString &name) {
+        return model->joinedRow(name, scheme) >= 0;
+    });
     const int n = entries.size();
     for (int i = 0; i < n; ++i) {
         if (scanCancelled) {
@@ -84,20 +133,50 @@ void RecordingDiscovery::scanFolder(const QString &folder, int &firstRow,
         }
         const QFileInfo &entry = entries.at(i);
         const QString name = entry.fileName();
-        if (entry.isDir()) {
+        int row = -1;
+        switch (plan.role(i)) {
+        case FolderPlan::Role::Directory:
             scanFolder(joinPath(folder, name), firstRow, filter, false, false, state, depth + 1);
-        } else if (filter.match(name).hasMatch()) {
-            int row = -1;
+            break;
+        case FolderPlan::Role::Layout:
+            for (const FolderPlan::LayoutRecording &r : plan.layoutRecordings()) {
+                const int added = addLayoutRow(r);
+                if (row < 0)
+                    row = added;
+            }
+            break;
+        case FolderPlan::Role::BuiltIn:
             if (scheme != FolderScheme::SchemeLetters ||
                 (!hasSecondaryLetter(name) && hasFrontLetter(name))) {
                 bool added = false;
                 row = model->addGroupedFile(entry, name, scheme, added);
             }
-            if (row >= 0 && firstRow < 0)
-                firstRow = row;
+            break;
+        case FolderPlan::Role::Orphan:
+            row = model->addSingleFile(entry, name);
+            break;
+        case FolderPlan::Role::Deferred:
+            state.deferred.append(entry);
+            break;
+        case FolderPlan::Role::Ignored:
+            break;
         }
+        if (row >= 0 && firstRow < 0)
+            firstRow = row;
         progress(i, n, folder, firstRow, rememberFolder, startPlayback);
     }
+}
+
+int RecordingDiscovery::addLayoutRow(const FolderPlan::LayoutRecording &recording)
+{
+    const QString name = recording.file.fileName();
+    const int existing = model->rowOfFileName(name);
+    if (existing >= 0)
+        return existing;
+    const int row = model->addRow(recording.file, name);
+    model->setCameraLayout(row, recording.layout, recording.marks, recording.extraFiles,
+                           recording.event);
+    return row;
 }
 
 void RecordingDiscovery::progress(int i, int n, const QString &folder, int firstRow,
@@ -119,6 +198,15 @@ QString RecordingDiscovery::frontFileFor(const QString &folderUrl, const QString
     if (fileName.isEmpty())
         return QString();
     QString folder = withoutTrailingSlash(FileUrl::toLocalPath(folderUrl));
+    // A camera layout names the front file of a recording from any of its files; where that
+    // file is not beside it, the built-in schemes may still know a front elsewhere.
+    CameraLayouts::FileMatch m;
+    if (CameraLayouts::match(folder, fileName, &m)) {
+        const QString front =
+            CameraLayouts::channelFileName(m.layout, fileName, CameraLayouts::Channel::Front);
+        if (!front.isEmpty() && QFileInfo::exists(joinPath(folder, front)))
+            return urlOf(joinPath(folder, front));
+    }
     switch (folderScheme(folder)) {
     case FolderScheme::SchemeLetters: {
         const QString r = letterFront(folder, fileName);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/folderplan.h"
 #include "library/folderscheme.h"
 #include "library/playlistitem.h"
 
@@ -24,6 +25,18 @@ public:
     virtual void playRecording(PlaylistItem *item) = 0;
     // An open yielded no row: stop, clear the panel and the instruments.
     virtual void resetAfterEmptyOpen() = 0;
+    // Why that open yielded nothing, called just before resetAfterEmptyOpen, so that the
+    // window can say so instead of showing an empty play area.
+    enum class EmptyOpen
+    {
+        NoFolder,    // the path does not exist or is not a folder
+        NoRecordings // nothing in it, or below it, is a video file
+    };
+    virtual void reportEmptyOpen(const QString &folder, EmptyOpen why)
+    {
+        Q_UNUSED(folder)
+        Q_UNUSED(why)
+    }
     // Remember the opened folder for the next "Open Folder" ("videoFilePath").
     virtual void storeVideoFolder(const QString &folder) = 0;
 };
@@ -67,9 +80,12 @@ private:
     struct ScanState
     {
         QSet<QString> visited; // canonical paths of the folders entered
+        QFileInfoList deferred; // orphan candidates another folder's rows may claim
     };
+    void addUnclaimed(const QFileInfoList &candidates, int rowsBefore, int &firstRow);
     void scanFolder(const QString &folder, int &firstRow, const QRegularExpression &filter,
                     bool rememberFolder, bool startPlayback, ScanState &state, int depth);
+    int addLayoutRow(const FolderPlan::LayoutRecording &recording);
     void progress(int i, int n, const QString &folder, int firstRow, bool rememberFolder,
                   bool startPlayback);
 

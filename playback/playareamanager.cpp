@@ -17,6 +17,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QLabel>
 #include <QHBoxLayout>
 #include <QMimeData>
 #include <QPointer>
@@ -377,8 +378,43 @@ void PlayAreaManager::setShowMode(ShowMode mode)
     emit showModeChanged(reported);
 }
 
+void PlayAreaManager::showNotice(const QString &text)
+{
+    if (!noticeLabel) {
+        noticeLabel = new QLabel(this);
+        // The players draw into native windows of their own, which cover any plain sibling
+        // whatever its stacking; a native label can be raised above them.
+        noticeLabel->setAttribute(Qt::WA_NativeWindow);
+        noticeLabel->setObjectName(QStringLiteral("lbl_Notice"));
+        noticeLabel->setAlignment(Qt::AlignCenter);
+        noticeLabel->setWordWrap(true);
+        noticeLabel->setMargin(24);
+        noticeLabel->setStyleSheet(QStringLiteral(
+            "QLabel#lbl_Notice{color: rgb(230, 230, 230); background: rgb(10, 10, 10);}"));
+    }
+    noticeLabel->setText(text);
+    noticeLabel->setGeometry(rect());
+    noticeLabel->show();
+    noticeLabel->raise();
+}
+
+QString PlayAreaManager::notice() const
+{
+    return noticeLabel && !noticeLabel->isHidden() ? noticeLabel->text() : QString();
+}
+
+void PlayAreaManager::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (noticeLabel)
+        noticeLabel->setGeometry(rect());
+}
+
 void PlayAreaManager::loadMedia()
 {
+    // A recording that loads answers whatever the notice said.
+    if (noticeLabel)
+        noticeLabel->hide();
     for (PlayerWidget *player : allPlayers())
         player->clearProblem();
     if (item)

@@ -13,6 +13,7 @@ class ChannelSync;
 class PlayerWidget;
 class QGridLayout;
 class QKeyEvent;
+class QLabel;
 struct PlaylistItem;
 
 // The middle of the main window: one player per camera channel of the current recording,
@@ -54,6 +55,10 @@ public:
     // Keeps the secondary players in step with the main one while they play.
     ChannelSync *channelSync() const { return sync; }
 
+    // A line across the play area ("No recordings found in ..."), until a recording loads.
+    void showNotice(const QString &text);
+    QString notice() const;
+
     // The same test as a drop uses: a local file, not a folder, with a video file name.
     static bool acceptsUrl(const QUrl &url);
 
@@ -92,6 +97,7 @@ public slots:
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private slots:
     void onPositionChanged(qint64 position);
@@ -118,6 +124,7 @@ private:
     void startPlayers(bool resuming);
 
     QWidget *background = nullptr;
+    QLabel *noticeLabel = nullptr;
     QGridLayout *grid = nullptr;
     PlayerWidget *mainPlayer = nullptr;
     PlayerWidget *rearPlayer = nullptr;

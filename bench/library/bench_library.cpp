@@ -1,5 +1,5 @@
 // Opening a card through the same code as "Open Folder" (discovery, grouping, model
-// insertion), without the window, next to `find DIR -type f` on the same tree; and the probe's
+// insertion), without the window, for the built-in schemes and each camera layout, next to `find DIR -type f` on the same tree; and the probe's
 // whole --scan (those rows, every row's channel lookup, the JSON text) on a card of ten day
 // folders.
 //
@@ -10,11 +10,13 @@
 #include "library/playlistmodel.h"
 #include "library/probereport.h"
 #include "library/recordingdiscovery.h"
+#include "tools/simulator/cardwriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLoggingCategory>
@@ -191,6 +193,29 @@ QString lettersCard;
 QString frontRearCard;
 QString dayFoldersCard;
 
+// A card of a camera layout with about 10,000 files, written by the recording simulator.
+QString makeLayoutCard(const QString &root, const QString &layout)
+{
+    // Files each recording of the layout's main folder brings (videos and side files).
+    const int perRecording = layout == "tesla" || layout == "blackvue" ? 4
+                             : layout == "gopro"                       ? 3
+                             : layout == "thinkware"                   ? 2
+                                                                       : 1;
+    Simulator::CardOptions options;
+    options.recordings = 10000 / perRecording;
+    QString error;
+    if (!Simulator::writeCard(layout, root + "/" + layout, options, nullptr, &error))
+        qFatal("%s", qPrintable(error));
+    return root + "/" + layout;
+}
+
+QHash<QString, QString> layoutCards;
+
+void BM_OpenLayoutCard(benchmark::State &state, const QString &layout)
+{
+    openCard(state, layoutCards.value(layout));
+}
+
 // "waylume-probe --scan" without the process: rows, channels and the JSON text.
 void BM_ProbeScanDayFolders(benchmark::State &state)
 {
@@ -227,6 +252,14 @@ int main(int argc, char **argv)
     lettersCard = makeLettersCard(tmp.path());
     frontRearCard = makeFrontRearCard(tmp.path());
     dayFoldersCard = makeDayFoldersCard(tmp.path());
+    for (const QString &layout : Simulator::cardLayouts()) {
+        layoutCards.insert(layout, makeLayoutCard(tmp.path(), layout));
+        benchmark::RegisterBenchmark(qPrintable("OpenLayoutCard/" + layout + "/10000files"),
+                                     BM_OpenLayoutCard, layout)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(5)
+            ->UseRealTime();
+    }
     benchmark::RegisterBenchmark("OpenLettersCard/10000files", BM_OpenLettersCard)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(5)

@@ -62,22 +62,32 @@
         <translation>Restaurer</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="203" />
+        <location filename="../../app/playbackcoordination.cpp" line="197" />
+        <source>The folder "%1" does not exist.</source>
+        <translation>Le dossier « %1 » n'existe pas.</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="198" />
+        <source>No recordings found in "%1".</source>
+        <translation>Aucun enregistrement trouvé dans « %1 ».</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="211" />
         <source>Open Folder</source>
         <translation>Ouvrir un dossier</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="411" />
+        <location filename="../../app/playbackcoordination.cpp" line="419" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Cet ordinateur ne peut pas lire cette vidéo, car il ne dispose pas de la prise en charge nécessaire à la lecture du H.265 (HEVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="413" />
+        <location filename="../../app/playbackcoordination.cpp" line="421" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Cet ordinateur ne peut pas lire cette vidéo, car il ne dispose pas de la prise en charge nécessaire à la lecture du H.264 (AVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="415" />
+        <location filename="../../app/playbackcoordination.cpp" line="423" />
         <source>Error</source>
         <translation>Erreur</translation>
     </message>

@@ -62,22 +62,32 @@
         <translation>Verkleinern</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="203" />
+        <location filename="../../app/playbackcoordination.cpp" line="197" />
+        <source>The folder "%1" does not exist.</source>
+        <translation>Der Ordner „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="198" />
+        <source>No recordings found in "%1".</source>
+        <translation>Keine Aufnahmen in „%1“ gefunden.</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="211" />
         <source>Open Folder</source>
         <translation>Ordner öffnen</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="411" />
+        <location filename="../../app/playbackcoordination.cpp" line="419" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Dieser Computer kann das Video nicht abspielen, weil ihm die zur Wiedergabe von H.265 (HEVC) nötige Unterstützung fehlt.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="413" />
+        <location filename="../../app/playbackcoordination.cpp" line="421" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Dieser Computer kann das Video nicht abspielen, weil ihm die zur Wiedergabe von H.264 (AVC) nötige Unterstützung fehlt.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="415" />
+        <location filename="../../app/playbackcoordination.cpp" line="423" />
         <source>Error</source>
         <translation>Fehler</translation>
     </message>

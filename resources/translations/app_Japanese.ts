@@ -62,22 +62,32 @@
         <translation>元のサイズに戻す</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="203" />
+        <location filename="../../app/playbackcoordination.cpp" line="197" />
+        <source>The folder "%1" does not exist.</source>
+        <translation>フォルダー「%1」は存在しません。</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="198" />
+        <source>No recordings found in "%1".</source>
+        <translation>「%1」に録画が見つかりません。</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="211" />
         <source>Open Folder</source>
         <translation>フォルダーを開く</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="411" />
+        <location filename="../../app/playbackcoordination.cpp" line="419" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>このコンピューターには H.265 (HEVC) の再生に必要なビデオ再生支援機能がないため、このビデオを再生できません。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="413" />
+        <location filename="../../app/playbackcoordination.cpp" line="421" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>このコンピューターには H.264 (AVC) の再生に必要なビデオ再生支援機能がないため、このビデオを再生できません。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="415" />
+        <location filename="../../app/playbackcoordination.cpp" line="423" />
         <source>Error</source>
         <translation>エラー</translation>
     </message>

@@ -62,22 +62,32 @@
         <translation>Przywróć w dół</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="203" />
+        <location filename="../../app/playbackcoordination.cpp" line="197" />
+        <source>The folder "%1" does not exist.</source>
+        <translation>Folder „%1” nie istnieje.</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="198" />
+        <source>No recordings found in "%1".</source>
+        <translation>Nie znaleziono nagrań w „%1”.</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="211" />
         <source>Open Folder</source>
         <translation>Otwórz folder</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="411" />
+        <location filename="../../app/playbackcoordination.cpp" line="419" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Ten komputer nie może odtworzyć tego wideo, ponieważ nie obsługuje odtwarzania wymaganego dla H.265 (HEVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="413" />
+        <location filename="../../app/playbackcoordination.cpp" line="421" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Ten komputer nie może odtworzyć tego wideo, ponieważ nie obsługuje odtwarzania wymaganego dla H.264 (AVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="415" />
+        <location filename="../../app/playbackcoordination.cpp" line="423" />
         <source>Error</source>
         <translation>Błąd</translation>
     </message>

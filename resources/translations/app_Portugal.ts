@@ -62,22 +62,32 @@
         <translation>Restaurar</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="203" />
+        <location filename="../../app/playbackcoordination.cpp" line="197" />
+        <source>The folder "%1" does not exist.</source>
+        <translation>A pasta «%1» não existe.</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="198" />
+        <source>No recordings found in "%1".</source>
+        <translation>Não foram encontradas gravações em «%1».</translation>
+    </message>
+    <message>
+        <location filename="../../app/playbackcoordination.cpp" line="211" />
         <source>Open Folder</source>
         <translation>Abrir pasta</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="411" />
+        <location filename="../../app/playbackcoordination.cpp" line="419" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Este computador não consegue reproduzir este vídeo porque não tem o suporte de reprodução necessário para H.265 (HEVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="413" />
+        <location filename="../../app/playbackcoordination.cpp" line="421" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Este computador não consegue reproduzir este vídeo porque não tem o suporte de reprodução necessário para H.264 (AVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="415" />
+        <location filename="../../app/playbackcoordination.cpp" line="423" />
         <source>Error</source>
         <translation>Erro</translation>
     </message>

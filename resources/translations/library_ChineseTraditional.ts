@@ -136,75 +136,80 @@
 <context>
     <name>PlaylistModel</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="91" />
+        <location filename="../../library/playlistmodel.cpp" line="92" />
         <source>File Name</source>
         <translation>檔案名稱</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="93" />
+        <location filename="../../library/playlistmodel.cpp" line="94" />
         <source>Duration</source>
         <translation>時長</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="95" />
+        <location filename="../../library/playlistmodel.cpp" line="96" />
         <source>Create Date</source>
         <translation>建立日期</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="97" />
+        <location filename="../../library/playlistmodel.cpp" line="98" />
         <source>Size</source>
         <translation>大小</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="99" />
+        <location filename="../../library/playlistmodel.cpp" line="100" />
         <source>Resolution</source>
         <translation>解析度</translation>
+    </message>
+    <message>
+        <location filename="../../library/playlistmodel.cpp" line="116" />
+        <source>Also recorded, not played: %1</source>
+        <translation>同時錄製、未播放：%1</translation>
     </message>
 </context>
 <context>
     <name>QInstaller</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="109" />
+        <location filename="../../library/playlistmodel.cpp" line="125" />
         <source>bytes</source>
         <translation>位元組</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="109" />
+        <location filename="../../library/playlistmodel.cpp" line="125" />
         <source>KB</source>
         <translation>KB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="126" />
         <source>MB</source>
         <translation>MB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="126" />
         <source>GB</source>
         <translation>GB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="127" />
         <source>TB</source>
         <translation>TB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="127" />
         <source>PB</source>
         <translation>PB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="128" />
         <source>EB</source>
         <translation>EB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="128" />
         <source>ZB</source>
         <translation>ZB</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="129" />
         <source>YB</source>
         <translation>YB</translation>
     </message>

@@ -136,75 +136,80 @@
 <context>
     <name>PlaylistModel</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="91" />
+        <location filename="../../library/playlistmodel.cpp" line="92" />
         <source>File Name</source>
         <translation>Nom du fichier</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="93" />
+        <location filename="../../library/playlistmodel.cpp" line="94" />
         <source>Duration</source>
         <translation>Durée</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="95" />
+        <location filename="../../library/playlistmodel.cpp" line="96" />
         <source>Create Date</source>
         <translation>Date de création</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="97" />
+        <location filename="../../library/playlistmodel.cpp" line="98" />
         <source>Size</source>
         <translation>Taille</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="99" />
+        <location filename="../../library/playlistmodel.cpp" line="100" />
         <source>Resolution</source>
         <translation>Résolution</translation>
+    </message>
+    <message>
+        <location filename="../../library/playlistmodel.cpp" line="116" />
+        <source>Also recorded, not played: %1</source>
+        <translation>Également enregistré, non lu : %1</translation>
     </message>
 </context>
 <context>
     <name>QInstaller</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="109" />
+        <location filename="../../library/playlistmodel.cpp" line="125" />
         <source>bytes</source>
         <translation>octets</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="109" />
+        <location filename="../../library/playlistmodel.cpp" line="125" />
         <source>KB</source>
         <translation>Ko</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="126" />
         <source>MB</source>
         <translation>Mo</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="126" />
         <source>GB</source>
         <translation>Go</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="127" />
         <source>TB</source>
         <translation>To</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="127" />
         <source>PB</source>
         <translation>Po</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="128" />
         <source>EB</source>
         <translation>Eo</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="128" />
         <source>ZB</source>
         <translation>Zo</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="129" />
         <source>YB</source>
         <translation>Yo</translation>
     </message>

@@ -136,75 +136,80 @@
 <context>
     <name>PlaylistModel</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="91" />
+        <location filename="../../library/playlistmodel.cpp" line="92" />
         <source>File Name</source>
         <translation>Имя файла</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="93" />
+        <location filename="../../library/playlistmodel.cpp" line="94" />
         <source>Duration</source>
         <translation>Длительность</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="95" />
+        <location filename="../../library/playlistmodel.cpp" line="96" />
         <source>Create Date</source>
         <translation>Дата создания</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="97" />
+        <location filename="../../library/playlistmodel.cpp" line="98" />
         <source>Size</source>
         <translation>Размер</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="99" />
+        <location filename="../../library/playlistmodel.cpp" line="100" />
         <source>Resolution</source>
         <translation>Разрешение</translation>
+    </message>
+    <message>
+        <location filename="../../library/playlistmodel.cpp" line="116" />
+        <source>Also recorded, not played: %1</source>
+        <translation>Также записано, не воспроизводится: %1</translation>
     </message>
 </context>
 <context>
     <name>QInstaller</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="109" />
+        <location filename="../../library/playlistmodel.cpp" line="125" />
         <source>bytes</source>
         <translation>байт</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="109" />
+        <location filename="../../library/playlistmodel.cpp" line="125" />
         <source>KB</source>
         <translation>КБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="126" />
         <source>MB</source>
         <translation>МБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="126" />
         <source>GB</source>
         <translation>ГБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="127" />
         <source>TB</source>
         <translation>ТБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="127" />
         <source>PB</source>
         <translation>ПБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="128" />
         <source>EB</source>
         <translation>ЭБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="128" />
         <source>ZB</source>
         <translation>ЗБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="129" />
         <source>YB</source>
         <translation>ЙБ</translation>
     </message>

@@ -42,6 +42,7 @@ private slots:
     void keysOfTheFocusedPanelAndViewButtonsReachThePlayArea();
     void chartTakesOneSamplePerSecondWhenRecordsComePerFrame();
     void instrumentsFollowOnlyThePlayingRow();
+    void anOpenThatFindsNothingSaysSo();
 
 private:
     // Two recordings of a front + rear camera that names channels by letter.
@@ -339,6 +340,23 @@ void TestPlaybackFlow::instrumentsFollowOnlyThePlayingRow()
     window->onGpsDataChanged(rowId, records[40]);
     QCOMPARE(speedGauge()->shownValue(), 0);
     QCOMPARE(compass()->direction(), 95);
+}
+
+
+void TestPlaybackFlow::anOpenThatFindsNothingSaysSo()
+{
+    const QString missing = card->path() + "/nonexistent folder";
+    window->openFolder(missing);
+    QCOMPARE(playArea()->notice(), QString("The folder \"%1\" does not exist.").arg(missing));
+    const QString empty = card->path() + "/empty";
+    QVERIFY(QDir().mkpath(empty + "/sub"));
+    window->openFolder(empty);
+    QCOMPARE(playArea()->notice(), QString("No recordings found in \"%1\".").arg(empty));
+    QCOMPARE(model()->rowCount(), 0);
+    // A recording that starts takes the line away.
+    window->openFolder(folder);
+    QTRY_VERIFY(playArea()->notice().isEmpty());
+    QCOMPARE(model()->rowCount(), 2);
 }
 
 QTEST_MAIN(TestPlaybackFlow)

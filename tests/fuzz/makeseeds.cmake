@@ -1,6 +1,7 @@
 # cmake -DSIMULATE=<waylume-simulate> -DMAKESEEDS=<makeseeds> -DOUT=<folder> -P makeseeds.cmake
 # The fuzz targets' starting inputs: a short simulated recording in every GPS arrangement,
-# without media, turned into inputs of a few KB each (OUT/mp4, OUT/avi, OUT/records).
+# without media, turned into inputs of a few KB each (OUT/mp4, OUT/avi, OUT/records), and
+# the event records of a simulated Tesla card (OUT/cameraevent).
 file(REMOVE_RECURSE ${OUT})
 set(work ${OUT}/recordings)
 file(MAKE_DIRECTORY ${work})
@@ -25,5 +26,18 @@ execute_process(COMMAND ${MAKESEEDS} ${OUT} ${recordings} RESULT_VARIABLE result
 if(result)
   message(FATAL_ERROR "makeseeds failed")
 endif()
+# Tesla's event.json files, from a simulated Tesla card.
+execute_process(COMMAND ${SIMULATE} --card tesla --card-recordings 1 ${work}/tesla
+                RESULT_VARIABLE result)
+if(result)
+  message(FATAL_ERROR "waylume-simulate --card tesla failed")
+endif()
+file(GLOB_RECURSE events ${work}/tesla/*event.json)
+file(MAKE_DIRECTORY ${OUT}/cameraevent)
+set(n 0)
+foreach(event ${events})
+  math(EXPR n "${n} + 1")
+  configure_file(${event} ${OUT}/cameraevent/event${n}.json COPYONLY)
+endforeach()
 file(REMOVE_RECURSE ${work})
 file(TOUCH ${OUT}/stamp)

@@ -36,9 +36,14 @@ public:
     }
     void resetAfterEmptyOpen() override { ++resets; }
     void storeVideoFolder(const QString &folder) override { stored << folder; }
+    void reportEmptyOpen(const QString &folder, EmptyOpen why) override
+    {
+        emptyOpens << qMakePair(folder, why);
+    }
 
     bool stopped = true;
     QList<int> played;
     int resets = 0;
     QStringList stored;
+    QList<QPair<QString, EmptyOpen>> emptyOpens;
 };

@@ -59,8 +59,11 @@ private slots:
                                 "y.R.avi"}));
         const Opened o = open(root);
         // The folder named like a video is entered and gives no row of its own; "x.f.mov"
-        // carries "X." as well as "F." and the secondary letter wins.
-        QCOMPARE(o.names, QStringList({"clip.f.mov", "clip_0000100A.MP4", "inner_0000200A.mp4"}));
+        // carries "X." as well as "F." and the secondary letter wins. "clip_0000101B.MP4"
+        // plays as the rear of "clip_0000100A.MP4"; the files that are no front and that no
+        // row plays are listed in their place, single-channel.
+        QCOMPARE(o.names, QStringList({"clip.f.mov", "clip.mp4", "clip_0000100A.MP4",
+                                       "inner_0000200A.mp4", "x.f.mov", "y.R.avi"}));
         QCOMPARE(o.played, QList<int>{0});
         QCOMPARE(o.stored, QStringList{QFileInfo(root).absoluteFilePath()});
         QCOMPARE(o.resets, 0);
@@ -85,10 +88,15 @@ private slots:
 
     void emptyResultResets()
     {
-        QVERIFY(makeTree(root, {"empty/", "nofront/clip.mp4", "nofront/clip_0000101B.MP4"}));
+        QVERIFY(makeTree(root, {"empty/", "novideo/clip.THM", "novideo/notes.txt",
+                                "nofront/clip.mp4", "nofront/clip_0000101B.MP4"}));
         QCOMPARE(open(root + "/empty").resets, 1);
-        QCOMPARE(open(root + "/nofront").resets, 1);
+        QCOMPARE(open(root + "/novideo").resets, 1);
         QCOMPARE(open(root + "/missing").resets, 1);
+        // Without a front file the videos are still listed, each as its own row.
+        const Opened nofront = open(root + "/nofront");
+        QCOMPARE(nofront.resets, 0);
+        QCOMPARE(nofront.names, QStringList({"clip.mp4", "clip_0000101B.MP4"}));
     }
 
     void scanStartedDuringPlaybackStopsTheOuterOne()

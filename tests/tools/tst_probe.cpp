@@ -388,7 +388,11 @@ void TestProbe::scanListsRowsWithChannels()
     QCOMPARE(root.value("play").toInt(), 0);
 
     const QJsonObject first = rows.at(0).toObject();
-    QCOMPARE(sortedKeys(first), (QStringList{"channels", "fileName", "row", "url"}));
+    QCOMPARE(sortedKeys(first),
+             (QStringList{"channels", "fileName", "layout", "marks", "row", "url"}));
+    // The built-in schemes name no layout and no marks.
+    QCOMPARE(first.value("layout").toString(), QString());
+    QCOMPARE(first.value("marks").toArray(), QJsonArray());
     QCOMPARE(first.value("row").toInt(), 0);
     QCOMPARE(first.value("fileName").toString(), QString("20190712_101010_0000001F.MP4"));
     QCOMPARE(first.value("url").toString(), fileUrl(dir + "/20190712_101010_0000001F.MP4"));

@@ -1,5 +1,6 @@
 // waylume-simulate: writes one simulated dash-camera recording.
 
+#include "tools/simulator/cardwriter.h"
 #include "tools/simulator/recordingsimulator.h"
 
 #include <QCommandLineParser>
@@ -73,8 +74,24 @@ int main(int argc, char *argv[])
         QStringLiteral("65540"));
     const QCommandLineOption large(QStringLiteral("gps0-large"),
                                    QStringLiteral("Write the gps0 box with a 64-bit size."));
+    const QCommandLineOption card(
+        QStringLiteral("card"),
+        QStringLiteral("Write the folder tree of a camera layout's card into the output folder "
+                       "instead of one recording: ") +
+            Simulator::cardLayouts().join(QStringLiteral(", ")) +
+            QStringLiteral(". Empty videos unless --real-video is given."),
+        QStringLiteral("layout"));
+    const QCommandLineOption cardRecordings(
+        QStringLiteral("card-recordings"),
+        QStringLiteral("With --card: recordings in the card's main folder (default 4)."),
+        QStringLiteral("n"), QStringLiteral("4"));
+    const QCommandLineOption font(QStringLiteral("font"),
+                                  QStringLiteral("With --card --real-video: a TrueType font "
+                                                 "for the camera label in the picture."),
+                                  QStringLiteral("file"));
     parser.addOptions({kind, container, records, duration, size, fps, codec, created, start, lat,
-                       lon, seed, sound, real, handler, marker, large});
+                       lon, seed, sound, real, handler, marker, large, card, cardRecordings,
+                       font});
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Output file."));
     if (!parser.parse(QCoreApplication::arguments()))
         return usage(parser, parser.errorText());
@@ -84,6 +101,26 @@ int main(int argc, char *argv[])
     }
     if (parser.positionalArguments().size() != 1)
         return usage(parser, QStringLiteral("exactly one output file expected"));
+
+    if (parser.isSet(card)) {
+        Simulator::CardOptions options;
+        bool ok = false;
+        options.recordings = parser.value(cardRecordings).toInt(&ok);
+        if (!ok || options.recordings < 1 || options.recordings > 100000)
+            return usage(parser, QStringLiteral("invalid --card-recordings"));
+        options.realVideo = parser.isSet(real);
+        const double seconds = parser.value(duration).toDouble(&ok);
+        if (ok && seconds > 0)
+            options.duration = seconds;
+        options.fontFile = parser.value(font);
+        QString error;
+        if (!Simulator::writeCard(parser.value(card), parser.positionalArguments().first(),
+                                  options, nullptr, &error)) {
+            QTextStream(stderr) << "waylume-simulate: " << error << "\n";
+            return 1;
+        }
+        return 0;
+    }
 
     Simulator::Recording recording;
     if (!Simulator::arrangementFromName(parser.value(kind), &recording.arrangement))
