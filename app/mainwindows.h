@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class ClockCoordinator;
 class MainWindowsPrivate;
 class MoveFilter;
 class PlaylistModel;
@@ -114,6 +115,9 @@ private:
         int second = 0;
     };
     std::optional<PendingSeek> pendingSeek;
+    // The playing card's camera clock; the last record shown, to show again in another time.
+    ClockCoordinator *clockCoordinator = nullptr;
+    std::optional<GpsData> shownRecord;
     Ui::MainWindows *ui = nullptr;
     PlaylistModel *playlistModel = nullptr;
     QRect normalRect;

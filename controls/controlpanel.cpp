@@ -123,6 +123,7 @@ void ControlPanel::reset()
         QStringLiteral("%1,%2").arg(QStringLiteral("00.000000"), QStringLiteral("000.000000")));
     ui->lbl_GpsDateTime->setText(
         QDateTime::currentDateTime().toString(QLatin1String(kDateTimeFormat)));
+    ui->lbl_GpsDateTime->setToolTip(QString());
     setSpeed(0);
     setCurrentTime(0);
 }
@@ -177,6 +178,12 @@ void ControlPanel::nextIfStopped()
 void ControlPanel::setGpsDateTime(const QDateTime &dateTime)
 {
     ui->lbl_GpsDateTime->setText(dateTime.toString(QLatin1String(kDateTimeFormat)));
+}
+
+void ControlPanel::setShownDateTime(const QString &text, const QString &toolTip)
+{
+    ui->lbl_GpsDateTime->setText(text);
+    ui->lbl_GpsDateTime->setToolTip(toolTip);
 }
 
 void ControlPanel::setLongitudeLatitude(const QString &latitudeText, const QString &longitudeText)

@@ -44,12 +44,29 @@ Reading read(const QString &path)
     for (int i = 0; parser->decode(i, record); ++i)
         reading.records.append(record);
     reading.diagnosis = diagnoseGps(*parser, reading.info, reading.records);
+    reading.clock.kind = parser->kind();
+    reading.clock.cameraStart = cameraStartOf(path, reading.info);
+    reading.clock.offset = CardClock::offsetOfRecording(reading.clock.cameraStart,
+                                                        reading.records, parser->kind());
     // As the player's fit, without the padding: no fix past the end of the video.
     if (parser->kind() != GpsSourceKind::JldvAudio && reading.info.duration > 0 &&
         reading.records.size() > reading.info.duration + 1)
         reading.records.erase(reading.records.begin() + reading.info.duration + 1,
                               reading.records.end());
     return reading;
+}
+
+QDateTime cameraStartOf(const QString &path, const VideoInfo &info)
+{
+    const QDateTime named = CardClock::cameraTimeFromName(QFileInfo(path).fileName());
+    if (named.isValid())
+        return named;
+    // Many cameras leave the creation time at zero (1904) or at their factory date; only a
+    // time from this era tells anything about the clock.
+    const QDateTime created = info.creationTime;
+    if (!created.isValid() || created.date().year() < 1990)
+        return QDateTime();
+    return CardClock::cameraTime(created.date(), created.time());
 }
 
 QList<TrackSegment> collect(const QStringList &frontPaths)
@@ -67,7 +84,21 @@ QList<TrackSegment> collect(const QStringList &frontPaths)
         if (!anyFix)
             continue;
         parts.push_back({startKey(path, reading.records),
-                         TrackSegment{QFileInfo(path).fileName(), reading.records}});
+                         TrackSegment{QFileInfo(path).fileName(), reading.records, reading.clock}});
+    }
+    QList<ClockOffset> offsets;
+    for (const Part &part : parts)
+        offsets.append(part.segment.clock.offset);
+    const ClockOffset card = CardClock::cardOffset(offsets);
+    for (Part &part : parts) {
+        RecordingClock &clock = part.segment.clock;
+        if (!card.isKnown())
+            break;
+        // Records with a time of day only take their date from the card's offset.
+        clock.offset = CardClock::offsetOfRecording(clock.cameraStart, part.segment.records,
+                                                    clock.kind, card.seconds);
+        if (!clock.offset.isKnown())
+            clock.offset = card;
     }
     std::stable_sort(parts.begin(), parts.end(),
                      [](const Part &a, const Part &b) { return a.key < b.key; });

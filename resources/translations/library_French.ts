@@ -1,6 +1,54 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr">
 <context>
+    <name>CardClock</name>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="284" />
+        <source>Camera's clock: %1</source>
+        <translation>Horloge de la caméra : %1</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="303" />
+        <source>The camera's clock cannot be checked: no recording has a GPS fix</source>
+        <translation>Impossible de vérifier l'horloge de la caméra : aucun enregistrement n'a de position GPS</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="305" />
+        <source>The camera's clock cannot be checked: the GPS fixes carry no time</source>
+        <translation>Impossible de vérifier l'horloge de la caméra : les positions GPS ne portent pas d'heure</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="307" />
+        <source>The camera's clock cannot be checked: neither the file names nor the files carry the camera's time</source>
+        <translation>Impossible de vérifier l'horloge de la caméra : ni les noms de fichier ni les fichiers ne portent l'heure de la caméra</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="313" />
+        <source>The camera's clock keeps GPS time (UTC)</source>
+        <translation>L'horloge de la caméra suit l'heure GPS (UTC)</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="316" />
+        <source>%1 h %2 min %3 s</source>
+        <translation>%1 h %2 min %3 s</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="321" />
+        <source>%1 d %2</source>
+        <translation>%1 j %2</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="322" />
+        <source>The camera's clock runs %1 ahead of GPS time (UTC)</source>
+        <translation>L'horloge de la caméra avance de %1 sur l'heure GPS (UTC)</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="323" />
+        <source>The camera's clock runs %1 behind GPS time (UTC)</source>
+        <translation>L'horloge de la caméra retarde de %1 sur l'heure GPS (UTC)</translation>
+    </message>
+</context>
+<context>
     <name>GpsExplanation</name>
     <message>
         <location filename="../../library/gpsexplanation.cpp" line="18" />
@@ -106,27 +154,27 @@
 <context>
     <name>PlaylistModel</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="92" />
+        <location filename="../../library/playlistmodel.cpp" line="91" />
         <source>File Name</source>
         <translation>Nom du fichier</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="94" />
+        <location filename="../../library/playlistmodel.cpp" line="93" />
         <source>Duration</source>
         <translation>Durée</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="96" />
+        <location filename="../../library/playlistmodel.cpp" line="95" />
         <source>Create Date</source>
         <translation>Date de création</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="98" />
+        <location filename="../../library/playlistmodel.cpp" line="97" />
         <source>Size</source>
         <translation>Taille</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="100" />
+        <location filename="../../library/playlistmodel.cpp" line="99" />
         <source>Resolution</source>
         <translation>Résolution</translation>
     </message>
@@ -134,47 +182,47 @@
 <context>
     <name>QInstaller</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="109" />
         <source>bytes</source>
         <translation>octets</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="109" />
         <source>KB</source>
         <translation>Ko</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>MB</source>
         <translation>Mo</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>GB</source>
         <translation>Go</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>TB</source>
         <translation>To</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>PB</source>
         <translation>Po</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>EB</source>
         <translation>Eo</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>ZB</source>
         <translation>Zo</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="114" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>YB</source>
         <translation>Yo</translation>
     </message>

@@ -1,6 +1,54 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ru">
 <context>
+    <name>CardClock</name>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="284" />
+        <source>Camera's clock: %1</source>
+        <translation>Часы камеры: %1</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="303" />
+        <source>The camera's clock cannot be checked: no recording has a GPS fix</source>
+        <translation>Часы камеры проверить нельзя: ни в одной записи нет координат GPS</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="305" />
+        <source>The camera's clock cannot be checked: the GPS fixes carry no time</source>
+        <translation>Часы камеры проверить нельзя: в точках GPS нет времени</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="307" />
+        <source>The camera's clock cannot be checked: neither the file names nor the files carry the camera's time</source>
+        <translation>Часы камеры проверить нельзя: ни в именах файлов, ни в самих файлах нет времени камеры</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="313" />
+        <source>The camera's clock keeps GPS time (UTC)</source>
+        <translation>Часы камеры идут по времени GPS (UTC)</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="316" />
+        <source>%1 h %2 min %3 s</source>
+        <translation>%1 ч %2 мин %3 с</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="321" />
+        <source>%1 d %2</source>
+        <translation>%1 д %2</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="322" />
+        <source>The camera's clock runs %1 ahead of GPS time (UTC)</source>
+        <translation>Часы камеры спешат на %1 относительно времени GPS (UTC)</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="323" />
+        <source>The camera's clock runs %1 behind GPS time (UTC)</source>
+        <translation>Часы камеры отстают на %1 от времени GPS (UTC)</translation>
+    </message>
+</context>
+<context>
     <name>GpsExplanation</name>
     <message>
         <location filename="../../library/gpsexplanation.cpp" line="18" />
@@ -106,27 +154,27 @@
 <context>
     <name>PlaylistModel</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="92" />
+        <location filename="../../library/playlistmodel.cpp" line="91" />
         <source>File Name</source>
         <translation>Имя файла</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="94" />
+        <location filename="../../library/playlistmodel.cpp" line="93" />
         <source>Duration</source>
         <translation>Длительность</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="96" />
+        <location filename="../../library/playlistmodel.cpp" line="95" />
         <source>Create Date</source>
         <translation>Дата создания</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="98" />
+        <location filename="../../library/playlistmodel.cpp" line="97" />
         <source>Size</source>
         <translation>Размер</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="100" />
+        <location filename="../../library/playlistmodel.cpp" line="99" />
         <source>Resolution</source>
         <translation>Разрешение</translation>
     </message>
@@ -134,47 +182,47 @@
 <context>
     <name>QInstaller</name>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="109" />
         <source>bytes</source>
         <translation>байт</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="110" />
+        <location filename="../../library/playlistmodel.cpp" line="109" />
         <source>KB</source>
         <translation>КБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>MB</source>
         <translation>МБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="111" />
+        <location filename="../../library/playlistmodel.cpp" line="110" />
         <source>GB</source>
         <translation>ГБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>TB</source>
         <translation>ТБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="112" />
+        <location filename="../../library/playlistmodel.cpp" line="111" />
         <source>PB</source>
         <translation>ПБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>EB</source>
         <translation>ЭБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="113" />
+        <location filename="../../library/playlistmodel.cpp" line="112" />
         <source>ZB</source>
         <translation>ЗБ</translation>
     </message>
     <message>
-        <location filename="../../library/playlistmodel.cpp" line="114" />
+        <location filename="../../library/playlistmodel.cpp" line="113" />
         <source>YB</source>
         <translation>ЙБ</translation>
     </message>

@@ -51,13 +51,6 @@ QString number(float value, int places)
     return QString::number(decimals(value, places), 'f', places);
 }
 
-// "yyyyMMddhhmmss" as recorded, without a zone; invalid digits give no time.
-QDateTime recordTime(const GpsData &record)
-{
-    return QDateTime::fromString(field(record.dateTime, sizeof record.dateTime),
-                                 QStringLiteral("yyyyMMddhhmmss"));
-}
-
 QJsonObject recordObject(const GpsData &r)
 {
     QJsonObject o;
@@ -84,7 +77,7 @@ QJsonObject recordObject(const GpsData &r)
 } // namespace
 
 QByteArray toJson(const QString &path, GpsSourceKind kind, const VideoInfo &info,
-                  const QList<GpsData> &records, bool indented)
+                  const QList<GpsData> &records, const ClockOffset &offset, bool indented)
 {
     QJsonObject video;
     video.insert(QStringLiteral("width"), info.width);
@@ -105,6 +98,8 @@ QByteArray toJson(const QString &path, GpsSourceKind kind, const VideoInfo &info
     root.insert(QStringLiteral("file"), path);
     root.insert(QStringLiteral("kind"), QLatin1String(gpsSourceKindName(kind)));
     root.insert(QStringLiteral("video"), video);
+    root.insert(QStringLiteral("clockOffsetSeconds"),
+                offset.isKnown() ? QJsonValue(double(offset.seconds)) : QJsonValue());
     root.insert(QStringLiteral("records"), list);
     if (indented)
         return QJsonDocument(root).toJson(QJsonDocument::Indented);
@@ -166,10 +161,12 @@ void GpxWriter::addTrack(const QString &path, const QList<GpsData> &records)
         xml.writeStartElement(GpxNamespace, QStringLiteral("trkpt"));
         xml.writeAttribute(QStringLiteral("lat"), number(r.latitude, 8));
         xml.writeAttribute(QStringLiteral("lon"), number(r.longitude, 8));
-        const QDateTime time = recordTime(r);
+        // The records' time is the GPS receiver's, which is UTC.
+        const QDateTime time = CardClock::recordUtc(r);
         if (time.isValid())
             xml.writeTextElement(GpxNamespace, QStringLiteral("time"),
-                                 time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+                                 time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) +
+                                     QLatin1Char('Z'));
         xml.writeStartElement(GpxNamespace, QStringLiteral("extensions"));
         xml.writeTextElement(ExtensionNamespace, QStringLiteral("speed"), QString::number(r.speed));
         xml.writeTextElement(ExtensionNamespace, QStringLiteral("course"), number(r.course, 4));
