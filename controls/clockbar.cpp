@@ -55,12 +55,15 @@ void ClockBar::setOffset(const ClockOffset &cardOffset)
 {
     offset = cardOffset;
     ui->lbl_ClockOffset->setText(CardClock::describe(offset));
-    ui->lbl_ClockOffset->setToolTip(
-        offset.isKnown() ? tr("Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)")
-                               .arg(CardClock::signedText(offset.seconds),
-                                    CardClock::signedText(offset.zoneSeconds()).left(6))
-                               .arg(offset.driftSeconds())
-                         : QString());
+    // The line may be cut short in a narrow window; the tooltip holds it whole.
+    QString tip = ui->lbl_ClockOffset->text();
+    if (offset.isKnown())
+        tip += QLatin1Char('\n') +
+               tr("Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)")
+                   .arg(CardClock::signedText(offset.seconds),
+                        CardClock::signedText(offset.zoneSeconds()).left(6))
+                   .arg(offset.driftSeconds());
+    ui->lbl_ClockOffset->setToolTip(tip);
 }
 
 void ClockBar::setChoice(const ClockChoice &choice)
