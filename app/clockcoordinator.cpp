@@ -2,11 +2,9 @@
 
 #include "controls/clockbar.h"
 #include "library/playlistitem.h"
-#include "library/trip.h"
 #include "settings/configuration.h"
 
 #include <QFileInfo>
-#include <cstring>
 
 ClockCoordinator::ClockCoordinator(ClockBar *bar, QObject *parent) : QObject(parent), bar(bar)
 {
@@ -27,8 +25,7 @@ void ClockCoordinator::recordingStarted(const PlaylistItem &item, const QList<Gp
         cardOffsets.insert(key, clock.offset);
     if (!clock.offset.isKnown() && known.isKnown())
         clock.offset = known;
-    currentChoice =
-        ClockChoice::fromSetting(Configuration::instance()->cardClockChoice(key));
+    currentChoice = ClockChoice::fromSetting(Configuration::instance()->cardClockChoice(key));
     bar->setOffset(cardOffsets.value(key, clock.offset));
     bar->setChoice(currentChoice);
 }
@@ -36,9 +33,9 @@ void ClockCoordinator::recordingStarted(const PlaylistItem &item, const QList<Gp
 QString ClockCoordinator::shownText(const GpsData &record) const
 {
     const QDateTime utc = clock.utcOf(record);
-    const QDateTime camera =
-        utc.isValid() && clock.offset.isKnown() ? utc.addSecs(clock.offset.seconds)
-                                                : clock.cameraTimeOf(record);
+    const QDateTime camera = utc.isValid() && clock.offset.isKnown()
+                                 ? utc.addSecs(clock.offset.seconds)
+                                 : clock.cameraTimeOf(record);
     if (currentChoice.display == ClockChoice::Display::Camera && camera.isValid())
         return CardClock::format(camera, QString());
     if (utc.isValid()) {
@@ -54,9 +51,9 @@ QString ClockCoordinator::shownText(const GpsData &record) const
 QString ClockCoordinator::cameraTip(const GpsData &record) const
 {
     const QDateTime utc = clock.utcOf(record);
-    const QDateTime camera =
-        utc.isValid() && clock.offset.isKnown() ? utc.addSecs(clock.offset.seconds)
-                                                : clock.cameraTimeOf(record);
+    const QDateTime camera = utc.isValid() && clock.offset.isKnown()
+                                 ? utc.addSecs(clock.offset.seconds)
+                                 : clock.cameraTimeOf(record);
     const QString own = CardClock::cameraText(camera);
     const QString words = CardClock::describe(clock.offset);
     return own.isEmpty() ? words : own + QLatin1Char('\n') + words;

@@ -4,8 +4,8 @@
 #include <QRegularExpression>
 #include <QTimeZone>
 #include <QUrl>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -118,8 +118,9 @@ QDateTime CardClock::cameraTimeFromName(const QString &fileName)
     // hours behind the name), Viofo "2024_0517_083000_001F", Tesla's TeslaCam
     // "2024-05-17_08-30-00-front", many Novatek models "20240517083000" or
     // "20240517_083000_0000001F". The digits around must not belong to a longer number.
-    static const QRegularExpression stamp(QStringLiteral(
-        "(?<!\\d)((?:19|20)\\d\\d)[-_]?(\\d\\d)[-_]?(\\d\\d)[-_ T]?(\\d\\d)[-_:]?(\\d\\d)[-_:]?(\\d\\d)(?!\\d)"));
+    static const QRegularExpression stamp(
+        QStringLiteral("(?<!\\d)((?:19|20)\\d\\d)[-_]?(\\d\\d)[-_]?(\\d\\d)[-_ "
+                       "T]?(\\d\\d)[-_:]?(\\d\\d)[-_:]?(\\d\\d)(?!\\d)"));
     QRegularExpressionMatchIterator it = stamp.globalMatch(fileName);
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
@@ -328,18 +329,27 @@ QString CardClock::cardFolderOf(const QString &filePath)
     // (Normal, Event, Parking, Front, Rear, Movie, RO), BlackVue (Record), Thinkware
     // (cont_rec, evt_rec, parking_rec, manual_rec, motion_timelapse_rec), Tesla (TeslaCam with
     // RecentClips, SavedClips, SentryClips and one folder per saved event, named by its date).
-    static const QStringList cameraFolders{
-        "dcim",       "normal",      "event",       "parking",  "manual",      "emergency",
-        "emer",       "front",       "rear",        "inside",   "interior",    "f",
-        "r",          "movie",       "video",       "ro",       "record",      "cont_rec",
-        "evt_rec",    "parking_rec", "manual_rec",  "motion_timelapse_rec",   "teslacam",
-        "recentclips", "savedclips", "sentryclips", "100media", "lock",        "protect"};
+    static const QStringList cameraFolders{"dcim",       "normal",
+                                           "event",      "parking",
+                                           "manual",     "emergency",
+                                           "emer",       "front",
+                                           "rear",       "inside",
+                                           "interior",   "f",
+                                           "r",          "movie",
+                                           "video",      "ro",
+                                           "record",     "cont_rec",
+                                           "evt_rec",    "parking_rec",
+                                           "manual_rec", "motion_timelapse_rec",
+                                           "teslacam",   "recentclips",
+                                           "savedclips", "sentryclips",
+                                           "100media",   "lock",
+                                           "protect"};
     QString folder = QFileInfo(filePath).absolutePath();
     for (int depth = 0; depth < 8; ++depth) {
         const QFileInfo here(folder);
         const QString name = here.fileName();
-        const bool inside = cameraFolders.contains(name.toLower()) ||
-                            cameraTimeFromName(name).isValid();
+        const bool inside =
+            cameraFolders.contains(name.toLower()) || cameraTimeFromName(name).isValid();
         if (!inside || here.isRoot())
             break;
         folder = here.path();
@@ -350,7 +360,7 @@ QString CardClock::cardFolderOf(const QString &filePath)
 QString CardClock::settingsKey(const QString &cardFolder, const QString &cameraIdentity)
 {
     // One flat key: QSettings would read the slashes of a path as nested groups.
-    const QString raw = cameraIdentity.isEmpty() ? cardFolder
-                                                 : cardFolder + QLatin1Char('|') + cameraIdentity;
+    const QString raw =
+        cameraIdentity.isEmpty() ? cardFolder : cardFolder + QLatin1Char('|') + cameraIdentity;
     return QString::fromLatin1(QUrl::toPercentEncoding(raw));
 }

@@ -145,12 +145,18 @@ QByteArray toCsv(const QList<TrackSegment> &segments)
         for (const GpsData &r : segments.at(s).records) {
             if (!r.hasPosition())
                 continue;
-            const QStringList cells{QString::number(s),        file,
-                                    QString::number(r.index),  utcText(clock, r),
-                                    number(r.latitude, 8),     number(r.longitude, 8),
-                                    QString::number(r.speed),  number(r.course, 4),
-                                    number(r.gsensorX, 2),     number(r.gsensorY, 2),
-                                    number(r.gsensorZ, 2),     cameraText(clock, r),
+            const QStringList cells{QString::number(s),
+                                    file,
+                                    QString::number(r.index),
+                                    utcText(clock, r),
+                                    number(r.latitude, 8),
+                                    number(r.longitude, 8),
+                                    QString::number(r.speed),
+                                    number(r.course, 4),
+                                    number(r.gsensorX, 2),
+                                    number(r.gsensorY, 2),
+                                    number(r.gsensorZ, 2),
+                                    cameraText(clock, r),
                                     offset};
             text += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
         }

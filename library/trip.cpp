@@ -46,8 +46,8 @@ Reading read(const QString &path)
     reading.diagnosis = diagnoseGps(*parser, reading.info, reading.records);
     reading.clock.kind = parser->kind();
     reading.clock.cameraStart = cameraStartOf(path, reading.info);
-    reading.clock.offset = CardClock::offsetOfRecording(reading.clock.cameraStart,
-                                                        reading.records, parser->kind());
+    reading.clock.offset =
+        CardClock::offsetOfRecording(reading.clock.cameraStart, reading.records, parser->kind());
     // As the player's fit, without the padding: no fix past the end of the video.
     if (parser->kind() != GpsSourceKind::JldvAudio && reading.info.duration > 0 &&
         reading.records.size() > reading.info.duration + 1)

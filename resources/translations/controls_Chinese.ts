@@ -13,12 +13,12 @@
         <translation>时间显示为：</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="30" />
+        <location filename="../../controls/clockbar.ui" line="32" />
         <source>How this card's times are shown</source>
         <translation>此存储卡的时间如何显示</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="36" />
+        <location filename="../../controls/clockbar.ui" line="42" />
         <source>Time zone of the place</source>
         <translation>当地时区</translation>
     </message>
@@ -43,7 +43,7 @@
         <translation>摄像机时钟</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="59" />
+        <location filename="../../controls/clockbar.cpp" line="62" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>摄像机时钟减 GPS 时间：%1（时区部分 %2，漂移 %3 秒）</translation>
     </message>

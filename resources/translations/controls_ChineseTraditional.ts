@@ -13,12 +13,12 @@
         <translation>時間顯示為：</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="30" />
+        <location filename="../../controls/clockbar.ui" line="32" />
         <source>How this card's times are shown</source>
         <translation>此記憶卡的時間如何顯示</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="36" />
+        <location filename="../../controls/clockbar.ui" line="42" />
         <source>Time zone of the place</source>
         <translation>當地時區</translation>
     </message>
@@ -43,7 +43,7 @@
         <translation>攝影機時鐘</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="59" />
+        <location filename="../../controls/clockbar.cpp" line="62" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>攝影機時鐘減 GPS 時間：%1（時區部分 %2，漂移 %3 秒）</translation>
     </message>

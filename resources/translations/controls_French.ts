@@ -13,12 +13,12 @@
         <translation>Afficher l'heure en :</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="30" />
+        <location filename="../../controls/clockbar.ui" line="32" />
         <source>How this card's times are shown</source>
         <translation>Comment les heures de cette carte sont affichées</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="36" />
+        <location filename="../../controls/clockbar.ui" line="42" />
         <source>Time zone of the place</source>
         <translation>Fuseau horaire du lieu</translation>
     </message>
@@ -43,7 +43,7 @@
         <translation>Horloge de la caméra</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="59" />
+        <location filename="../../controls/clockbar.cpp" line="62" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>Horloge de la caméra moins l'heure GPS : %1 (fuseau %2, dérive %3 s)</translation>
     </message>

@@ -13,12 +13,12 @@
         <translation>Zeiten anzeigen als:</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="30" />
+        <location filename="../../controls/clockbar.ui" line="32" />
         <source>How this card's times are shown</source>
         <translation>Wie die Zeiten dieser Karte angezeigt werden</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="36" />
+        <location filename="../../controls/clockbar.ui" line="42" />
         <source>Time zone of the place</source>
         <translation>Zeitzone des Ortes</translation>
     </message>
@@ -43,7 +43,7 @@
         <translation>Uhr der Kamera</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="59" />
+        <location filename="../../controls/clockbar.cpp" line="62" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>Uhr der Kamera minus GPS-Zeit: %1 (Zeitzonenanteil %2, Gang %3 s)</translation>
     </message>

@@ -13,12 +13,12 @@
         <translation>Mostra l'ora come:</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="30" />
+        <location filename="../../controls/clockbar.ui" line="32" />
         <source>How this card's times are shown</source>
         <translation>Come vengono mostrate le ore di questa scheda</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="36" />
+        <location filename="../../controls/clockbar.ui" line="42" />
         <source>Time zone of the place</source>
         <translation>Fuso orario del luogo</translation>
     </message>
@@ -43,7 +43,7 @@
         <translation>Orologio della telecamera</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="59" />
+        <location filename="../../controls/clockbar.cpp" line="62" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>Orologio della telecamera meno ora GPS: %1 (fuso %2, deriva %3 s)</translation>
     </message>

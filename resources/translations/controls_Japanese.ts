@@ -13,12 +13,12 @@
         <translation>時刻の表示：</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="30" />
+        <location filename="../../controls/clockbar.ui" line="32" />
         <source>How this card's times are shown</source>
         <translation>このカードの時刻の表示方法</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="36" />
+        <location filename="../../controls/clockbar.ui" line="42" />
         <source>Time zone of the place</source>
         <translation>その場所のタイムゾーン</translation>
     </message>
@@ -43,7 +43,7 @@
         <translation>カメラの時計</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="59" />
+        <location filename="../../controls/clockbar.cpp" line="62" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>カメラの時計 − GPS 時刻：%1（タイムゾーン分 %2、ずれ %3 秒）</translation>
     </message>

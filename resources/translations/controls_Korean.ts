@@ -13,12 +13,12 @@
         <translation>시간 표시:</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="30" />
+        <location filename="../../controls/clockbar.ui" line="32" />
         <source>How this card's times are shown</source>
         <translation>이 카드의 시간을 표시하는 방식</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="36" />
+        <location filename="../../controls/clockbar.ui" line="42" />
         <source>Time zone of the place</source>
         <translation>장소의 시간대</translation>
     </message>
@@ -43,7 +43,7 @@
         <translation>카메라 시계</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="59" />
+        <location filename="../../controls/clockbar.cpp" line="62" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>카메라 시계 − GPS 시간: %1(시간대 %2, 오차 %3초)</translation>
     </message>

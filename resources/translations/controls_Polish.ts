@@ -13,12 +13,12 @@
         <translation>Pokazuj czas jako:</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="30" />
+        <location filename="../../controls/clockbar.ui" line="32" />
         <source>How this card's times are shown</source>
         <translation>Jak pokazywać czas z tej karty</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="36" />
+        <location filename="../../controls/clockbar.ui" line="42" />
         <source>Time zone of the place</source>
         <translation>Strefa czasowa miejsca</translation>
     </message>
@@ -43,7 +43,7 @@
         <translation>Zegar kamery</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="59" />
+        <location filename="../../controls/clockbar.cpp" line="62" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>Zegar kamery minus czas GPS: %1 (strefa %2, dryf %3 s)</translation>
     </message>

@@ -13,12 +13,12 @@
         <translation>Mostrar a hora como:</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="30" />
+        <location filename="../../controls/clockbar.ui" line="32" />
         <source>How this card's times are shown</source>
         <translation>Como são mostradas as horas deste cartão</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="36" />
+        <location filename="../../controls/clockbar.ui" line="42" />
         <source>Time zone of the place</source>
         <translation>Fuso horário do local</translation>
     </message>
@@ -43,7 +43,7 @@
         <translation>Relógio da câmara</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="59" />
+        <location filename="../../controls/clockbar.cpp" line="62" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>Relógio da câmara menos hora GPS: %1 (fuso %2, desvio %3 s)</translation>
     </message>

@@ -13,12 +13,12 @@
         <translation>Mostrar la hora como:</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="30" />
+        <location filename="../../controls/clockbar.ui" line="32" />
         <source>How this card's times are shown</source>
         <translation>Cómo se muestran las horas de esta tarjeta</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.ui" line="36" />
+        <location filename="../../controls/clockbar.ui" line="42" />
         <source>Time zone of the place</source>
         <translation>Zona horaria del lugar</translation>
     </message>
@@ -43,7 +43,7 @@
         <translation>Reloj de la cámara</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="59" />
+        <location filename="../../controls/clockbar.cpp" line="62" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>Reloj de la cámara menos hora GPS: %1 (zona %2, deriva %3 s)</translation>
     </message>

@@ -41,8 +41,8 @@ QString writeRecording(const QTemporaryDir &dir, const QDateTime &cameraStart, q
     r.track = Simulator::makeTrack(seconds, shape);
     for (Simulator::Fix &fix : r.track)
         fix.timeOfDayOnly = timeOfDayOnly;
-    const QString path =
-        dir.filePath(cameraStart.toString(QStringLiteral("yyyyMMdd_hhmmss")) + QStringLiteral("_F.MP4"));
+    const QString path = dir.filePath(cameraStart.toString(QStringLiteral("yyyyMMdd_hhmmss")) +
+                                      QStringLiteral("_F.MP4"));
     return Simulator::write(r, path) ? path : QString();
 }
 
@@ -82,8 +82,9 @@ void TestCardClock::offsetSplitsIntoZoneAndDrift_data()
     QTest::addColumn<qint64>("seconds");
     QTest::addColumn<qint64>("zone");
     QTest::addColumn<QString>("words");
-    QTest::newRow("UTC+2, 14 s fast") << qint64(7214) << qint64(7200)
-                                      << "The camera's clock runs 2 h 00 min 14 s ahead of GPS time (UTC)";
+    QTest::newRow("UTC+2, 14 s fast")
+        << qint64(7214) << qint64(7200)
+        << "The camera's clock runs 2 h 00 min 14 s ahead of GPS time (UTC)";
     QTest::newRow("UTC-5") << qint64(-18000) << qint64(-18000)
                            << "The camera's clock runs 5 h 00 min 00 s behind GPS time (UTC)";
     QTest::newRow("UTC") << qint64(0) << qint64(0) << "The camera's clock keeps GPS time (UTC)";
@@ -92,11 +93,13 @@ void TestCardClock::offsetSplitsIntoZoneAndDrift_data()
         << qint64(5 * 3600 + 45 * 60 - 9) << qint64(5 * 3600 + 45 * 60)
         << "The camera's clock runs 5 h 44 min 51 s ahead of GPS time (UTC)";
     // Exactly between two quarters rounds away from zero, on both sides.
-    QTest::newRow("half a quarter slow") << qint64(-450) << qint64(-900)
-                                         << "The camera's clock runs 0 h 07 min 30 s behind GPS time (UTC)";
+    QTest::newRow("half a quarter slow")
+        << qint64(-450) << qint64(-900)
+        << "The camera's clock runs 0 h 07 min 30 s behind GPS time (UTC)";
     // A clock back at its factory date after a cold start: days, no time zone.
-    QTest::newRow("days behind") << qint64(-(3 * 86400 + 3600 + 5)) << qint64(-(3 * 86400 + 3600))
-                                 << "The camera's clock runs 3 d 1 h 00 min 05 s behind GPS time (UTC)";
+    QTest::newRow("days behind")
+        << qint64(-(3 * 86400 + 3600 + 5)) << qint64(-(3 * 86400 + 3600))
+        << "The camera's clock runs 3 d 1 h 00 min 05 s behind GPS time (UTC)";
 }
 
 void TestCardClock::offsetSplitsIntoZoneAndDrift()
@@ -176,8 +179,8 @@ void TestCardClock::gpxTimesAreUtcAcrossMidnight()
     QFETCH(bool, timeOfDayOnly);
     QTemporaryDir dir;
     // A table of 31 entries holds 30 records.
-    const QString path = writeRecording(dir, camera(2024, 5, 17, 1, 59, 50), 7214, 31,
-                                        timeOfDayOnly);
+    const QString path =
+        writeRecording(dir, camera(2024, 5, 17, 1, 59, 50), 7214, 31, timeOfDayOnly);
     QVERIFY(!path.isEmpty());
     const QList<TrackSegment> segments = Trip::collect({path});
     QCOMPARE(segments.size(), 1);
@@ -235,9 +238,9 @@ void TestCardClock::unknownOffsetsSayWhy()
     QVERIFY(CardClock::describe(nameless).contains("cannot be checked"));
     QVERIFY(!CardClock::toUtc(start, nameless).isValid());
     // The card takes its first known recording's offset, else the most telling reason.
-    QCOMPARE(CardClock::cardOffset({nameless, ClockOffset::known(60), ClockOffset::known(7200)})
-                 .seconds,
-             qint64(60));
+    QCOMPARE(
+        CardClock::cardOffset({nameless, ClockOffset::known(60), ClockOffset::known(7200)}).seconds,
+        qint64(60));
     QCOMPARE(CardClock::cardOffset({ClockOffset(), nameless}).status,
              ClockOffset::Status::NoCameraTime);
     QCOMPARE(CardClock::cardOffset({}).status, ClockOffset::Status::NoFix);
@@ -260,8 +263,7 @@ void TestCardClock::shownTimeFollowsTheChoice()
     choice.display = ClockChoice::Display::LocalZone;
     choice.zone = "Europe/Berlin"; // summer time, which the camera never took
     QString zone;
-    QCOMPARE(CardClock::shown(c, offset, choice, &zone),
-             camera(2024, 5, 17, 10, 30, 0));
+    QCOMPARE(CardClock::shown(c, offset, choice, &zone), camera(2024, 5, 17, 10, 30, 0));
     QVERIFY(!zone.isEmpty());
     // A clock days off has no zone part to show local time with: UTC instead.
     const ClockOffset days = ClockOffset::known(-400 * 86400);
@@ -288,9 +290,8 @@ void TestCardClock::choicesSurviveTheSettingsText()
     ClockChoice zone;
     zone.display = ClockChoice::Display::LocalZone;
     zone.zone = "America/New_York";
-    for (const ClockChoice &choice :
-         {ClockChoice(), ClockChoice{ClockChoice::Display::Utc, {}},
-          ClockChoice{ClockChoice::Display::Camera, {}}, zone})
+    for (const ClockChoice &choice : {ClockChoice(), ClockChoice{ClockChoice::Display::Utc, {}},
+                                      ClockChoice{ClockChoice::Display::Camera, {}}, zone})
         QCOMPARE(ClockChoice::fromSetting(choice.toSetting()), choice);
     // A damaged or foreign value falls back to local time from the offset.
     QCOMPARE(ClockChoice::fromSetting("zone:Nowhere/Atlantis"), ClockChoice());
@@ -302,9 +303,10 @@ void TestCardClock::choicesSurviveTheSettingsText()
     // A card's subfolders all stand for the card.
     QCOMPARE(CardClock::cardFolderOf("/media/card/DCIM/Movie/Normal/F/20240517_083000_F.MP4"),
              QString("/media/card"));
-    QCOMPARE(CardClock::cardFolderOf(
-                 "/media/usb/TeslaCam/SavedClips/2024-05-17_08-30-00/2024-05-17_08-25-00-front.mp4"),
-             QString("/media/usb"));
+    QCOMPARE(
+        CardClock::cardFolderOf(
+            "/media/usb/TeslaCam/SavedClips/2024-05-17_08-30-00/2024-05-17_08-25-00-front.mp4"),
+        QString("/media/usb"));
     QCOMPARE(CardClock::cardFolderOf("/home/me/trip/a.mp4"), QString("/home/me/trip"));
 }
 

@@ -66,7 +66,8 @@ int runMany(const FileOptions &options, QIODevice &out)
         const QList<GpsData> &records = recordsOf(scan, options);
         switch (options.format) {
         case Format::Json:
-            out.write(toJson(path, scan.kind, scan.info, records, clockOffsetOf(path, scan), false));
+            out.write(
+                toJson(path, scan.kind, scan.info, records, clockOffsetOf(path, scan), false));
             break;
         case Format::Csv:
             out.write(toCsv(records, &path, first));

@@ -58,8 +58,9 @@ int main(int argc, char *argv[])
         QStringLiteral("Camera clock less GPS time in seconds: the first fix is --created less "
                        "this (default 0)."),
         QStringLiteral("seconds"));
-    const QCommandLineOption timeOfDay(QStringLiteral("time-of-day-only"),
-                                       QStringLiteral("Records carry the GPS time of day, no date."));
+    const QCommandLineOption timeOfDay(
+        QStringLiteral("time-of-day-only"),
+        QStringLiteral("Records carry the GPS time of day, no date."));
     const QCommandLineOption lat(QStringLiteral("lat"), QStringLiteral("Start latitude."),
                                  QStringLiteral("deg"), QStringLiteral("22.5392"));
     const QCommandLineOption lon(QStringLiteral("lon"), QStringLiteral("Start longitude."),
