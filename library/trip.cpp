@@ -7,21 +7,20 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
-// The first fix's "yyyyMMddhhmmss"; a recording without a readable time sorts by the file's
-// modification time in the same form.
-QString startKey(const QString &path, const QList<GpsData> &records)
+// The first fix's UTC as "yyyyMMddhhmmss" (records with a time of day only take their date
+// from the camera's clock); a recording without a time sorts by the file's modification
+// time in the same form.
+QString startKey(const QString &path, const QList<GpsData> &records, const RecordingClock &clock)
 {
     for (const GpsData &r : records) {
         if (!r.hasPosition())
             continue;
-        const QString text =
-            QString::fromLatin1(r.dateTime, int(strnlen(r.dateTime, sizeof r.dateTime)));
-        if (QDateTime::fromString(text, QStringLiteral("yyyyMMddhhmmss")).isValid())
-            return text;
+        const QDateTime utc = clock.utcOf(r);
+        if (utc.isValid())
+            return utc.toString(QStringLiteral("yyyyMMddhhmmss"));
         break;
     }
     return QFileInfo(path).lastModified().toString(QStringLiteral("yyyyMMddhhmmss"));
@@ -83,7 +82,7 @@ QList<TrackSegment> collect(const QStringList &frontPaths)
                                         [](const GpsData &r) { return r.hasPosition(); });
         if (!anyFix)
             continue;
-        parts.push_back({startKey(path, reading.records),
+        parts.push_back({startKey(path, reading.records, reading.clock),
                          TrackSegment{QFileInfo(path).fileName(), reading.records, reading.clock}});
     }
     QList<ClockOffset> offsets;

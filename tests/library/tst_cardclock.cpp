@@ -192,6 +192,14 @@ void TestCardClock::gpxTimesAreUtcAcrossMidnight()
     QCOMPARE(times.at(24), QString("2024-05-17T00:00:00Z"));
     QCOMPARE(times.last(), QString("2024-05-17T00:00:05Z"));
 
+    // Recordings join in GPS order even when their records lack the date: the later one,
+    // written and listed first, comes second.
+    const QString later = writeRecording(dir, camera(2024, 5, 17, 2, 0, 21), 7214, 11,
+                                         timeOfDayOnly);
+    const QList<TrackSegment> joined = Trip::collect({later, path});
+    QCOMPARE(joined.size(), 2);
+    QCOMPARE(joined.first().name, QFileInfo(path).fileName());
+
     // KML's start and end placemarks carry the same UTC times.
     const QByteArray kml = TrackExport::write(TrackFormat::Kml, "t", segments);
     QVERIFY(kml.contains("<when>2024-05-16T23:59:36Z</when>"));
