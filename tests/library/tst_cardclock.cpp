@@ -194,8 +194,8 @@ void TestCardClock::gpxTimesAreUtcAcrossMidnight()
 
     // Recordings join in GPS order even when their records lack the date: the later one,
     // written and listed first, comes second.
-    const QString later = writeRecording(dir, camera(2024, 5, 17, 2, 0, 21), 7214, 11,
-                                         timeOfDayOnly);
+    const QString later =
+        writeRecording(dir, camera(2024, 5, 17, 2, 0, 21), 7214, 11, timeOfDayOnly);
     const QList<TrackSegment> joined = Trip::collect({later, path});
     QCOMPARE(joined.size(), 2);
     QCOMPARE(joined.first().name, QFileInfo(path).fileName());
