@@ -3,6 +3,7 @@
 #include "settings/configuration.h"
 #include "ui_clockbar.h"
 
+#include <QEvent>
 #include <QTimeZone>
 
 namespace {
@@ -24,6 +25,7 @@ ClockBar::ClockBar(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::C
     const int own = ui->cBox_ClockZone->findData(systemZone());
     ui->cBox_ClockZone->setCurrentIndex(own >= 0 ? own : 0);
     ui->cBox_ClockZone->setVisible(false);
+    ui->lbl_ClockOffset->installEventFilter(this);
     fillChoices();
     setOffset(ClockOffset());
     connect(ui->cBox_ClockShow, QOverload<int>::of(&QComboBox::activated), this,
@@ -54,9 +56,9 @@ void ClockBar::fillChoices()
 void ClockBar::setOffset(const ClockOffset &cardOffset)
 {
     offset = cardOffset;
-    ui->lbl_ClockOffset->setText(CardClock::describe(offset));
-    // The line may be cut short in a narrow window; the tooltip holds it whole.
-    QString tip = ui->lbl_ClockOffset->text();
+    offsetWords = CardClock::describe(offset);
+    elideOffsetText();
+    QString tip = offsetWords;
     if (offset.isKnown())
         tip += QLatin1Char('\n') +
                tr("Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)")
@@ -91,7 +93,20 @@ ClockChoice ClockBar::choice() const
 
 QString ClockBar::offsetText() const
 {
-    return ui->lbl_ClockOffset->text();
+    return offsetWords;
+}
+
+bool ClockBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->lbl_ClockOffset && event->type() == QEvent::Resize)
+        elideOffsetText();
+    return QWidget::eventFilter(watched, event);
+}
+
+void ClockBar::elideOffsetText()
+{
+    QLabel *label = ui->lbl_ClockOffset;
+    label->setText(label->fontMetrics().elidedText(offsetWords, Qt::ElideRight, label->width()));
 }
 
 void ClockBar::emitChoice()

@@ -31,14 +31,20 @@ public:
 signals:
     void choiceChanged(const ClockChoice &choice);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private slots:
     void onUpdateLanguage();
 
 private:
     void fillChoices();
     void emitChoice();
+    // The offset line cut to the label's width with an ellipsis; whole in the tooltip.
+    void elideOffsetText();
 
     std::unique_ptr<Ui::ClockBar> ui;
     ClockOffset offset;
+    QString offsetWords;
     bool filling = false;
 };

@@ -180,10 +180,18 @@ void ControlPanel::setGpsDateTime(const QDateTime &dateTime)
     ui->lbl_GpsDateTime->setText(dateTime.toString(QLatin1String(kDateTimeFormat)));
 }
 
+namespace {
+constexpr int kDateLabelWidth = 142;
+} // namespace
+
 void ControlPanel::setShownDateTime(const QString &text, const QString &toolTip)
 {
-    ui->lbl_GpsDateTime->setText(text);
-    ui->lbl_GpsDateTime->setToolTip(toolTip);
+    QLabel *label = ui->lbl_GpsDateTime;
+    label->setText(text);
+    label->setToolTip(toolTip);
+    // The form's minimum width fits the bare date; a zone name after it must not be cut.
+    label->setMinimumWidth(
+        qMax(kDateLabelWidth, label->fontMetrics().horizontalAdvance(text) + 12));
 }
 
 void ControlPanel::setLongitudeLatitude(const QString &latitudeText, const QString &longitudeText)
