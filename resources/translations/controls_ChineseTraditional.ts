@@ -23,27 +23,27 @@
         <translation>當地時區</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="44" />
+        <location filename="../../controls/clockbar.cpp" line="46" />
         <source>Local time at the place</source>
         <translation>當地時間</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="46" />
+        <location filename="../../controls/clockbar.cpp" line="48" />
         <source>Local time in a time zone</source>
         <translation>指定時區的本地時間</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="48" />
+        <location filename="../../controls/clockbar.cpp" line="50" />
         <source>UTC</source>
         <translation>UTC</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="49" />
+        <location filename="../../controls/clockbar.cpp" line="51" />
         <source>Camera's clock</source>
         <translation>攝影機時鐘</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="62" />
+        <location filename="../../controls/clockbar.cpp" line="64" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>攝影機時鐘減 GPS 時間：%1（時區部分 %2，漂移 %3 秒）</translation>
     </message>
@@ -136,22 +136,22 @@
         <translation>音量</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="198" />
+        <location filename="../../controls/controlpanel.cpp" line="206" />
         <source>%1 km/h</source>
         <translation>%1 km/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="200" />
+        <location filename="../../controls/controlpanel.cpp" line="208" />
         <source>%1 MPH</source>
         <translation>%1 英里/時</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="391" />
+        <location filename="../../controls/controlpanel.cpp" line="399" />
         <source>Cancel Mute</source>
         <translation>取消靜音</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="391" />
+        <location filename="../../controls/controlpanel.cpp" line="399" />
         <source>Set Mute</source>
         <translation>靜音</translation>
     </message>

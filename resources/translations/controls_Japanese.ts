@@ -23,27 +23,27 @@
         <translation>その場所のタイムゾーン</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="44" />
+        <location filename="../../controls/clockbar.cpp" line="46" />
         <source>Local time at the place</source>
         <translation>その場所の現地時刻</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="46" />
+        <location filename="../../controls/clockbar.cpp" line="48" />
         <source>Local time in a time zone</source>
         <translation>指定したタイムゾーンの現地時刻</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="48" />
+        <location filename="../../controls/clockbar.cpp" line="50" />
         <source>UTC</source>
         <translation>UTC</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="49" />
+        <location filename="../../controls/clockbar.cpp" line="51" />
         <source>Camera's clock</source>
         <translation>カメラの時計</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="62" />
+        <location filename="../../controls/clockbar.cpp" line="64" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>カメラの時計 − GPS 時刻：%1（タイムゾーン分 %2、ずれ %3 秒）</translation>
     </message>
@@ -136,22 +136,22 @@
         <translation>音量</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="198" />
+        <location filename="../../controls/controlpanel.cpp" line="206" />
         <source>%1 km/h</source>
         <translation>%1 km/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="200" />
+        <location filename="../../controls/controlpanel.cpp" line="208" />
         <source>%1 MPH</source>
         <translation>%1 mph</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="391" />
+        <location filename="../../controls/controlpanel.cpp" line="399" />
         <source>Cancel Mute</source>
         <translation>ミュート解除</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="391" />
+        <location filename="../../controls/controlpanel.cpp" line="399" />
         <source>Set Mute</source>
         <translation>ミュート</translation>
     </message>

@@ -23,27 +23,27 @@
         <translation>Strefa czasowa miejsca</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="44" />
+        <location filename="../../controls/clockbar.cpp" line="46" />
         <source>Local time at the place</source>
         <translation>Czas lokalny miejsca</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="46" />
+        <location filename="../../controls/clockbar.cpp" line="48" />
         <source>Local time in a time zone</source>
         <translation>Czas lokalny w strefie czasowej</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="48" />
+        <location filename="../../controls/clockbar.cpp" line="50" />
         <source>UTC</source>
         <translation>UTC</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="49" />
+        <location filename="../../controls/clockbar.cpp" line="51" />
         <source>Camera's clock</source>
         <translation>Zegar kamery</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="62" />
+        <location filename="../../controls/clockbar.cpp" line="64" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>Zegar kamery minus czas GPS: %1 (strefa %2, dryf %3 s)</translation>
     </message>
@@ -136,22 +136,22 @@
         <translation>Głośność</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="198" />
+        <location filename="../../controls/controlpanel.cpp" line="206" />
         <source>%1 km/h</source>
         <translation>%1 km/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="200" />
+        <location filename="../../controls/controlpanel.cpp" line="208" />
         <source>%1 MPH</source>
         <translation>%1 mph</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="391" />
+        <location filename="../../controls/controlpanel.cpp" line="399" />
         <source>Cancel Mute</source>
         <translation>Wyłącz wyciszenie</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="391" />
+        <location filename="../../controls/controlpanel.cpp" line="399" />
         <source>Set Mute</source>
         <translation>Wycisz</translation>
     </message>

@@ -23,27 +23,27 @@
         <translation>Часовой пояс места</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="44" />
+        <location filename="../../controls/clockbar.cpp" line="46" />
         <source>Local time at the place</source>
         <translation>Местное время места</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="46" />
+        <location filename="../../controls/clockbar.cpp" line="48" />
         <source>Local time in a time zone</source>
         <translation>Местное время в часовом поясе</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="48" />
+        <location filename="../../controls/clockbar.cpp" line="50" />
         <source>UTC</source>
         <translation>UTC</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="49" />
+        <location filename="../../controls/clockbar.cpp" line="51" />
         <source>Camera's clock</source>
         <translation>Часы камеры</translation>
     </message>
     <message>
-        <location filename="../../controls/clockbar.cpp" line="62" />
+        <location filename="../../controls/clockbar.cpp" line="64" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>Часы камеры минус время GPS: %1 (пояс %2, уход %3 с)</translation>
     </message>
@@ -136,22 +136,22 @@
         <translation>Громкость</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="198" />
+        <location filename="../../controls/controlpanel.cpp" line="206" />
         <source>%1 km/h</source>
         <translation>%1 км/ч</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="200" />
+        <location filename="../../controls/controlpanel.cpp" line="208" />
         <source>%1 MPH</source>
         <translation>%1 миль/ч</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="391" />
+        <location filename="../../controls/controlpanel.cpp" line="399" />
         <source>Cancel Mute</source>
         <translation>Включить звук</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="391" />
+        <location filename="../../controls/controlpanel.cpp" line="399" />
         <source>Set Mute</source>
         <translation>Выключить звук</translation>
     </message>
