@@ -33,9 +33,7 @@ void ClockCoordinator::recordingStarted(const PlaylistItem &item, const QList<Gp
 QString ClockCoordinator::shownText(const GpsData &record) const
 {
     const QDateTime utc = clock.utcOf(record);
-    const QDateTime camera = utc.isValid() && clock.offset.isKnown()
-                                 ? utc.addSecs(clock.offset.seconds)
-                                 : clock.cameraTimeOf(record);
+    const QDateTime camera = clock.cameraReadingOf(record);
     if (currentChoice.display == ClockChoice::Display::Camera && camera.isValid())
         return CardClock::format(camera, QString());
     if (utc.isValid()) {
@@ -44,17 +42,13 @@ QString ClockCoordinator::shownText(const GpsData &record) const
         // Without the camera's clock there is no camera time to show: GPS time it is.
         return shown.isValid() ? CardClock::format(shown, zone) : CardClock::format(utc, "UTC");
     }
-    // No GPS time and no camera clock: the record's stamp as the camera wrote it.
+    // No GPS time: the camera's own time where its name gives one, else nothing.
     return CardClock::format(camera, QString());
 }
 
 QString ClockCoordinator::cameraTip(const GpsData &record) const
 {
-    const QDateTime utc = clock.utcOf(record);
-    const QDateTime camera = utc.isValid() && clock.offset.isKnown()
-                                 ? utc.addSecs(clock.offset.seconds)
-                                 : clock.cameraTimeOf(record);
-    const QString own = CardClock::cameraText(camera);
+    const QString own = CardClock::cameraText(clock.cameraReadingOf(record));
     const QString words = CardClock::describe(clock.offset);
     return own.isEmpty() ? words : own + QLatin1Char('\n') + words;
 }

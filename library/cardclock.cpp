@@ -94,6 +94,12 @@ QDateTime RecordingClock::cameraTimeOf(const GpsData &record) const
     return cameraStart.isValid() ? cameraStart.addSecs(secondOf(record)) : QDateTime();
 }
 
+QDateTime RecordingClock::cameraReadingOf(const GpsData &record) const
+{
+    const QDateTime utc = utcOf(record);
+    return utc.isValid() && offset.isKnown() ? utc.addSecs(offset.seconds) : cameraTimeOf(record);
+}
+
 QDateTime RecordingClock::utcOf(const GpsData &record) const
 {
     const QDateTime utc = CardClock::recordUtc(record);

@@ -93,6 +93,10 @@ struct RecordingClock
     qint64 secondOf(const GpsData &record) const;
     // The camera's time of the record: cameraStart + its second; invalid without a start.
     QDateTime cameraTimeOf(const GpsData &record) const;
+    // The camera's reading for the record as its clock had it: the record's UTC plus the
+    // offset when both are known (whole seconds, consistent with the offset stated), else
+    // cameraTimeOf().
+    QDateTime cameraReadingOf(const GpsData &record) const;
     // The record's UTC: its own GPS date and time; with a time of day only, the date that
     // puts it nearest the camera's time less the offset (a drive across midnight UTC); with
     // no GPS time, the camera's time less the offset. Invalid when none of these is known.

@@ -38,10 +38,7 @@ QString utcText(const RecordingClock &clock, const GpsData &record)
 // The camera's own reading for the same fix, without a zone it never stated.
 QString cameraText(const RecordingClock &clock, const GpsData &record)
 {
-    const QDateTime utc = clock.utcOf(record);
-    const QDateTime camera = utc.isValid() && clock.offset.isKnown()
-                                 ? utc.addSecs(clock.offset.seconds)
-                                 : clock.cameraTimeOf(record);
+    const QDateTime camera = clock.cameraReadingOf(record);
     return camera.isValid() ? camera.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) : QString();
 }
 
@@ -57,8 +54,7 @@ QList<GpsData> positioned(const QList<GpsData> &records)
 
 QString kmlCoordinate(const GpsData &r)
 {
-    return number(r.longitude, 8) + QLatin1Char(',') + number(r.latitude, 8) +
-           QLatin1String(",0");
+    return number(r.longitude, 8) + QLatin1Char(',') + number(r.latitude, 8) + QLatin1String(",0");
 }
 
 void writeKmlPoint(QXmlStreamWriter &xml, const QString &name, const RecordingClock &clock,
@@ -198,8 +194,7 @@ TrackFormat formatForFileName(const QString &fileName)
     return TrackFormat::Gpx;
 }
 
-QByteArray toGpx(const QString &title, const QList<TrackSegment> &segments,
-                 const QString &creator)
+QByteArray toGpx(const QString &title, const QList<TrackSegment> &segments, const QString &creator)
 {
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);
@@ -245,7 +240,7 @@ QByteArray toGpx(const QString &title, const QList<TrackSegment> &segments,
     }
     if (!segments.isEmpty())
         xml.writeEndElement(); // trk
-    xml.writeEndElement(); // gpx
+    xml.writeEndElement();     // gpx
     xml.writeEndDocument();
     return bytes;
 }
