@@ -1,5 +1,6 @@
 #include "app/mainwindows.h"
 
+#include "app/clockcoordinator.h"
 #include "app/fontscale.h"
 #include "app/mainwindowsprivate.h"
 #include "app/startup.h"
@@ -108,6 +109,12 @@ void MainWindows::setUpPlaylistTable()
     for (int column = 0; column < 4; ++column)
         table->setColumnWidth(column, widths[column]);
     new TripExportMenu(table, playlistModel);
+    clockCoordinator = new ClockCoordinator(ui->wgt_ClockBar, this);
+    connect(clockCoordinator, &ClockCoordinator::choiceChanged, this, [this] {
+        if (shownRecord)
+            ui->wgt_PlayCtrl->setShownDateTime(clockCoordinator->shownText(*shownRecord),
+                                               clockCoordinator->cameraTip(*shownRecord));
+    });
 }
 
 void MainWindows::restoreGeometry()

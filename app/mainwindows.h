@@ -16,6 +16,7 @@
 
 class CardAnalysis;
 struct CardSummary;
+class ClockCoordinator;
 class MainWindowsPrivate;
 class MoveFilter;
 class PlaylistModel;
@@ -129,6 +130,9 @@ private:
         int second = 0;
     };
     std::optional<PendingSeek> pendingSeek;
+    // The playing card's camera clock; the last record shown, to show again in another time.
+    ClockCoordinator *clockCoordinator = nullptr;
+    std::optional<GpsData> shownRecord;
     Ui::MainWindows *ui = nullptr;
     PlaylistModel *playlistModel = nullptr;
     QRect normalRect;

@@ -1,5 +1,6 @@
 #include "app/mainwindows.h"
 
+#include "app/clockcoordinator.h"
 #include "app/mainwindowsprivate.h"
 #include "controls/controlpanel.h"
 #include "instruments/directiontray.h"
@@ -323,8 +324,8 @@ void MainWindows::onGpsDataChanged(int rowId, GpsData data)
     ControlPanel *panel = ui->wgt_PlayCtrl;
     panel->setLongitudeLatitude(coordinateText(data.latHemisphere, data.latitude),
                                 coordinateText(data.lonHemisphere, data.longitude));
-    const QString stamp = QString::fromLatin1(data.dateTime, int(qstrnlen(data.dateTime, 15)));
-    panel->setGpsDateTime(QDateTime::fromString(stamp, QStringLiteral("yyyyMMddhhmmss")));
+    panel->setShownDateTime(clockCoordinator->shownText(data), clockCoordinator->cameraTip(data));
+    shownRecord = data;
     panel->setSpeed(data.speed);
     ui->wgt_Speed->setSpeed(data.speed);
     ui->wgt_Direction->setDirection(courseDegrees(data.course));
@@ -337,6 +338,9 @@ void MainWindows::onAllGpsDataParserFinished(int id, QList<GpsData> dataList)
 {
     if (id != currentRowId())
         return;
+    if (const PlaylistItem *item = playlistModel->itemAt(id))
+        clockCoordinator->recordingStarted(*item, dataList);
+    shownRecord.reset();
     fillChart(ui->gView_GyroChart, dataList, playlistModel->durationAt(id),
               playlistModel->frameRateAt(id));
     ui->wgt_PlayArea->play();

@@ -126,6 +126,7 @@ void ControlPanel::reset()
         QStringLiteral("%1,%2").arg(QStringLiteral("00.000000"), QStringLiteral("000.000000")));
     ui->lbl_GpsDateTime->setText(
         QDateTime::currentDateTime().toString(QLatin1String(kDateTimeFormat)));
+    ui->lbl_GpsDateTime->setToolTip(QString());
     setSpeed(0);
     setCurrentTime(0);
 }
@@ -180,6 +181,20 @@ void ControlPanel::nextIfStopped()
 void ControlPanel::setGpsDateTime(const QDateTime &dateTime)
 {
     ui->lbl_GpsDateTime->setText(dateTime.toString(QLatin1String(kDateTimeFormat)));
+}
+
+namespace {
+constexpr int kDateLabelWidth = 142;
+} // namespace
+
+void ControlPanel::setShownDateTime(const QString &text, const QString &toolTip)
+{
+    QLabel *label = ui->lbl_GpsDateTime;
+    label->setText(text);
+    label->setToolTip(toolTip);
+    // The form's minimum width fits the bare date; a zone name after it must not be cut.
+    label->setMinimumWidth(
+        qMax(kDateLabelWidth, label->fontMetrics().horizontalAdvance(text) + 12));
 }
 
 void ControlPanel::setLongitudeLatitude(const QString &latitudeText, const QString &longitudeText)

@@ -34,6 +34,8 @@ public:
     void stopAndReset();
     void nextIfStopped();
     void setGpsDateTime(const QDateTime &dateTime);
+    // The date label as the card's clock choice shows it, the camera's own time in its tip.
+    void setShownDateTime(const QString &text, const QString &toolTip);
     void setLongitudeLatitude(const QString &latitudeText, const QString &longitudeText);
     void setSpeed(int kmh);
     void step(int delta);

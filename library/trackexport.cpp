@@ -27,16 +27,20 @@ QString number(float value, int places)
     return QString::number(std::round(double(value) * scale) / scale, 'f', places);
 }
 
-// "yyyyMMddhhmmss" as recorded, without a zone; invalid digits give no time. The field is
-// zero-terminated by the decoder, but a damaged record must not run the read past it.
-QString recordTime(const GpsData &record)
+// xsd:dateTime in UTC, as GPX 1.1 and KML 2.2 want it; empty when the fix has no time.
+QString utcText(const RecordingClock &clock, const GpsData &record)
 {
-    const QString text = QString::fromLatin1(
-        record.dateTime, int(strnlen(record.dateTime, sizeof record.dateTime)));
-    const QDateTime time = QDateTime::fromString(text, QStringLiteral("yyyyMMddhhmmss"));
-    return time.isValid() ? time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) : QString();
+    const QDateTime utc = clock.utcOf(record);
+    return utc.isValid() ? utc.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + QLatin1Char('Z')
+                         : QString();
 }
 
+// The camera's own reading for the same fix, without a zone it never stated.
+QString cameraText(const RecordingClock &clock, const GpsData &record)
+{
+    const QDateTime camera = clock.cameraReadingOf(record);
+    return camera.isValid() ? camera.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) : QString();
+}
 
 QList<GpsData> positioned(const QList<GpsData> &records)
 {
@@ -50,15 +54,15 @@ QList<GpsData> positioned(const QList<GpsData> &records)
 
 QString kmlCoordinate(const GpsData &r)
 {
-    return number(r.longitude, 8) + QLatin1Char(',') + number(r.latitude, 8) +
-           QLatin1String(",0");
+    return number(r.longitude, 8) + QLatin1Char(',') + number(r.latitude, 8) + QLatin1String(",0");
 }
 
-void writeKmlPoint(QXmlStreamWriter &xml, const QString &name, const GpsData &r)
+void writeKmlPoint(QXmlStreamWriter &xml, const QString &name, const RecordingClock &clock,
+                   const GpsData &r)
 {
     xml.writeStartElement(KmlNamespace, QStringLiteral("Placemark"));
     xml.writeTextElement(KmlNamespace, QStringLiteral("name"), name);
-    const QString time = recordTime(r);
+    const QString time = utcText(clock, r);
     if (!time.isEmpty()) {
         xml.writeStartElement(KmlNamespace, QStringLiteral("TimeStamp"));
         xml.writeTextElement(KmlNamespace, QStringLiteral("when"), time);
@@ -82,6 +86,8 @@ QByteArray toKml(const QString &title, const QList<TrackSegment> &segments)
     xml.writeTextElement(KmlNamespace, QStringLiteral("name"), xmlText(title));
     const GpsData *first = nullptr;
     const GpsData *last = nullptr;
+    const RecordingClock *firstClock = nullptr;
+    const RecordingClock *lastClock = nullptr;
     QList<QList<GpsData>> kept;
     for (const TrackSegment &segment : segments)
         kept.append(positioned(segment.records));
@@ -89,12 +95,15 @@ QByteArray toKml(const QString &title, const QList<TrackSegment> &segments)
         const QList<GpsData> &fixes = kept.at(s);
         if (fixes.isEmpty())
             continue;
-        if (!first)
+        if (!first) {
             first = &fixes.first();
+            firstClock = &segments.at(s).clock;
+        }
         last = &fixes.last();
+        lastClock = &segments.at(s).clock;
         // A LineString needs two coordinates; a recording with one fix is a point.
         if (fixes.size() == 1) {
-            writeKmlPoint(xml, xmlText(segments.at(s).name), fixes.first());
+            writeKmlPoint(xml, xmlText(segments.at(s).name), segments.at(s).clock, fixes.first());
             continue;
         }
         xml.writeStartElement(KmlNamespace, QStringLiteral("Placemark"));
@@ -110,8 +119,8 @@ QByteArray toKml(const QString &title, const QList<TrackSegment> &segments)
         xml.writeEndElement(); // Placemark
     }
     if (first) {
-        writeKmlPoint(xml, QStringLiteral("Start"), *first);
-        writeKmlPoint(xml, QStringLiteral("End"), *last);
+        writeKmlPoint(xml, QStringLiteral("Start"), *firstClock, *first);
+        writeKmlPoint(xml, QStringLiteral("End"), *lastClock, *last);
     }
     xml.writeEndElement(); // Document
     xml.writeEndElement(); // kml
@@ -122,18 +131,29 @@ QByteArray toKml(const QString &title, const QList<TrackSegment> &segments)
 QByteArray toCsv(const QList<TrackSegment> &segments)
 {
     QString text = QStringLiteral(
-        "segment,file,index,time,latitude,longitude,speed,course,gsensorX,gsensorY,gsensorZ\n");
+        "segment,file,index,time,latitude,longitude,speed,course,gsensorX,gsensorY,gsensorZ,"
+        "cameraTime,clockOffsetSeconds\n");
     for (int s = 0; s < segments.size(); ++s) {
         const QString file = csvText(segments.at(s).name);
+        const RecordingClock &clock = segments.at(s).clock;
+        const QString offset =
+            clock.offset.isKnown() ? QString::number(clock.offset.seconds) : QString();
         for (const GpsData &r : segments.at(s).records) {
             if (!r.hasPosition())
                 continue;
-            const QStringList cells{QString::number(s),        file,
-                                    QString::number(r.index),  recordTime(r),
-                                    number(r.latitude, 8),     number(r.longitude, 8),
-                                    QString::number(r.speed),  number(r.course, 4),
-                                    number(r.gsensorX, 2),     number(r.gsensorY, 2),
-                                    number(r.gsensorZ, 2)};
+            const QStringList cells{QString::number(s),
+                                    file,
+                                    QString::number(r.index),
+                                    utcText(clock, r),
+                                    number(r.latitude, 8),
+                                    number(r.longitude, 8),
+                                    QString::number(r.speed),
+                                    number(r.course, 4),
+                                    number(r.gsensorX, 2),
+                                    number(r.gsensorY, 2),
+                                    number(r.gsensorZ, 2),
+                                    cameraText(clock, r),
+                                    offset};
             text += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
         }
     }
@@ -174,8 +194,7 @@ TrackFormat formatForFileName(const QString &fileName)
     return TrackFormat::Gpx;
 }
 
-QByteArray toGpx(const QString &title, const QList<TrackSegment> &segments,
-                 const QString &creator)
+QByteArray toGpx(const QString &title, const QList<TrackSegment> &segments, const QString &creator)
 {
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);
@@ -198,7 +217,7 @@ QByteArray toGpx(const QString &title, const QList<TrackSegment> &segments,
             xml.writeStartElement(GpxNamespace, QStringLiteral("trkpt"));
             xml.writeAttribute(QStringLiteral("lat"), number(r.latitude, 8));
             xml.writeAttribute(QStringLiteral("lon"), number(r.longitude, 8));
-            const QString time = recordTime(r);
+            const QString time = utcText(segment.clock, r);
             if (!time.isEmpty())
                 xml.writeTextElement(GpxNamespace, QStringLiteral("time"), time);
             xml.writeStartElement(GpxNamespace, QStringLiteral("extensions"));
@@ -211,6 +230,9 @@ QByteArray toGpx(const QString &title, const QList<TrackSegment> &segments,
                                  number(r.gsensorY, 2));
             xml.writeTextElement(ExtensionNamespace, QStringLiteral("gsensorZ"),
                                  number(r.gsensorZ, 2));
+            const QString camera = cameraText(segment.clock, r);
+            if (!camera.isEmpty())
+                xml.writeTextElement(ExtensionNamespace, QStringLiteral("cameraTime"), camera);
             xml.writeEndElement(); // extensions
             xml.writeEndElement(); // trkpt
         }
@@ -218,7 +240,7 @@ QByteArray toGpx(const QString &title, const QList<TrackSegment> &segments,
     }
     if (!segments.isEmpty())
         xml.writeEndElement(); // trk
-    xml.writeEndElement(); // gpx
+    xml.writeEndElement();     // gpx
     xml.writeEndDocument();
     return bytes;
 }

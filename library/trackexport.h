@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/cardclock.h"
 #include "parser/gpsdata.h"
 
 #include <QByteArray>
@@ -11,6 +12,9 @@ struct TrackSegment
 {
     QString name; // the recording's file name
     QList<GpsData> records;
+    // Turns the records into UTC and camera time; without a start and an offset only the
+    // records' own GPS times are written.
+    RecordingClock clock;
 };
 
 enum class TrackFormat
@@ -34,7 +38,8 @@ TrackFormat formatForFileName(const QString &fileName);
 // Fixes without a position (0, 0) are left out, as the map does. GPX: one <trk> named
 // `title` with one <trkseg> per segment (no <trk> at all without segments); KML: one
 // LineString per segment and placemarks at the start and the end of the whole track;
-// CSV: a header and one line per fix. Times as the camera recorded them, without a zone.
+// CSV: a header and one line per fix. GPX and KML times are UTC with a "Z", as both formats
+// expect; CSV gives UTC as well, and beside it the camera's own time and the clock offset.
 QByteArray write(TrackFormat format, const QString &title, const QList<TrackSegment> &segments,
                  const QString &creator = QStringLiteral("Waylume"));
 

@@ -7,21 +7,20 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
-// The first fix's "yyyyMMddhhmmss"; a recording without a readable time sorts by the file's
-// modification time in the same form.
-QString startKey(const QString &path, const QList<GpsData> &records)
+// The first fix's UTC as "yyyyMMddhhmmss" (records with a time of day only take their date
+// from the camera's clock); a recording without a time sorts by the file's modification
+// time in the same form.
+QString startKey(const QString &path, const QList<GpsData> &records, const RecordingClock &clock)
 {
     for (const GpsData &r : records) {
         if (!r.hasPosition())
             continue;
-        const QString text =
-            QString::fromLatin1(r.dateTime, int(strnlen(r.dateTime, sizeof r.dateTime)));
-        if (QDateTime::fromString(text, QStringLiteral("yyyyMMddhhmmss")).isValid())
-            return text;
+        const QDateTime utc = clock.utcOf(r);
+        if (utc.isValid())
+            return utc.toString(QStringLiteral("yyyyMMddhhmmss"));
         break;
     }
     return QFileInfo(path).lastModified().toString(QStringLiteral("yyyyMMddhhmmss"));
@@ -44,12 +43,29 @@ Reading read(const QString &path)
     for (int i = 0; parser->decode(i, record); ++i)
         reading.records.append(record);
     reading.diagnosis = diagnoseGps(*parser, reading.info, reading.records);
+    reading.clock.kind = parser->kind();
+    reading.clock.cameraStart = cameraStartOf(path, reading.info);
+    reading.clock.offset =
+        CardClock::offsetOfRecording(reading.clock.cameraStart, reading.records, parser->kind());
     // As the player's fit, without the padding: no fix past the end of the video.
     if (parser->kind() != GpsSourceKind::JldvAudio && reading.info.duration > 0 &&
         reading.records.size() > reading.info.duration + 1)
         reading.records.erase(reading.records.begin() + reading.info.duration + 1,
                               reading.records.end());
     return reading;
+}
+
+QDateTime cameraStartOf(const QString &path, const VideoInfo &info)
+{
+    const QDateTime named = CardClock::cameraTimeFromName(QFileInfo(path).fileName());
+    if (named.isValid())
+        return named;
+    // Many cameras leave the creation time at zero (1904) or at their factory date; only a
+    // time from this era tells anything about the clock.
+    const QDateTime created = info.creationTime;
+    if (!created.isValid() || created.date().year() < 1990)
+        return QDateTime();
+    return CardClock::cameraTime(created.date(), created.time());
 }
 
 QList<TrackSegment> collect(const QStringList &frontPaths)
@@ -66,8 +82,22 @@ QList<TrackSegment> collect(const QStringList &frontPaths)
                                         [](const GpsData &r) { return r.hasPosition(); });
         if (!anyFix)
             continue;
-        parts.push_back({startKey(path, reading.records),
-                         TrackSegment{QFileInfo(path).fileName(), reading.records}});
+        parts.push_back({startKey(path, reading.records, reading.clock),
+                         TrackSegment{QFileInfo(path).fileName(), reading.records, reading.clock}});
+    }
+    QList<ClockOffset> offsets;
+    for (const Part &part : parts)
+        offsets.append(part.segment.clock.offset);
+    const ClockOffset card = CardClock::cardOffset(offsets);
+    for (Part &part : parts) {
+        RecordingClock &clock = part.segment.clock;
+        if (!card.isKnown())
+            break;
+        // Records with a time of day only take their date from the card's offset.
+        clock.offset = CardClock::offsetOfRecording(clock.cameraStart, part.segment.records,
+                                                    clock.kind, card.seconds);
+        if (!clock.offset.isKnown())
+            clock.offset = card;
     }
     std::stable_sort(parts.begin(), parts.end(),
                      [](const Part &a, const Part &b) { return a.key < b.key; });

@@ -292,6 +292,16 @@ int Configuration::parseDelayMs()
     return ok ? qBound(0, ms, 1000) : 0;
 }
 
+QString Configuration::cardClockChoice(const QString &cardKey)
+{
+    return settings->value(QStringLiteral("cardClock/") + cardKey).toString();
+}
+
+void Configuration::setCardClockChoice(const QString &cardKey, const QString &choice)
+{
+    settings->setValue(QStringLiteral("cardClock/") + cardKey, choice);
+}
+
 void Configuration::setParseDelayMs(int ms)
 {
     settings->setValue(kParseDelayMs, ms);

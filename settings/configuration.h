@@ -65,6 +65,10 @@ public:
     // What counts as an event; a value missing or out of range gives the default.
     DriveEvents::Thresholds eventThresholds();
     void setEventThresholds(const DriveEvents::Thresholds &thresholds);
+    // How a card's times are shown ("local", "zone:<IANA id>", "utc", "camera"), under the
+    // card's key (its folder and the camera's identity); empty when never chosen.
+    QString cardClockChoice(const QString &cardKey);
+    void setCardClockChoice(const QString &cardKey, const QString &choice);
 
     // The language index that the system locale maps to; exposed for tests.
     static int languageForLocale(const QLocale &locale);

@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="174" />
+        <location filename="../../app/mainwindows.cpp" line="181" />
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
@@ -57,37 +57,37 @@
         <translation>事件</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="174" />
+        <location filename="../../app/mainwindows.cpp" line="181" />
         <source>Restore Down</source>
         <translation>向下还原</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="197" />
+        <location filename="../../app/playbackcoordination.cpp" line="198" />
         <source>The folder "%1" does not exist.</source>
         <translation>文件夹“%1”不存在。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="198" />
+        <location filename="../../app/playbackcoordination.cpp" line="199" />
         <source>No recordings found in "%1".</source>
         <translation>在“%1”中未找到录像。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="211" />
+        <location filename="../../app/playbackcoordination.cpp" line="212" />
         <source>Open Folder</source>
         <translation>打开文件夹</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="419" />
+        <location filename="../../app/playbackcoordination.cpp" line="423" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>此电脑缺少播放 H.265 (HEVC) 所需的视频播放支持功能，无法播放此视频。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="421" />
+        <location filename="../../app/playbackcoordination.cpp" line="425" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>此电脑缺少播放 H.264 (AVC) 所需的视频播放支持功能，无法播放此视频。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="423" />
+        <location filename="../../app/playbackcoordination.cpp" line="427" />
         <source>Error</source>
         <translation>错误</translation>
     </message>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="174" />
+        <location filename="../../app/mainwindows.cpp" line="181" />
         <source>Maximize</source>
         <translation>Maximieren</translation>
     </message>
@@ -57,37 +57,37 @@
         <translation>Ereignisse</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="174" />
+        <location filename="../../app/mainwindows.cpp" line="181" />
         <source>Restore Down</source>
         <translation>Verkleinern</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="197" />
+        <location filename="../../app/playbackcoordination.cpp" line="198" />
         <source>The folder "%1" does not exist.</source>
         <translation>Der Ordner „%1“ existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="198" />
+        <location filename="../../app/playbackcoordination.cpp" line="199" />
         <source>No recordings found in "%1".</source>
         <translation>Keine Aufnahmen in „%1“ gefunden.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="211" />
+        <location filename="../../app/playbackcoordination.cpp" line="212" />
         <source>Open Folder</source>
         <translation>Ordner öffnen</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="419" />
+        <location filename="../../app/playbackcoordination.cpp" line="423" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Dieser Computer kann das Video nicht abspielen, weil ihm die zur Wiedergabe von H.265 (HEVC) nötige Unterstützung fehlt.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="421" />
+        <location filename="../../app/playbackcoordination.cpp" line="425" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Dieser Computer kann das Video nicht abspielen, weil ihm die zur Wiedergabe von H.264 (AVC) nötige Unterstützung fehlt.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="423" />
+        <location filename="../../app/playbackcoordination.cpp" line="427" />
         <source>Error</source>
         <translation>Fehler</translation>
     </message>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="174" />
+        <location filename="../../app/mainwindows.cpp" line="181" />
         <source>Maximize</source>
         <translation>Ingrandisci</translation>
     </message>
@@ -57,37 +57,37 @@
         <translation>Eventi</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="174" />
+        <location filename="../../app/mainwindows.cpp" line="181" />
         <source>Restore Down</source>
         <translation>Ripristina giù</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="197" />
+        <location filename="../../app/playbackcoordination.cpp" line="198" />
         <source>The folder "%1" does not exist.</source>
         <translation>La cartella "%1" non esiste.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="198" />
+        <location filename="../../app/playbackcoordination.cpp" line="199" />
         <source>No recordings found in "%1".</source>
         <translation>Nessuna registrazione trovata in "%1".</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="211" />
+        <location filename="../../app/playbackcoordination.cpp" line="212" />
         <source>Open Folder</source>
         <translation>Apri cartella</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="419" />
+        <location filename="../../app/playbackcoordination.cpp" line="423" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Questo computer non può riprodurre il video perché non dispone del supporto di riproduzione necessario per H.265 (HEVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="421" />
+        <location filename="../../app/playbackcoordination.cpp" line="425" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Questo computer non può riprodurre il video perché non dispone del supporto di riproduzione necessario per H.264 (AVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="423" />
+        <location filename="../../app/playbackcoordination.cpp" line="427" />
         <source>Error</source>
         <translation>Errore</translation>
     </message>

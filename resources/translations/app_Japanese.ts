@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="174" />
+        <location filename="../../app/mainwindows.cpp" line="181" />
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
@@ -57,37 +57,37 @@
         <translation>イベント</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="174" />
+        <location filename="../../app/mainwindows.cpp" line="181" />
         <source>Restore Down</source>
         <translation>元のサイズに戻す</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="197" />
+        <location filename="../../app/playbackcoordination.cpp" line="198" />
         <source>The folder "%1" does not exist.</source>
         <translation>フォルダー「%1」は存在しません。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="198" />
+        <location filename="../../app/playbackcoordination.cpp" line="199" />
         <source>No recordings found in "%1".</source>
         <translation>「%1」に録画が見つかりません。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="211" />
+        <location filename="../../app/playbackcoordination.cpp" line="212" />
         <source>Open Folder</source>
         <translation>フォルダーを開く</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="419" />
+        <location filename="../../app/playbackcoordination.cpp" line="423" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>このコンピューターには H.265 (HEVC) の再生に必要なビデオ再生支援機能がないため、このビデオを再生できません。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="421" />
+        <location filename="../../app/playbackcoordination.cpp" line="425" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>このコンピューターには H.264 (AVC) の再生に必要なビデオ再生支援機能がないため、このビデオを再生できません。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="423" />
+        <location filename="../../app/playbackcoordination.cpp" line="427" />
         <source>Error</source>
         <translation>エラー</translation>
     </message>

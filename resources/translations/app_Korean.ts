@@ -37,7 +37,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="174" />
+        <location filename="../../app/mainwindows.cpp" line="181" />
         <source>Maximize</source>
         <translation>최대화</translation>
     </message>
@@ -57,37 +57,37 @@
         <translation>이벤트</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="174" />
+        <location filename="../../app/mainwindows.cpp" line="181" />
         <source>Restore Down</source>
         <translation>이전 크기로 복원</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="197" />
+        <location filename="../../app/playbackcoordination.cpp" line="198" />
         <source>The folder "%1" does not exist.</source>
         <translation>폴더 "%1"이(가) 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="198" />
+        <location filename="../../app/playbackcoordination.cpp" line="199" />
         <source>No recordings found in "%1".</source>
         <translation>"%1"에서 녹화를 찾지 못했습니다.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="211" />
+        <location filename="../../app/playbackcoordination.cpp" line="212" />
         <source>Open Folder</source>
         <translation>폴더 열기</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="419" />
+        <location filename="../../app/playbackcoordination.cpp" line="423" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>이 컴퓨터에는 H.265 (HEVC) 재생에 필요한 비디오 재생 지원 기능이 없어 이 동영상을 재생할 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="421" />
+        <location filename="../../app/playbackcoordination.cpp" line="425" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>이 컴퓨터에는 H.264 (AVC) 재생에 필요한 비디오 재생 지원 기능이 없어 이 동영상을 재생할 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="423" />
+        <location filename="../../app/playbackcoordination.cpp" line="427" />
         <source>Error</source>
         <translation>오류</translation>
     </message>

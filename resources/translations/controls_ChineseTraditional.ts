@@ -1,6 +1,54 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>ClockBar</name>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="6" />
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="24" />
+        <source>Show times as:</source>
+        <translation>時間顯示為：</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="32" />
+        <source>How this card's times are shown</source>
+        <translation>此記憶卡的時間如何顯示</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="42" />
+        <source>Time zone of the place</source>
+        <translation>當地時區</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="46" />
+        <source>Local time at the place</source>
+        <translation>當地時間</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="48" />
+        <source>Local time in a time zone</source>
+        <translation>指定時區的本地時間</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="50" />
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="51" />
+        <source>Camera's clock</source>
+        <translation>攝影機時鐘</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="64" />
+        <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
+        <translation>攝影機時鐘減 GPS 時間：%1（時區部分 %2，漂移 %3 秒）</translation>
+    </message>
+</context>
+<context>
     <name>ControlPanel</name>
     <message>
         <location filename="../../controls/controlpanel.ui" line="14" />
@@ -88,22 +136,22 @@
         <translation>音量</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="192" />
+        <location filename="../../controls/controlpanel.cpp" line="209" />
         <source>%1 km/h</source>
         <translation>%1 km/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="194" />
+        <location filename="../../controls/controlpanel.cpp" line="211" />
         <source>%1 MPH</source>
         <translation>%1 英里/時</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="407" />
         <source>Cancel Mute</source>
         <translation>取消靜音</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="407" />
         <source>Set Mute</source>
         <translation>靜音</translation>
     </message>

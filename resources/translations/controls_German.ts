@@ -1,6 +1,54 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de">
 <context>
+    <name>ClockBar</name>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="6" />
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="24" />
+        <source>Show times as:</source>
+        <translation>Zeiten anzeigen als:</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="32" />
+        <source>How this card's times are shown</source>
+        <translation>Wie die Zeiten dieser Karte angezeigt werden</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="42" />
+        <source>Time zone of the place</source>
+        <translation>Zeitzone des Ortes</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="46" />
+        <source>Local time at the place</source>
+        <translation>Ortszeit</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="48" />
+        <source>Local time in a time zone</source>
+        <translation>Ortszeit einer Zeitzone</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="50" />
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="51" />
+        <source>Camera's clock</source>
+        <translation>Uhr der Kamera</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="64" />
+        <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
+        <translation>Uhr der Kamera minus GPS-Zeit: %1 (Zeitzonenanteil %2, Gang %3 s)</translation>
+    </message>
+</context>
+<context>
     <name>ControlPanel</name>
     <message>
         <location filename="../../controls/controlpanel.ui" line="14" />
@@ -88,22 +136,22 @@
         <translation>Lautstärke</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="192" />
+        <location filename="../../controls/controlpanel.cpp" line="209" />
         <source>%1 km/h</source>
         <translation>%1 km/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="194" />
+        <location filename="../../controls/controlpanel.cpp" line="211" />
         <source>%1 MPH</source>
         <translation>%1 mph</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="407" />
         <source>Cancel Mute</source>
         <translation>Stummschaltung aufheben</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="407" />
         <source>Set Mute</source>
         <translation>Stummschalten</translation>
     </message>

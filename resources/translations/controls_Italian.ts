@@ -1,6 +1,54 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="it">
 <context>
+    <name>ClockBar</name>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="6" />
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="24" />
+        <source>Show times as:</source>
+        <translation>Mostra l'ora come:</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="32" />
+        <source>How this card's times are shown</source>
+        <translation>Come vengono mostrate le ore di questa scheda</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="42" />
+        <source>Time zone of the place</source>
+        <translation>Fuso orario del luogo</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="46" />
+        <source>Local time at the place</source>
+        <translation>Ora locale del luogo</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="48" />
+        <source>Local time in a time zone</source>
+        <translation>Ora locale di un fuso orario</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="50" />
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="51" />
+        <source>Camera's clock</source>
+        <translation>Orologio della telecamera</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="64" />
+        <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
+        <translation>Orologio della telecamera meno ora GPS: %1 (fuso %2, deriva %3 s)</translation>
+    </message>
+</context>
+<context>
     <name>ControlPanel</name>
     <message>
         <location filename="../../controls/controlpanel.ui" line="14" />
@@ -88,22 +136,22 @@
         <translation>Volume</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="192" />
+        <location filename="../../controls/controlpanel.cpp" line="209" />
         <source>%1 km/h</source>
         <translation>%1 km/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="194" />
+        <location filename="../../controls/controlpanel.cpp" line="211" />
         <source>%1 MPH</source>
         <translation>%1 mph</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="407" />
         <source>Cancel Mute</source>
         <translation>Riattiva audio</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="407" />
         <source>Set Mute</source>
         <translation>Disattiva audio</translation>
     </message>

@@ -1,6 +1,54 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ko">
 <context>
+    <name>ClockBar</name>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="6" />
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="24" />
+        <source>Show times as:</source>
+        <translation>시간 표시:</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="32" />
+        <source>How this card's times are shown</source>
+        <translation>이 카드의 시간을 표시하는 방식</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="42" />
+        <source>Time zone of the place</source>
+        <translation>장소의 시간대</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="46" />
+        <source>Local time at the place</source>
+        <translation>현지 시간</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="48" />
+        <source>Local time in a time zone</source>
+        <translation>선택한 시간대의 현지 시간</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="50" />
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="51" />
+        <source>Camera's clock</source>
+        <translation>카메라 시계</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="64" />
+        <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
+        <translation>카메라 시계 − GPS 시간: %1(시간대 %2, 오차 %3초)</translation>
+    </message>
+</context>
+<context>
     <name>ControlPanel</name>
     <message>
         <location filename="../../controls/controlpanel.ui" line="14" />
@@ -88,22 +136,22 @@
         <translation>볼륨</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="192" />
+        <location filename="../../controls/controlpanel.cpp" line="209" />
         <source>%1 km/h</source>
         <translation>%1 km/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="194" />
+        <location filename="../../controls/controlpanel.cpp" line="211" />
         <source>%1 MPH</source>
         <translation>%1 mph</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="407" />
         <source>Cancel Mute</source>
         <translation>음소거 해제</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="407" />
         <source>Set Mute</source>
         <translation>음소거</translation>
     </message>

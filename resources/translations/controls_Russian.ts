@@ -1,6 +1,54 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ru">
 <context>
+    <name>ClockBar</name>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="6" />
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="24" />
+        <source>Show times as:</source>
+        <translation>Показывать время:</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="32" />
+        <source>How this card's times are shown</source>
+        <translation>Как показывать время этой карты</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.ui" line="42" />
+        <source>Time zone of the place</source>
+        <translation>Часовой пояс места</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="46" />
+        <source>Local time at the place</source>
+        <translation>Местное время места</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="48" />
+        <source>Local time in a time zone</source>
+        <translation>Местное время в часовом поясе</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="50" />
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="51" />
+        <source>Camera's clock</source>
+        <translation>Часы камеры</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="64" />
+        <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
+        <translation>Часы камеры минус время GPS: %1 (пояс %2, уход %3 с)</translation>
+    </message>
+</context>
+<context>
     <name>ControlPanel</name>
     <message>
         <location filename="../../controls/controlpanel.ui" line="14" />
@@ -88,22 +136,22 @@
         <translation>Громкость</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="192" />
+        <location filename="../../controls/controlpanel.cpp" line="209" />
         <source>%1 km/h</source>
         <translation>%1 км/ч</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="194" />
+        <location filename="../../controls/controlpanel.cpp" line="211" />
         <source>%1 MPH</source>
         <translation>%1 миль/ч</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="407" />
         <source>Cancel Mute</source>
         <translation>Включить звук</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="407" />
         <source>Set Mute</source>
         <translation>Выключить звук</translation>
     </message>

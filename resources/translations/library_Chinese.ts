@@ -1,6 +1,54 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CardClock</name>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="290" />
+        <source>Camera's clock: %1</source>
+        <translation>摄像机时钟：%1</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="309" />
+        <source>The camera's clock cannot be checked: no recording has a GPS fix</source>
+        <translation>无法核对摄像机时钟：没有录像带有 GPS 定位</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="311" />
+        <source>The camera's clock cannot be checked: the GPS fixes carry no time</source>
+        <translation>无法核对摄像机时钟：GPS 定位点不含时间</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="313" />
+        <source>The camera's clock cannot be checked: neither the file names nor the files carry the camera's time</source>
+        <translation>无法核对摄像机时钟：文件名和文件中都没有摄像机的时间</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="319" />
+        <source>The camera's clock keeps GPS time (UTC)</source>
+        <translation>摄像机时钟与 GPS 时间（UTC）一致</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="322" />
+        <source>%1 h %2 min %3 s</source>
+        <translation>%1 小时 %2 分 %3 秒</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="327" />
+        <source>%1 d %2</source>
+        <translation>%1 天 %2</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="328" />
+        <source>The camera's clock runs %1 ahead of GPS time (UTC)</source>
+        <translation>摄像机时钟比 GPS 时间（UTC）快 %1</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="329" />
+        <source>The camera's clock runs %1 behind GPS time (UTC)</source>
+        <translation>摄像机时钟比 GPS 时间（UTC）慢 %1</translation>
+    </message>
+</context>
+<context>
     <name>GpsExplanation</name>
     <message>
         <location filename="../../library/gpsexplanation.cpp" line="18" />

@@ -1,6 +1,54 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>CardClock</name>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="290" />
+        <source>Camera's clock: %1</source>
+        <translation>攝影機時鐘：%1</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="309" />
+        <source>The camera's clock cannot be checked: no recording has a GPS fix</source>
+        <translation>無法核對攝影機時鐘：沒有錄影帶有 GPS 定位</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="311" />
+        <source>The camera's clock cannot be checked: the GPS fixes carry no time</source>
+        <translation>無法核對攝影機時鐘：GPS 定位點不含時間</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="313" />
+        <source>The camera's clock cannot be checked: neither the file names nor the files carry the camera's time</source>
+        <translation>無法核對攝影機時鐘：檔名和檔案中都沒有攝影機的時間</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="319" />
+        <source>The camera's clock keeps GPS time (UTC)</source>
+        <translation>攝影機時鐘與 GPS 時間（UTC）一致</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="322" />
+        <source>%1 h %2 min %3 s</source>
+        <translation>%1 小時 %2 分 %3 秒</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="327" />
+        <source>%1 d %2</source>
+        <translation>%1 天 %2</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="328" />
+        <source>The camera's clock runs %1 ahead of GPS time (UTC)</source>
+        <translation>攝影機時鐘比 GPS 時間（UTC）快 %1</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="329" />
+        <source>The camera's clock runs %1 behind GPS time (UTC)</source>
+        <translation>攝影機時鐘比 GPS 時間（UTC）慢 %1</translation>
+    </message>
+</context>
+<context>
     <name>GpsExplanation</name>
     <message>
         <location filename="../../library/gpsexplanation.cpp" line="18" />

@@ -1,6 +1,54 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr">
 <context>
+    <name>CardClock</name>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="290" />
+        <source>Camera's clock: %1</source>
+        <translation>Horloge de la caméra : %1</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="309" />
+        <source>The camera's clock cannot be checked: no recording has a GPS fix</source>
+        <translation>Impossible de vérifier l'horloge de la caméra : aucun enregistrement n'a de position GPS</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="311" />
+        <source>The camera's clock cannot be checked: the GPS fixes carry no time</source>
+        <translation>Impossible de vérifier l'horloge de la caméra : les positions GPS ne portent pas d'heure</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="313" />
+        <source>The camera's clock cannot be checked: neither the file names nor the files carry the camera's time</source>
+        <translation>Impossible de vérifier l'horloge de la caméra : ni les noms de fichier ni les fichiers ne portent l'heure de la caméra</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="319" />
+        <source>The camera's clock keeps GPS time (UTC)</source>
+        <translation>L'horloge de la caméra suit l'heure GPS (UTC)</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="322" />
+        <source>%1 h %2 min %3 s</source>
+        <translation>%1 h %2 min %3 s</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="327" />
+        <source>%1 d %2</source>
+        <translation>%1 j %2</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="328" />
+        <source>The camera's clock runs %1 ahead of GPS time (UTC)</source>
+        <translation>L'horloge de la caméra avance de %1 sur l'heure GPS (UTC)</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="329" />
+        <source>The camera's clock runs %1 behind GPS time (UTC)</source>
+        <translation>L'horloge de la caméra retarde de %1 sur l'heure GPS (UTC)</translation>
+    </message>
+</context>
+<context>
     <name>GpsExplanation</name>
     <message>
         <location filename="../../library/gpsexplanation.cpp" line="18" />

@@ -1,6 +1,54 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de">
 <context>
+    <name>CardClock</name>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="290" />
+        <source>Camera's clock: %1</source>
+        <translation>Uhr der Kamera: %1</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="309" />
+        <source>The camera's clock cannot be checked: no recording has a GPS fix</source>
+        <translation>Die Uhr der Kamera lässt sich nicht prüfen: keine Aufnahme hat eine GPS-Position</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="311" />
+        <source>The camera's clock cannot be checked: the GPS fixes carry no time</source>
+        <translation>Die Uhr der Kamera lässt sich nicht prüfen: die GPS-Positionen tragen keine Zeit</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="313" />
+        <source>The camera's clock cannot be checked: neither the file names nor the files carry the camera's time</source>
+        <translation>Die Uhr der Kamera lässt sich nicht prüfen: weder die Dateinamen noch die Dateien tragen die Zeit der Kamera</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="319" />
+        <source>The camera's clock keeps GPS time (UTC)</source>
+        <translation>Die Uhr der Kamera geht nach GPS-Zeit (UTC)</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="322" />
+        <source>%1 h %2 min %3 s</source>
+        <translation>%1 h %2 min %3 s</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="327" />
+        <source>%1 d %2</source>
+        <translation>%1 T %2</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="328" />
+        <source>The camera's clock runs %1 ahead of GPS time (UTC)</source>
+        <translation>Die Uhr der Kamera geht %1 vor gegenüber der GPS-Zeit (UTC)</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="329" />
+        <source>The camera's clock runs %1 behind GPS time (UTC)</source>
+        <translation>Die Uhr der Kamera geht %1 nach gegenüber der GPS-Zeit (UTC)</translation>
+    </message>
+</context>
+<context>
     <name>GpsExplanation</name>
     <message>
         <location filename="../../library/gpsexplanation.cpp" line="18" />

@@ -1,6 +1,54 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ja">
 <context>
+    <name>CardClock</name>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="290" />
+        <source>Camera's clock: %1</source>
+        <translation>カメラの時計：%1</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="309" />
+        <source>The camera's clock cannot be checked: no recording has a GPS fix</source>
+        <translation>カメラの時計を確認できません：GPS 測位のある録画がありません</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="311" />
+        <source>The camera's clock cannot be checked: the GPS fixes carry no time</source>
+        <translation>カメラの時計を確認できません：GPS 測位に時刻がありません</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="313" />
+        <source>The camera's clock cannot be checked: neither the file names nor the files carry the camera's time</source>
+        <translation>カメラの時計を確認できません：ファイル名にもファイルにもカメラの時刻がありません</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="319" />
+        <source>The camera's clock keeps GPS time (UTC)</source>
+        <translation>カメラの時計は GPS 時刻（UTC）と一致しています</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="322" />
+        <source>%1 h %2 min %3 s</source>
+        <translation>%1 時間 %2 分 %3 秒</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="327" />
+        <source>%1 d %2</source>
+        <translation>%1 日 %2</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="328" />
+        <source>The camera's clock runs %1 ahead of GPS time (UTC)</source>
+        <translation>カメラの時計は GPS 時刻（UTC）より %1 進んでいます</translation>
+    </message>
+    <message>
+        <location filename="../../library/cardclock.cpp" line="329" />
+        <source>The camera's clock runs %1 behind GPS time (UTC)</source>
+        <translation>カメラの時計は GPS 時刻（UTC）より %1 遅れています</translation>
+    </message>
+</context>
+<context>
     <name>GpsExplanation</name>
     <message>
         <location filename="../../library/gpsexplanation.cpp" line="18" />

@@ -53,6 +53,8 @@ private slots:
             QCOMPARE(video.value(QStringLiteral("height")).toInt(), 720);
             QCOMPARE(video.value(QStringLiteral("codec")).toInt(), 1);
             kinds << file.value(QStringLiteral("kind")).toString();
+            // The demo camera's clock runs an hour ahead of its GPS on purpose.
+            QCOMPARE(file.value(QStringLiteral("clockOffsetSeconds")).toDouble(), 3600.0);
             const QJsonArray records = file.value(QStringLiteral("records")).toArray();
             QVERIFY(records.size() >= 30);
             const QString first =
@@ -67,6 +69,18 @@ private slots:
         }
         QCOMPARE(kinds.size(), 2);
         QVERIFY2(hardest < -0.6, qPrintable(QString::number(hardest)));
+    }
+
+    // The trip export writes GPS time as UTC, an hour behind the names and burned-in clock.
+    void tripIsExportedInUtc()
+    {
+        QProcess process;
+        process.start(QStringLiteral(WAYLUME_BIN_DIR "/waylume-probe"),
+                      {QStringLiteral("--trip"), card});
+        QVERIFY(process.waitForFinished(60000));
+        const QByteArray gpx = process.readAllStandardOutput();
+        QVERIFY(gpx.contains("<time>2024-05-17T07:30:00Z</time>"));
+        QVERIFY(gpx.contains("<wl:cameraTime>2024-05-17T08:30:00</wl:cameraTime>"));
     }
 
 private:

@@ -105,7 +105,11 @@ void TestProbe::jsonReportsFactsAndFittedTrack()
     const Run run = probe({mMeta});
     QCOMPARE(run.exitCode, 0);
     const QJsonObject root = json(run);
-    QCOMPARE(sortedKeys(root), QStringList({"file", "kind", "records", "video"}));
+    QCOMPARE(sortedKeys(root),
+             QStringList({"clockOffsetSeconds", "file", "kind", "records", "video"}));
+    // The name carries no clock, so the creation time (2024-02-29 23:59:58) stands for the
+    // camera's, against the first fix's GPS time 2024-05-17 08:30:00: 77 d 8:30:02 behind.
+    QCOMPARE(root.value("clockOffsetSeconds").toDouble(), -(77 * 86400.0 + 8 * 3600 + 30 * 60 + 2));
     QCOMPARE(root.value("file").toString(), mMeta);
     QCOMPARE(root.value("kind").toString(), QStringLiteral("GpsMetaTrack"));
 
@@ -215,8 +219,8 @@ void TestProbe::gpxIsValidAndSkipsRecordsWithoutPosition()
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     QCOMPARE(tracks, 1);
     QCOMPARE(points, 6); // 7 records, one without a position
-    QCOMPARE(times.first(), QStringLiteral("2024-05-17T08:30:00"));
-    QCOMPARE(times.at(1), QStringLiteral("2024-05-17T08:30:02"));
+    QCOMPARE(times.first(), QStringLiteral("2024-05-17T08:30:00Z"));
+    QCOMPARE(times.at(1), QStringLiteral("2024-05-17T08:30:02Z"));
     QCOMPARE(speeds.size(), 6);
     QVERIFY(run.out.contains("gsensorZ"));
     QVERIFY(run.out.contains("course"));

@@ -55,7 +55,7 @@ QList<Point> probeFixes(const QString &path)
             continue;
         const QDateTime t = QDateTime::fromString(r.value("dateTime").toString(), "yyyyMMddhhmmss");
         points.append({QString::number(lat, 'f', 8), QString::number(lon, 'f', 8),
-                       t.toString("yyyy-MM-ddTHH:mm:ss")});
+                       t.toString("yyyy-MM-ddTHH:mm:ss") + "Z"}); // GPS time is UTC
     }
     return points;
 }
@@ -144,7 +144,7 @@ void TestProbeTrip::cardGivesOneSegmentPerRecordingInTimeOrder()
     QCOMPARE(segments.size(), 2);
     QCOMPARE(segments.at(0), early);
     QCOMPARE(segments.at(1), late);
-    QCOMPARE(segments.at(0).first().time, QString("2024-05-01T10:03:00")); // no zone added
+    QCOMPARE(segments.at(0).first().time, QString("2024-05-01T10:03:00Z"));
 
     // KML: a LineString per recording, start and end placemarks on the first and last fix.
     QXmlStreamReader kml(probe({"--trip", card.path(), "--format", "kml"}));
@@ -171,7 +171,11 @@ void TestProbeTrip::cardGivesOneSegmentPerRecordingInTimeOrder()
     const QList<QByteArray> rows =
         probe({"--trip", card.path(), "--format", "csv"}).trimmed().split('\n');
     QCOMPARE(rows.size(), 1 + early.size() + late.size());
-    QVERIFY(rows.at(1).startsWith("0,20240501_100300_F.MP4,0,2024-05-01T10:03:00,"));
+    QVERIFY(rows.at(1).startsWith("0,20240501_100300_F.MP4,0,2024-05-01T10:03:00Z,"));
+    // The camera's own time and its offset close each line: the first recording's name is
+    // its clock at the first fix, the second's is 30 minutes behind GPS time.
+    QVERIFY(rows.at(1).endsWith(",2024-05-01T10:03:00,0"));
+    QVERIFY(rows.at(1 + early.size()).endsWith(",2024-05-01T10:00:00,-1800"));
 }
 
 void TestProbeTrip::emptyCardGivesValidEmptyDocuments()

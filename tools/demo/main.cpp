@@ -27,7 +27,12 @@ const QSize kSize(1280, 720);
 // driven in two seconds.
 const double kLoopMetres = 24.0;
 const int kLoopFrames = 2 * kFps;
-const char *const kComplete = ".complete";
+// Named anew whenever the card's content changes, so that ./run writes a card kept from an
+// older build again.
+const char *const kComplete = ".complete-2";
+// The demo camera's clock runs an hour ahead of its GPS, as a clock set in winter and never
+// moved for summer time does: the player has something to correct.
+const qint64 kClockAheadSeconds = 3600;
 
 // Speed in km/h at second t of the drive: away from a junction, cruising, a hard stop for
 // something on the road in the middle recording, and on again.
@@ -148,10 +153,13 @@ bool writeCard(const QString &folder, const QString &font, QString *error)
         !writeRoadLoop(work.path(), true, rearLoop, error))
         return false;
 
-    const QDateTime start(QDate(2024, 5, 17), QTime(8, 30, 0));
+    // GPS time (UTC) of the first fix; the names, creation times and burned-in clock are
+    // the camera's.
+    const QDateTime start(QDate(2024, 5, 17), QTime(7, 30, 0), Qt::UTC);
     const QVector<Simulator::Fix> track = drive(start);
+    const QDateTime cameraStart = start.addSecs(kClockAheadSeconds);
     for (int k = 0; k < kRecordings; ++k) {
-        const QDateTime begins = start.addSecs(k * kSeconds);
+        const QDateTime begins = cameraStart.addSecs(k * kSeconds);
         const QVector<Simulator::Fix> fixes = track.mid(k * kSeconds, kSeconds);
         const QString commands = work.filePath(QStringLiteral("speed%1.txt").arg(k));
         if (!writeSpeedCommands(commands, fixes)) {
@@ -176,7 +184,7 @@ bool writeCard(const QString &folder, const QString &font, QString *error)
             r.width = kSize.width();
             r.height = kSize.height();
             r.frameRate = kFps;
-            r.creationTime = begins;
+            r.creationTime = QDateTime(begins.date(), begins.time(), Qt::LocalTime);
             r.realVideo = true;
             r.videoInput = QStringList{QStringLiteral("-stream_loop"), QStringLiteral("-1"),
                                        QStringLiteral("-i"), rear ? rearLoop : frontLoop};

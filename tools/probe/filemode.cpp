@@ -1,3 +1,4 @@
+#include "library/trip.h"
 #include "parser/recordingscan.h"
 #include "tools/probe/probe.h"
 #include "tools/probe/probeformat.h"
@@ -19,6 +20,12 @@ RecordingScan examine(const QString &path)
     return info.exists() && !info.isFile() ? RecordingScan() : scanRecording(path);
 }
 
+ClockOffset clockOffsetOf(const QString &path, const RecordingScan &scan)
+{
+    return CardClock::offsetOfRecording(Trip::cameraStartOf(path, scan.info), scan.rawRecords,
+                                        scan.kind);
+}
+
 const QList<GpsData> &recordsOf(const RecordingScan &scan, const FileOptions &options)
 {
     return options.raw ? scan.rawRecords : scan.track;
@@ -31,7 +38,7 @@ int runOne(const FileOptions &options, QIODevice &out)
     const QList<GpsData> &records = recordsOf(scan, options);
     switch (options.format) {
     case Format::Json:
-        out.write(toJson(path, scan.kind, scan.info, records));
+        out.write(toJson(path, scan.kind, scan.info, records, clockOffsetOf(path, scan)));
         break;
     case Format::Csv:
         out.write(toCsv(records));
@@ -59,7 +66,8 @@ int runMany(const FileOptions &options, QIODevice &out)
         const QList<GpsData> &records = recordsOf(scan, options);
         switch (options.format) {
         case Format::Json:
-            out.write(toJson(path, scan.kind, scan.info, records, false));
+            out.write(
+                toJson(path, scan.kind, scan.info, records, clockOffsetOf(path, scan), false));
             break;
         case Format::Csv:
             out.write(toCsv(records, &path, first));

@@ -50,13 +50,6 @@ QString number(float value, int places)
     return QString::number(decimals(value, places), 'f', places);
 }
 
-// "yyyyMMddhhmmss" as recorded, without a zone; invalid digits give no time.
-QDateTime recordTime(const GpsData &record)
-{
-    return QDateTime::fromString(field(record.dateTime, sizeof record.dateTime),
-                                 QStringLiteral("yyyyMMddhhmmss"));
-}
-
 // Members in QJsonObject's order (sorted by name), which the reports always had.
 void writeRecord(JsonLine &json, const GpsData &r)
 {
@@ -83,13 +76,17 @@ void writeRecord(JsonLine &json, const GpsData &r)
 } // namespace
 
 QByteArray toJson(const QString &path, GpsSourceKind kind, const VideoInfo &info,
-                  const QList<GpsData> &records, bool indented)
+                  const QList<GpsData> &records, const ClockOffset &offset, bool indented)
 {
     QByteArray line;
     // About 330 bytes a record; one allocation for the usual track.
     line.reserve(256 + records.size() * 340);
     JsonLine json(line);
     json.beginObject();
+    if (offset.isKnown())
+        json.add("clockOffsetSeconds", qint64(offset.seconds));
+    else
+        json.addNull("clockOffsetSeconds");
     json.add("file", path);
     json.add("kind", gpsSourceKindName(kind));
     json.beginArray("records");
@@ -170,10 +167,12 @@ void GpxWriter::addTrack(const QString &path, const QList<GpsData> &records)
         xml.writeStartElement(GpxNamespace, QStringLiteral("trkpt"));
         xml.writeAttribute(QStringLiteral("lat"), number(r.latitude, 8));
         xml.writeAttribute(QStringLiteral("lon"), number(r.longitude, 8));
-        const QDateTime time = recordTime(r);
+        // The records' time is the GPS receiver's, which is UTC.
+        const QDateTime time = CardClock::recordUtc(r);
         if (time.isValid())
             xml.writeTextElement(GpxNamespace, QStringLiteral("time"),
-                                 time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+                                 time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) +
+                                     QLatin1Char('Z'));
         xml.writeStartElement(GpxNamespace, QStringLiteral("extensions"));
         xml.writeTextElement(ExtensionNamespace, QStringLiteral("speed"), QString::number(r.speed));
         xml.writeTextElement(ExtensionNamespace, QStringLiteral("course"), number(r.course, 4));

@@ -55,6 +55,14 @@ int main(int argc, char *argv[])
     const QCommandLineOption start(QStringLiteral("start"),
                                    QStringLiteral("Time of the first fix (default: --created)."),
                                    QStringLiteral("time"));
+    const QCommandLineOption clockOffset(
+        QStringLiteral("clock-offset"),
+        QStringLiteral("Camera clock less GPS time in seconds: the first fix is --created less "
+                       "this (default 0)."),
+        QStringLiteral("seconds"));
+    const QCommandLineOption timeOfDay(
+        QStringLiteral("time-of-day-only"),
+        QStringLiteral("Records carry the GPS time of day, no date."));
     const QCommandLineOption lat(QStringLiteral("lat"), QStringLiteral("Start latitude."),
                                  QStringLiteral("deg"), QStringLiteral("22.5392"));
     const QCommandLineOption lon(QStringLiteral("lon"), QStringLiteral("Start longitude."),
@@ -89,9 +97,9 @@ int main(int argc, char *argv[])
                                   QStringLiteral("With --card --real-video: a TrueType font "
                                                  "for the camera label in the picture."),
                                   QStringLiteral("file"));
-    parser.addOptions({kind, container, records, duration, size, fps, codec, created, start, lat,
-                       lon, seed, sound, real, handler, marker, large, card, cardRecordings,
-                       font});
+    parser.addOptions({kind, container, records, duration, size, fps, codec, created, start,
+                       clockOffset, timeOfDay, lat, lon, seed, sound, real, handler, marker,
+                       large, card, cardRecordings, font});
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Output file."));
     if (!parser.parse(QCoreApplication::arguments()))
         return usage(parser, parser.errorText());
@@ -173,12 +181,19 @@ int main(int argc, char *argv[])
         shape.start = QDateTime::fromString(parser.value(start), Qt::ISODate);
         all &= shape.start.isValid();
     }
+    if (parser.isSet(clockOffset)) {
+        const qint64 seconds = parser.value(clockOffset).toLongLong(&ok);
+        all &= ok && recording.creationTime.isValid() && !parser.isSet(start);
+        shape.start = recording.creationTime.addSecs(-seconds);
+    }
     if (!all)
         return usage(parser, QStringLiteral("invalid option value"));
 
     if (recording.arrangement == Simulator::Arrangement::JldvAudio)
         shape.intervalMs = 500;
     recording.track = Simulator::makeTrack(count, shape);
+    for (Simulator::Fix &fix : recording.track)
+        fix.timeOfDayOnly = parser.isSet(timeOfDay);
     recording.soundTrack = parser.isSet(sound);
     recording.realVideo = parser.isSet(real);
     recording.handlerName = parser.value(handler);

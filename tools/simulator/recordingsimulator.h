@@ -52,7 +52,12 @@ constexpr int RecordSize = 312;
 // the sign unless set explicitly (a camera may write 'S' with a zero latitude).
 struct Fix
 {
+    // The GPS receiver's time, UTC (its wall-clock reading is written whatever its spec);
+    // the camera's own clock goes into the file name and the creation time.
     QDateTime time;
+    // Leave the date digits blank ("00000000hhmmss"), as receivers that have the time of
+    // day before the date do.
+    bool timeOfDayOnly = false;
     double latitude = 0;
     double longitude = 0;
     int speed = 0; // km/h, 0..999

@@ -77,9 +77,10 @@ QByteArray encodeRecord(const Fix &fix, bool decimalDegrees)
     record[0] = 0x01;
     record[1] = 0x38;
     put(record, 2, "GPSREC");
+    const QString format =
+        fix.timeOfDayOnly ? QStringLiteral("'00000000'hhmmss") : QStringLiteral("yyyyMMddhhmmss");
     put(record, DateTimeAt,
-        fix.time.isValid() ? fix.time.toString(QStringLiteral("yyyyMMddhhmmss")).toLatin1()
-                           : QByteArray(14, '0'));
+        fix.time.isValid() ? fix.time.toString(format).toLatin1() : QByteArray(14, '0'));
     record[ExtraChar1At] = fix.extraChar1;
     put(record, ExtraTextAt, fix.extraText.left(14).leftJustified(14, ' '));
     record[ExtraChar2At] = fix.extraChar2;
