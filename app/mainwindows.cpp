@@ -1,5 +1,6 @@
 #include "app/mainwindows.h"
 
+#include "app/clipexportflow.h"
 #include "app/fontscale.h"
 #include "app/mainwindowsprivate.h"
 #include "app/startup.h"
@@ -59,6 +60,7 @@ MainWindows::MainWindows(QWidget *parent) : QDialog(parent), ui(new Ui::MainWind
     d = new MainWindowsPrivate(this, playlistModel);
     setUpPlaylistTable();
     connectPlayback();
+    clipExport = new ClipExportFlow(this, ui->wgt_PlayCtrl, ui->wgt_PlayArea, playlistModel);
 
     setTitleText(ApplicationIdentity::applicationName());
 
@@ -328,6 +330,14 @@ void MainWindows::onKeyPressEvent(QKeyEvent *e)
         break;
     case Qt::Key_0:
         ui->wgt_PlayArea->resetZoom();
+        e->accept();
+        break;
+    case Qt::Key_I:
+        clipExport->markIn();
+        e->accept();
+        break;
+    case Qt::Key_O:
+        clipExport->markOut();
         e->accept();
         break;
     default:

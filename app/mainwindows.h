@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class ClipExportFlow;
 class MainWindowsPrivate;
 class MoveFilter;
 class PlaylistModel;
@@ -116,6 +117,7 @@ private:
     std::optional<PendingSeek> pendingSeek;
     Ui::MainWindows *ui = nullptr;
     PlaylistModel *playlistModel = nullptr;
+    ClipExportFlow *clipExport = nullptr; // child of the window
     QRect normalRect;
     int isNormal = 1;
     MainWindowsPrivate *d = nullptr;

@@ -1,0 +1,62 @@
+#include "export/outputfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+
+void removePath(const QString &path, bool folder)
+{
+    if (folder)
+        QDir(path).removeRecursively();
+    else
+        QFile::remove(path);
+}
+
+} // namespace
+
+OutputFile::OutputFile(const QString &target, bool folder)
+    : target(QFileInfo(target).absoluteFilePath()), folder(folder)
+{
+    const QFileInfo info(this->target);
+    temporary = info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+                QStringLiteral(".partial");
+}
+
+OutputFile::~OutputFile()
+{
+    if (!committed)
+        removePath(temporary, folder);
+}
+
+bool OutputFile::prepare(QString *error)
+{
+    const QString parent = QFileInfo(target).absolutePath();
+    if (!QDir().mkpath(parent)) {
+        *error = QCoreApplication::translate("OutputFile", "cannot create the folder %1").arg(parent);
+        return false;
+    }
+    removePath(temporary, folder);
+    if (folder && !QDir().mkpath(temporary)) {
+        *error = QCoreApplication::translate("OutputFile", "cannot create %1").arg(temporary);
+        return false;
+    }
+    return true;
+}
+
+bool OutputFile::commit(QString *error)
+{
+    const QFileInfo existing(target);
+    if (existing.exists() || existing.isSymLink())
+        removePath(target, existing.isDir() && !existing.isSymLink());
+    const bool moved = folder ? QDir().rename(temporary, target) : QFile::rename(temporary, target);
+    if (!moved) {
+        *error = QCoreApplication::translate("OutputFile", "cannot write %1").arg(target);
+        return false;
+    }
+    committed = true;
+    return true;
+}
