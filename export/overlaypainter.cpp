@@ -13,7 +13,7 @@ namespace {
 constexpr double kKmPerMile = 1.609344;
 constexpr int kDialMax = 220; // the same scale as the speed gauge beside the map
 
-const QColor kPanel(0, 0, 0, 150);
+const QColor kPanel(0, 0, 0, 190);
 const QColor kFace(24, 24, 30, 230);
 const QColor kText(245, 245, 245);
 const QColor kDim(170, 170, 180);

@@ -3,14 +3,202 @@
 <context>
     <name>ApplicationIdentity</name>
     <message>
-        <location filename="../../app/startup.cpp" line="15" />
+        <location filename="../../app/startup.cpp" line="61" />
         <source>Quorvix</source>
         <translation>Quorvix</translation>
     </message>
     <message>
-        <location filename="../../app/startup.cpp" line="21" />
+        <location filename="../../app/startup.cpp" line="67" />
         <source>Playing dash-camera recordings</source>
         <translation>正在播放行車記錄器影片</translation>
+    </message>
+</context>
+<context>
+    <name>ClipExportFlow</name>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="147" />
+        <source>Export clip</source>
+        <translation>匯出片段</translation>
+    </message>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="148" />
+        <source>This range cannot be exported: %1</source>
+        <translation>無法匯出此範圍：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="7" />
+        <location filename="../../app/exportdialog.cpp" line="166" />
+        <source>Export clip</source>
+        <translation>匯出片段</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="14" />
+        <source>Channels</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="16" />
+        <source>Quality</source>
+        <translation>品質</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="18" />
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="20" />
+        <source>Browse...</source>
+        <translation>瀏覽...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="25" />
+        <source>Burned into the picture</source>
+        <translation>疊加到畫面</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Date and time</source>
+        <translation>日期和時間</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Coordinates</source>
+        <translation>座標</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Heading</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>G-force</source>
+        <translation>G 力</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Mini-map of the track</source>
+        <translation>軌跡小地圖</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Text line</source>
+        <translation>文字行</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="31" />
+        <source>Evidence pack (original files with SHA-256, no re-encoding)</source>
+        <translation>證據包（原始檔案及 SHA-256，不重新編碼）</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="38" />
+        <source>Show in folder</source>
+        <translation>在資料夾中顯示</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="40" />
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="41" />
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="42" />
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="45" />
+        <source>Front camera only</source>
+        <translation>僅前鏡頭</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="45" />
+        <source>Side by side</source>
+        <translation>左右並排</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="45" />
+        <source>Stacked</source>
+        <translation>上下排列</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="46" />
+        <source>2 x 2</source>
+        <translation>2 x 2</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="46" />
+        <source>Picture in picture (rear in a corner)</source>
+        <translation>子母畫面（後鏡頭在角落）</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>High: 1080 lines, 8 Mbit/s per channel</source>
+        <translation>高：1080 行，每通道 8 Mbit/s</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="50" />
+        <source>Standard: 720 lines, 4 Mbit/s per channel</source>
+        <translation>標準：720 行，每通道 4 Mbit/s</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="51" />
+        <source>Small: 480 lines, 1.5 Mbit/s per channel</source>
+        <translation>小：480 行，每通道 1.5 Mbit/s</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="58" />
+        <source>%1 to %2 (%3 s, %4 recordings)</source>
+        <translation>%1 至 %2（%3 秒，%4 段錄影）</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="164" />
+        <source>Folder for the evidence pack</source>
+        <translation>證據包的資料夾</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="167" />
+        <source>MP4 video (*.mp4)</source>
+        <translation>MP4 影片 (*.mp4)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="182" />
+        <location filename="../../app/exportdialog.cpp" line="221" />
+        <source>Exporting...</source>
+        <translation>正在匯出...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="220" />
+        <source>About %1 s left</source>
+        <translation>剩餘約 %1 秒</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="234" />
+        <source>Written: %1</source>
+        <translation>已寫入：%1</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="238" />
+        <source>Cancelled; nothing was written.</source>
+        <translation>已取消，未寫入任何內容。</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="241" />
+        <source>The export failed: %1</source>
+        <translation>匯出失敗：%1</translation>
     </message>
 </context>
 <context>
@@ -37,7 +225,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="173" />
+        <location filename="../../app/mainwindows.cpp" line="175" />
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
@@ -47,27 +235,27 @@
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="173" />
+        <location filename="../../app/mainwindows.cpp" line="175" />
         <source>Restore Down</source>
         <translation>還原</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="200" />
+        <location filename="../../app/playbackcoordination.cpp" line="202" />
         <source>Open Folder</source>
         <translation>開啟資料夾</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="385" />
+        <location filename="../../app/playbackcoordination.cpp" line="405" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>此電腦缺少播放 H.265 (HEVC) 所需的視訊播放支援功能，無法播放此影片。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="387" />
+        <location filename="../../app/playbackcoordination.cpp" line="407" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>此電腦缺少播放 H.264 (AVC) 所需的視訊播放支援功能，無法播放此影片。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="389" />
+        <location filename="../../app/playbackcoordination.cpp" line="409" />
         <source>Error</source>
         <translation>錯誤</translation>
     </message>

@@ -3,14 +3,202 @@
 <context>
     <name>ApplicationIdentity</name>
     <message>
-        <location filename="../../app/startup.cpp" line="15" />
+        <location filename="../../app/startup.cpp" line="61" />
         <source>Quorvix</source>
         <translation>Quorvix</translation>
     </message>
     <message>
-        <location filename="../../app/startup.cpp" line="21" />
+        <location filename="../../app/startup.cpp" line="67" />
         <source>Playing dash-camera recordings</source>
         <translation>Lecture d'enregistrements de caméra embarquée</translation>
+    </message>
+</context>
+<context>
+    <name>ClipExportFlow</name>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="147" />
+        <source>Export clip</source>
+        <translation>Exporter un extrait</translation>
+    </message>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="148" />
+        <source>This range cannot be exported: %1</source>
+        <translation>Cette plage ne peut pas être exportée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="7" />
+        <location filename="../../app/exportdialog.cpp" line="166" />
+        <source>Export clip</source>
+        <translation>Exporter un extrait</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="14" />
+        <source>Channels</source>
+        <translation>Caméras</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="16" />
+        <source>Quality</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="18" />
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="20" />
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="25" />
+        <source>Burned into the picture</source>
+        <translation>Incrusté dans l'image</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Date and time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Coordinates</source>
+        <translation>Coordonnées</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Heading</source>
+        <translation>Cap</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>G-force</source>
+        <translation>Force G</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Mini-map of the track</source>
+        <translation>Mini-carte du trajet</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Text line</source>
+        <translation>Ligne de texte</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="31" />
+        <source>Evidence pack (original files with SHA-256, no re-encoding)</source>
+        <translation>Dossier de preuve (fichiers originaux avec SHA-256, sans réencodage)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="38" />
+        <source>Show in folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="40" />
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="41" />
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="42" />
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="45" />
+        <source>Front camera only</source>
+        <translation>Caméra avant seule</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="45" />
+        <source>Side by side</source>
+        <translation>Côte à côte</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="45" />
+        <source>Stacked</source>
+        <translation>Superposées</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="46" />
+        <source>2 x 2</source>
+        <translation>2 x 2</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="46" />
+        <source>Picture in picture (rear in a corner)</source>
+        <translation>Incrustation (arrière dans un coin)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>High: 1080 lines, 8 Mbit/s per channel</source>
+        <translation>Haute : 1080 lignes, 8 Mbit/s par caméra</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="50" />
+        <source>Standard: 720 lines, 4 Mbit/s per channel</source>
+        <translation>Standard : 720 lignes, 4 Mbit/s par caméra</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="51" />
+        <source>Small: 480 lines, 1.5 Mbit/s per channel</source>
+        <translation>Petite : 480 lignes, 1,5 Mbit/s par caméra</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="58" />
+        <source>%1 to %2 (%3 s, %4 recordings)</source>
+        <translation>De %1 à %2 (%3 s, %4 enregistrements)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="164" />
+        <source>Folder for the evidence pack</source>
+        <translation>Dossier du dossier de preuve</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="167" />
+        <source>MP4 video (*.mp4)</source>
+        <translation>Vidéo MP4 (*.mp4)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="182" />
+        <location filename="../../app/exportdialog.cpp" line="221" />
+        <source>Exporting...</source>
+        <translation>Exportation...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="220" />
+        <source>About %1 s left</source>
+        <translation>Environ %1 s restantes</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="234" />
+        <source>Written: %1</source>
+        <translation>Écrit : %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="238" />
+        <source>Cancelled; nothing was written.</source>
+        <translation>Annulé ; rien n'a été écrit.</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="241" />
+        <source>The export failed: %1</source>
+        <translation>L'exportation a échoué : %1</translation>
     </message>
 </context>
 <context>
@@ -37,7 +225,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="173" />
+        <location filename="../../app/mainwindows.cpp" line="175" />
         <source>Maximize</source>
         <translation>Agrandir</translation>
     </message>
@@ -47,27 +235,27 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="173" />
+        <location filename="../../app/mainwindows.cpp" line="175" />
         <source>Restore Down</source>
         <translation>Restaurer</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="200" />
+        <location filename="../../app/playbackcoordination.cpp" line="202" />
         <source>Open Folder</source>
         <translation>Ouvrir un dossier</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="385" />
+        <location filename="../../app/playbackcoordination.cpp" line="405" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Cet ordinateur ne peut pas lire cette vidéo, car il ne dispose pas de la prise en charge nécessaire à la lecture du H.265 (HEVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="387" />
+        <location filename="../../app/playbackcoordination.cpp" line="407" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Cet ordinateur ne peut pas lire cette vidéo, car il ne dispose pas de la prise en charge nécessaire à la lecture du H.264 (AVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="389" />
+        <location filename="../../app/playbackcoordination.cpp" line="409" />
         <source>Error</source>
         <translation>Erreur</translation>
     </message>

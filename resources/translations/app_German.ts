@@ -3,14 +3,202 @@
 <context>
     <name>ApplicationIdentity</name>
     <message>
-        <location filename="../../app/startup.cpp" line="15" />
+        <location filename="../../app/startup.cpp" line="61" />
         <source>Quorvix</source>
         <translation>Quorvix</translation>
     </message>
     <message>
-        <location filename="../../app/startup.cpp" line="21" />
+        <location filename="../../app/startup.cpp" line="67" />
         <source>Playing dash-camera recordings</source>
         <translation>Wiedergabe von Dashcam-Aufnahmen</translation>
+    </message>
+</context>
+<context>
+    <name>ClipExportFlow</name>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="147" />
+        <source>Export clip</source>
+        <translation>Clip exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="148" />
+        <source>This range cannot be exported: %1</source>
+        <translation>Dieser Bereich kann nicht exportiert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="7" />
+        <location filename="../../app/exportdialog.cpp" line="166" />
+        <source>Export clip</source>
+        <translation>Clip exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="14" />
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="16" />
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="18" />
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="20" />
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="25" />
+        <source>Burned into the picture</source>
+        <translation>Ins Bild eingeblendet</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Coordinates</source>
+        <translation>Koordinaten</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Heading</source>
+        <translation>Fahrtrichtung</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>G-force</source>
+        <translation>G-Kraft</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Mini-map of the track</source>
+        <translation>Minikarte der Strecke</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Text line</source>
+        <translation>Textzeile</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="31" />
+        <source>Evidence pack (original files with SHA-256, no re-encoding)</source>
+        <translation>Beweispaket (Originaldateien mit SHA-256, ohne Neukodierung)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="38" />
+        <source>Show in folder</source>
+        <translation>Im Ordner zeigen</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="40" />
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="41" />
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="42" />
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="45" />
+        <source>Front camera only</source>
+        <translation>Nur Frontkamera</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="45" />
+        <source>Side by side</source>
+        <translation>Nebeneinander</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="45" />
+        <source>Stacked</source>
+        <translation>Übereinander</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="46" />
+        <source>2 x 2</source>
+        <translation>2 x 2</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="46" />
+        <source>Picture in picture (rear in a corner)</source>
+        <translation>Bild im Bild (Heckkamera in der Ecke)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>High: 1080 lines, 8 Mbit/s per channel</source>
+        <translation>Hoch: 1080 Zeilen, 8 Mbit/s je Kanal</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="50" />
+        <source>Standard: 720 lines, 4 Mbit/s per channel</source>
+        <translation>Standard: 720 Zeilen, 4 Mbit/s je Kanal</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="51" />
+        <source>Small: 480 lines, 1.5 Mbit/s per channel</source>
+        <translation>Klein: 480 Zeilen, 1,5 Mbit/s je Kanal</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="58" />
+        <source>%1 to %2 (%3 s, %4 recordings)</source>
+        <translation>%1 bis %2 (%3 s, %4 Aufnahmen)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="164" />
+        <source>Folder for the evidence pack</source>
+        <translation>Ordner für das Beweispaket</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="167" />
+        <source>MP4 video (*.mp4)</source>
+        <translation>MP4-Video (*.mp4)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="182" />
+        <location filename="../../app/exportdialog.cpp" line="221" />
+        <source>Exporting...</source>
+        <translation>Wird exportiert...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="220" />
+        <source>About %1 s left</source>
+        <translation>Noch etwa %1 s</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="234" />
+        <source>Written: %1</source>
+        <translation>Geschrieben: %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="238" />
+        <source>Cancelled; nothing was written.</source>
+        <translation>Abgebrochen; nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="241" />
+        <source>The export failed: %1</source>
+        <translation>Export fehlgeschlagen: %1</translation>
     </message>
 </context>
 <context>
@@ -37,7 +225,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="173" />
+        <location filename="../../app/mainwindows.cpp" line="175" />
         <source>Maximize</source>
         <translation>Maximieren</translation>
     </message>
@@ -47,27 +235,27 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="173" />
+        <location filename="../../app/mainwindows.cpp" line="175" />
         <source>Restore Down</source>
         <translation>Verkleinern</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="200" />
+        <location filename="../../app/playbackcoordination.cpp" line="202" />
         <source>Open Folder</source>
         <translation>Ordner öffnen</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="385" />
+        <location filename="../../app/playbackcoordination.cpp" line="405" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Dieser Computer kann das Video nicht abspielen, weil ihm die zur Wiedergabe von H.265 (HEVC) nötige Unterstützung fehlt.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="387" />
+        <location filename="../../app/playbackcoordination.cpp" line="407" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Dieser Computer kann das Video nicht abspielen, weil ihm die zur Wiedergabe von H.264 (AVC) nötige Unterstützung fehlt.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="389" />
+        <location filename="../../app/playbackcoordination.cpp" line="409" />
         <source>Error</source>
         <translation>Fehler</translation>
     </message>

@@ -3,14 +3,202 @@
 <context>
     <name>ApplicationIdentity</name>
     <message>
-        <location filename="../../app/startup.cpp" line="15" />
+        <location filename="../../app/startup.cpp" line="61" />
         <source>Quorvix</source>
         <translation>Quorvix</translation>
     </message>
     <message>
-        <location filename="../../app/startup.cpp" line="21" />
+        <location filename="../../app/startup.cpp" line="67" />
         <source>Playing dash-camera recordings</source>
         <translation>Riproduzione di registrazioni della dashcam</translation>
+    </message>
+</context>
+<context>
+    <name>ClipExportFlow</name>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="147" />
+        <source>Export clip</source>
+        <translation>Esporta clip</translation>
+    </message>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="148" />
+        <source>This range cannot be exported: %1</source>
+        <translation>Questo intervallo non può essere esportato: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="7" />
+        <location filename="../../app/exportdialog.cpp" line="166" />
+        <source>Export clip</source>
+        <translation>Esporta clip</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="14" />
+        <source>Channels</source>
+        <translation>Canali</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="16" />
+        <source>Quality</source>
+        <translation>Qualità</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="18" />
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="20" />
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="25" />
+        <source>Burned into the picture</source>
+        <translation>Impresso nell'immagine</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Date and time</source>
+        <translation>Data e ora</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Coordinates</source>
+        <translation>Coordinate</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Heading</source>
+        <translation>Direzione</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>G-force</source>
+        <translation>Forza G</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Mini-map of the track</source>
+        <translation>Minimappa del percorso</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Text line</source>
+        <translation>Riga di testo</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="31" />
+        <source>Evidence pack (original files with SHA-256, no re-encoding)</source>
+        <translation>Pacchetto di prove (file originali con SHA-256, senza ricodifica)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="38" />
+        <source>Show in folder</source>
+        <translation>Mostra nella cartella</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="40" />
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="41" />
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="42" />
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="45" />
+        <source>Front camera only</source>
+        <translation>Solo telecamera anteriore</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="45" />
+        <source>Side by side</source>
+        <translation>Affiancate</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="45" />
+        <source>Stacked</source>
+        <translation>Una sopra l'altra</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="46" />
+        <source>2 x 2</source>
+        <translation>2 x 2</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="46" />
+        <source>Picture in picture (rear in a corner)</source>
+        <translation>Picture in picture (posteriore in un angolo)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>High: 1080 lines, 8 Mbit/s per channel</source>
+        <translation>Alta: 1080 righe, 8 Mbit/s per canale</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="50" />
+        <source>Standard: 720 lines, 4 Mbit/s per channel</source>
+        <translation>Standard: 720 righe, 4 Mbit/s per canale</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="51" />
+        <source>Small: 480 lines, 1.5 Mbit/s per channel</source>
+        <translation>Piccola: 480 righe, 1,5 Mbit/s per canale</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="58" />
+        <source>%1 to %2 (%3 s, %4 recordings)</source>
+        <translation>Da %1 a %2 (%3 s, %4 registrazioni)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="164" />
+        <source>Folder for the evidence pack</source>
+        <translation>Cartella per il pacchetto di prove</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="167" />
+        <source>MP4 video (*.mp4)</source>
+        <translation>Video MP4 (*.mp4)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="182" />
+        <location filename="../../app/exportdialog.cpp" line="221" />
+        <source>Exporting...</source>
+        <translation>Esportazione...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="220" />
+        <source>About %1 s left</source>
+        <translation>Circa %1 s rimanenti</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="234" />
+        <source>Written: %1</source>
+        <translation>Scritto: %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="238" />
+        <source>Cancelled; nothing was written.</source>
+        <translation>Annullato; non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="241" />
+        <source>The export failed: %1</source>
+        <translation>Esportazione non riuscita: %1</translation>
     </message>
 </context>
 <context>
@@ -37,7 +225,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="173" />
+        <location filename="../../app/mainwindows.cpp" line="175" />
         <source>Maximize</source>
         <translation>Ingrandisci</translation>
     </message>
@@ -47,27 +235,27 @@
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="173" />
+        <location filename="../../app/mainwindows.cpp" line="175" />
         <source>Restore Down</source>
         <translation>Ripristina giù</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="200" />
+        <location filename="../../app/playbackcoordination.cpp" line="202" />
         <source>Open Folder</source>
         <translation>Apri cartella</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="385" />
+        <location filename="../../app/playbackcoordination.cpp" line="405" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Questo computer non può riprodurre il video perché non dispone del supporto di riproduzione necessario per H.265 (HEVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="387" />
+        <location filename="../../app/playbackcoordination.cpp" line="407" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Questo computer non può riprodurre il video perché non dispone del supporto di riproduzione necessario per H.264 (AVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="389" />
+        <location filename="../../app/playbackcoordination.cpp" line="409" />
         <source>Error</source>
         <translation>Errore</translation>
     </message>

@@ -3,14 +3,202 @@
 <context>
     <name>ApplicationIdentity</name>
     <message>
-        <location filename="../../app/startup.cpp" line="15" />
+        <location filename="../../app/startup.cpp" line="61" />
         <source>Quorvix</source>
         <translation>Quorvix</translation>
     </message>
     <message>
-        <location filename="../../app/startup.cpp" line="21" />
+        <location filename="../../app/startup.cpp" line="67" />
         <source>Playing dash-camera recordings</source>
         <translation>ドライブレコーダーの録画を再生中</translation>
+    </message>
+</context>
+<context>
+    <name>ClipExportFlow</name>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="147" />
+        <source>Export clip</source>
+        <translation>クリップを書き出す</translation>
+    </message>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="148" />
+        <source>This range cannot be exported: %1</source>
+        <translation>この範囲は書き出せません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="7" />
+        <location filename="../../app/exportdialog.cpp" line="166" />
+        <source>Export clip</source>
+        <translation>クリップを書き出す</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="14" />
+        <source>Channels</source>
+        <translation>チャンネル</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="16" />
+        <source>Quality</source>
+        <translation>画質</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="18" />
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="20" />
+        <source>Browse...</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="25" />
+        <source>Burned into the picture</source>
+        <translation>映像に焼き込む項目</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Date and time</source>
+        <translation>日付と時刻</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Coordinates</source>
+        <translation>座標</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Heading</source>
+        <translation>進行方向</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>G-force</source>
+        <translation>G 値</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Mini-map of the track</source>
+        <translation>走行軌跡のミニマップ</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="27" />
+        <source>Text line</source>
+        <translation>テキスト行</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="31" />
+        <source>Evidence pack (original files with SHA-256, no re-encoding)</source>
+        <translation>証拠パック（元ファイルと SHA-256、再エンコードなし）</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="38" />
+        <source>Show in folder</source>
+        <translation>フォルダーで表示</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="40" />
+        <source>Export</source>
+        <translation>書き出す</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="41" />
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="42" />
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="45" />
+        <source>Front camera only</source>
+        <translation>フロントカメラのみ</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="45" />
+        <source>Side by side</source>
+        <translation>左右に並べる</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="45" />
+        <source>Stacked</source>
+        <translation>上下に並べる</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="46" />
+        <source>2 x 2</source>
+        <translation>2 x 2</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="46" />
+        <source>Picture in picture (rear in a corner)</source>
+        <translation>ピクチャー・イン・ピクチャー（リアを隅に）</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>High: 1080 lines, 8 Mbit/s per channel</source>
+        <translation>高: 1080 ライン、チャンネルあたり 8 Mbit/s</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="50" />
+        <source>Standard: 720 lines, 4 Mbit/s per channel</source>
+        <translation>標準: 720 ライン、チャンネルあたり 4 Mbit/s</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="51" />
+        <source>Small: 480 lines, 1.5 Mbit/s per channel</source>
+        <translation>小: 480 ライン、チャンネルあたり 1.5 Mbit/s</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="58" />
+        <source>%1 to %2 (%3 s, %4 recordings)</source>
+        <translation>%1 から %2（%3 秒、%4 本の録画）</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="164" />
+        <source>Folder for the evidence pack</source>
+        <translation>証拠パックのフォルダー</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="167" />
+        <source>MP4 video (*.mp4)</source>
+        <translation>MP4 動画 (*.mp4)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="182" />
+        <location filename="../../app/exportdialog.cpp" line="221" />
+        <source>Exporting...</source>
+        <translation>書き出し中...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="220" />
+        <source>About %1 s left</source>
+        <translation>残り約 %1 秒</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="234" />
+        <source>Written: %1</source>
+        <translation>書き出し完了: %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="238" />
+        <source>Cancelled; nothing was written.</source>
+        <translation>キャンセルしました。何も書き出されていません。</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="241" />
+        <source>The export failed: %1</source>
+        <translation>書き出しに失敗しました: %1</translation>
     </message>
 </context>
 <context>
@@ -37,7 +225,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="173" />
+        <location filename="../../app/mainwindows.cpp" line="175" />
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
@@ -47,27 +235,27 @@
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="173" />
+        <location filename="../../app/mainwindows.cpp" line="175" />
         <source>Restore Down</source>
         <translation>元のサイズに戻す</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="200" />
+        <location filename="../../app/playbackcoordination.cpp" line="202" />
         <source>Open Folder</source>
         <translation>フォルダーを開く</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="385" />
+        <location filename="../../app/playbackcoordination.cpp" line="405" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>このコンピューターには H.265 (HEVC) の再生に必要なビデオ再生支援機能がないため、このビデオを再生できません。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="387" />
+        <location filename="../../app/playbackcoordination.cpp" line="407" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>このコンピューターには H.264 (AVC) の再生に必要なビデオ再生支援機能がないため、このビデオを再生できません。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="389" />
+        <location filename="../../app/playbackcoordination.cpp" line="409" />
         <source>Error</source>
         <translation>エラー</translation>
     </message>

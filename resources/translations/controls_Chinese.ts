@@ -88,22 +88,47 @@
         <translation>音量</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="192" />
+        <location filename="../../controls/controlpanel.cpp" line="195" />
         <source>%1 km/h</source>
         <translation>%1 km/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="194" />
+        <location filename="../../controls/controlpanel.cpp" line="197" />
         <source>%1 MPH</source>
         <translation>%1 英里/时</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="341" />
+        <source>Mark in</source>
+        <translation>标记起点</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="342" />
+        <source>Mark out</source>
+        <translation>标记终点</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="343" />
+        <source>Export marked range...</source>
+        <translation>导出标记范围...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="345" />
+        <source>Export around now...</source>
+        <translation>导出当前时刻前后...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="347" />
+        <source>Clear marks</source>
+        <translation>清除标记</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="417" />
         <source>Cancel Mute</source>
         <translation>取消静音</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="417" />
         <source>Set Mute</source>
         <translation>静音</translation>
     </message>

@@ -88,22 +88,47 @@
         <translation>音量</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="192" />
+        <location filename="../../controls/controlpanel.cpp" line="195" />
         <source>%1 km/h</source>
         <translation>%1 km/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="194" />
+        <location filename="../../controls/controlpanel.cpp" line="197" />
         <source>%1 MPH</source>
         <translation>%1 英里/時</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="341" />
+        <source>Mark in</source>
+        <translation>標記起點</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="342" />
+        <source>Mark out</source>
+        <translation>標記終點</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="343" />
+        <source>Export marked range...</source>
+        <translation>匯出標記範圍...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="345" />
+        <source>Export around now...</source>
+        <translation>匯出目前時刻前後...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="347" />
+        <source>Clear marks</source>
+        <translation>清除標記</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="417" />
         <source>Cancel Mute</source>
         <translation>取消靜音</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="417" />
         <source>Set Mute</source>
         <translation>靜音</translation>
     </message>

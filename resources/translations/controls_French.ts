@@ -88,22 +88,47 @@
         <translation>Volume</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="192" />
+        <location filename="../../controls/controlpanel.cpp" line="195" />
         <source>%1 km/h</source>
         <translation>%1 km/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="194" />
+        <location filename="../../controls/controlpanel.cpp" line="197" />
         <source>%1 MPH</source>
         <translation>%1 mi/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="341" />
+        <source>Mark in</source>
+        <translation>Marquer le début</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="342" />
+        <source>Mark out</source>
+        <translation>Marquer la fin</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="343" />
+        <source>Export marked range...</source>
+        <translation>Exporter la plage marquée...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="345" />
+        <source>Export around now...</source>
+        <translation>Exporter autour de maintenant...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="347" />
+        <source>Clear marks</source>
+        <translation>Effacer les marques</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="417" />
         <source>Cancel Mute</source>
         <translation>Rétablir le son</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="417" />
         <source>Set Mute</source>
         <translation>Couper le son</translation>
     </message>

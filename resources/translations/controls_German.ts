@@ -88,22 +88,47 @@
         <translation>Lautstärke</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="192" />
+        <location filename="../../controls/controlpanel.cpp" line="195" />
         <source>%1 km/h</source>
         <translation>%1 km/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="194" />
+        <location filename="../../controls/controlpanel.cpp" line="197" />
         <source>%1 MPH</source>
         <translation>%1 mph</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="341" />
+        <source>Mark in</source>
+        <translation>Anfang markieren</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="342" />
+        <source>Mark out</source>
+        <translation>Ende markieren</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="343" />
+        <source>Export marked range...</source>
+        <translation>Markierten Bereich exportieren...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="345" />
+        <source>Export around now...</source>
+        <translation>Um jetzt herum exportieren...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="347" />
+        <source>Clear marks</source>
+        <translation>Markierungen löschen</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="417" />
         <source>Cancel Mute</source>
         <translation>Stummschaltung aufheben</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="417" />
         <source>Set Mute</source>
         <translation>Stummschalten</translation>
     </message>

@@ -88,22 +88,47 @@
         <translation>Volume</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="192" />
+        <location filename="../../controls/controlpanel.cpp" line="195" />
         <source>%1 km/h</source>
         <translation>%1 km/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="194" />
+        <location filename="../../controls/controlpanel.cpp" line="197" />
         <source>%1 MPH</source>
         <translation>%1 mph</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="341" />
+        <source>Mark in</source>
+        <translation>Segna inizio</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="342" />
+        <source>Mark out</source>
+        <translation>Segna fine</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="343" />
+        <source>Export marked range...</source>
+        <translation>Esporta l'intervallo segnato...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="345" />
+        <source>Export around now...</source>
+        <translation>Esporta attorno a questo momento...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="347" />
+        <source>Clear marks</source>
+        <translation>Cancella i segni</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="417" />
         <source>Cancel Mute</source>
         <translation>Riattiva audio</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="381" />
+        <location filename="../../controls/controlpanel.cpp" line="417" />
         <source>Set Mute</source>
         <translation>Disattiva audio</translation>
     </message>

@@ -1,0 +1,133 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="fr">
+<context>
+    <name>ClipRange</name>
+    <message>
+        <location filename="../../export/cliprecording.cpp" line="37" />
+        <source>the range is empty</source>
+        <translation>la plage est vide</translation>
+    </message>
+    <message>
+        <location filename="../../export/cliprecording.cpp" line="49" />
+        <source>no recording holds %1</source>
+        <translation>aucun enregistrement ne contient %1</translation>
+    </message>
+</context>
+<context>
+    <name>ClipRender</name>
+    <message>
+        <location filename="../../export/cliprender.cpp" line="82" />
+        <source>the range holds no video</source>
+        <translation>la plage ne contient aucune vidéo</translation>
+    </message>
+    <message>
+        <location filename="../../export/cliprender.cpp" line="98" />
+        <source>the %1 channel file of %2 is missing</source>
+        <translation>le fichier de la caméra %1 de %2 manque</translation>
+    </message>
+    <message>
+        <location filename="../../export/cliprender.cpp" line="106" />
+        <source>%1 cannot be read</source>
+        <translation>%1 est illisible</translation>
+    </message>
+    <message>
+        <location filename="../../export/cliprender.cpp" line="263" />
+        <source>ffmpeg was not found on the search path</source>
+        <translation>ffmpeg est introuvable dans le chemin de recherche</translation>
+    </message>
+    <message>
+        <location filename="../../export/cliprender.cpp" line="283" />
+        <source>ffmpeg could not be started</source>
+        <translation>impossible de lancer ffmpeg</translation>
+    </message>
+    <message>
+        <location filename="../../export/cliprender.cpp" line="317" />
+        <location filename="../../export/cliprender.cpp" line="324" />
+        <location filename="../../export/cliprender.cpp" line="331" />
+        <location filename="../../export/cliprender.cpp" line="340" />
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+    <message>
+        <location filename="../../export/cliprender.cpp" line="345" />
+        <source>ffmpeg failed</source>
+        <translation>ffmpeg a échoué</translation>
+    </message>
+    <message>
+        <location filename="../../export/cliprender.cpp" line="345" />
+        <source>ffmpeg failed: %1</source>
+        <translation>ffmpeg a échoué : %1</translation>
+    </message>
+</context>
+<context>
+    <name>EvidencePack</name>
+    <message>
+        <location filename="../../export/evidencepack.cpp" line="52" />
+        <location filename="../../export/evidencepack.cpp" line="67" />
+        <source>cannot read %1</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+    <message>
+        <location filename="../../export/evidencepack.cpp" line="56" />
+        <location filename="../../export/evidencepack.cpp" line="99" />
+        <location filename="../../export/evidencepack.cpp" line="131" />
+        <source>cannot write %1</source>
+        <translation>impossible d'écrire %1</translation>
+    </message>
+    <message>
+        <location filename="../../export/evidencepack.cpp" line="62" />
+        <location filename="../../export/evidencepack.cpp" line="224" />
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+    <message>
+        <location filename="../../export/evidencepack.cpp" line="72" />
+        <location filename="../../export/evidencepack.cpp" line="78" />
+        <source>cannot write %1: %2</source>
+        <translation>impossible d'écrire %1 : %2</translation>
+    </message>
+    <message>
+        <location filename="../../export/evidencepack.cpp" line="120" />
+        <source>ffmpeg could not cut the %1 channel: %2</source>
+        <translation>ffmpeg n'a pas pu couper la caméra %1 : %2</translation>
+    </message>
+    <message>
+        <location filename="../../export/evidencepack.cpp" line="158" />
+        <source>the range holds no video</source>
+        <translation>la plage ne contient aucune vidéo</translation>
+    </message>
+    <message>
+        <location filename="../../export/evidencepack.cpp" line="162" />
+        <source>ffmpeg was not found on the search path</source>
+        <translation>ffmpeg est introuvable dans le chemin de recherche</translation>
+    </message>
+    <message>
+        <location filename="../../export/evidencepack.cpp" line="172" />
+        <source>cannot create %1</source>
+        <translation>impossible de créer %1</translation>
+    </message>
+    <message>
+        <location filename="../../export/evidencepack.cpp" line="191" />
+        <source>the %1 channel file %2 is missing</source>
+        <translation>le fichier %2 de la caméra %1 manque</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <location filename="../../export/outputfile.cpp" line="39" />
+        <source>cannot create the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <location filename="../../export/outputfile.cpp" line="44" />
+        <source>cannot create %1</source>
+        <translation>impossible de créer %1</translation>
+    </message>
+    <message>
+        <location filename="../../export/outputfile.cpp" line="57" />
+        <source>cannot write %1</source>
+        <translation>impossible d'écrire %1</translation>
+    </message>
+</context>
+</TS>
