@@ -91,6 +91,9 @@ void ClipExportFlow::exportMarked()
         toRow = fromRow;
         toSecond = from.second + store->exportAfter();
     }
+    // Marks on rows that have left the playlist since (another folder was opened).
+    if (fromRow < 0 || toRow < 0)
+        return;
     if (toRow < fromRow || (toRow == fromRow && toSecond < fromSecond)) {
         std::swap(fromRow, toRow);
         std::swap(fromSecond, toSecond);
