@@ -295,6 +295,8 @@ void MainWindows::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Period:
     case Qt::Key_Comma:
     case Qt::Key_0:
+    case Qt::Key_I:
+    case Qt::Key_O:
         onKeyPressEvent(event);
         break;
     case Qt::Key_Escape:
