@@ -55,7 +55,7 @@ void ExportDialog::retranslate()
         const ClipRecording &first = recordings[pieces.first().recording];
         const QDateTime from = first.start.addMSecs(qint64(pieces.first().from * 1000));
         const double seconds = ClipRange::totalLength(pieces);
-        ui->lbl_Range->setText(tr("%1 to %2 (%3 s, %4 recordings)")
+        ui->lbl_Range->setText(tr("%1 to %2 (%3 s; recordings: %4)")
                                    .arg(ClipTimes::text(from),
                                         ClipTimes::text(from.addMSecs(qint64(seconds * 1000))))
                                    .arg(qRound(seconds))

@@ -10,6 +10,12 @@ constexpr qint64 kJoinToleranceMs = 2500;
 
 } // namespace
 
+const char *channelName(int slot)
+{
+    static const char *const names[] = {"front", "rear", "third", "fourth"};
+    return slot >= 0 && slot < 4 ? names[slot] : "unknown";
+}
+
 int ClipRecording::channelCount() const
 {
     int count = 0;

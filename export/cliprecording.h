@@ -23,6 +23,9 @@ struct ClipRecording
     int channelCount() const;
 };
 
+// "front", "rear", "third", "fourth" for slots 0 to 3, as the manifest and messages name them.
+const char *channelName(int slot);
+
 // A stretch of one recording that the clip takes.
 struct ClipPiece
 {

@@ -13,7 +13,6 @@
 namespace {
 
 
-const char *const kChannelNames[] = {"front", "rear", "third", "fourth"};
 // ffmpeg reads frames as fast as it encodes them; a few frames in the pipe keep it busy
 // without holding a second's worth of pictures in memory.
 constexpr qint64 kFramesInFlight = 4;
@@ -96,7 +95,7 @@ Plan plan(const QList<ClipRecording> &recordings, const QList<ClipPiece> &pieces
             const QString &file = r.channels[c];
             if (file.isEmpty() || !QFileInfo(file).isFile()) {
                 p.error = QCoreApplication::translate("ClipRender", "the %1 channel file of %2 is missing")
-                              .arg(QLatin1String(kChannelNames[c]),
+                              .arg(QLatin1String(channelName(c)),
                                    QFileInfo(r.channels[0]).fileName());
                 return p;
             }

@@ -26,7 +26,6 @@
 namespace {
 
 
-const char *const kChannelNames[] = {"front", "rear", "third", "fourth"};
 constexpr qint64 kChunk = 1 << 20;
 
 struct Copier
@@ -118,7 +117,7 @@ bool cutChannel(const QList<ClipRecording> &recordings, const QList<ClipPiece> &
         ffmpeg.exitCode() != 0) {
         const QString why = QString::fromLocal8Bit(ffmpeg.readAllStandardError()).trimmed();
         *error = QCoreApplication::translate("EvidencePack", "ffmpeg could not cut the %1 channel: %2")
-                     .arg(QLatin1String(kChannelNames[channel]), why.section(QLatin1Char('\n'), -1));
+                     .arg(QLatin1String(channelName(channel)), why.section(QLatin1Char('\n'), -1));
         return false;
     }
     return true;
@@ -189,7 +188,7 @@ ExportResult write(const QList<ClipRecording> &recordings, const QList<ClipPiece
             const QFileInfo source(r.channels[c]);
             if (!source.isFile()) {
                 result.error = QCoreApplication::translate("EvidencePack", "the %1 channel file %2 is missing")
-                                   .arg(QLatin1String(kChannelNames[c]), source.fileName());
+                                   .arg(QLatin1String(channelName(c)), source.fileName());
                 return result;
             }
             QByteArray hash;
@@ -200,7 +199,7 @@ ExportResult write(const QList<ClipRecording> &recordings, const QList<ClipPiece
             }
             QJsonObject entry = fileEntry(QStringLiteral("originals/") + source.fileName(),
                                           source.size(), hash);
-            entry.insert(QStringLiteral("channel"), QLatin1String(kChannelNames[c]));
+            entry.insert(QStringLiteral("channel"), QLatin1String(channelName(c)));
             files.append(entry);
         }
         recordingEntries.append(QJsonObject{
@@ -225,14 +224,14 @@ ExportResult write(const QList<ClipRecording> &recordings, const QList<ClipPiece
             return result;
         }
         // QuickTime rather than MP4: cameras write PCM sound that the MP4 muxer refuses.
-        const QString name = QStringLiteral("cuts/%1.mov").arg(QLatin1String(kChannelNames[c]));
+        const QString name = QStringLiteral("cuts/%1.mov").arg(QLatin1String(channelName(c)));
         if (!cutChannel(recordings, pieces, c, root + QLatin1Char('/') + name, scratch.path(),
                         &result.error))
             return result;
         QJsonObject entry =
             fileEntry(name, QFileInfo(root + QLatin1Char('/') + name).size(),
                       sha256Of(root + QLatin1Char('/') + name));
-        entry.insert(QStringLiteral("channel"), QLatin1String(kChannelNames[c]));
+        entry.insert(QStringLiteral("channel"), QLatin1String(channelName(c)));
         cuts.append(entry);
     }
 

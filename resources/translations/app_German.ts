@@ -16,12 +16,12 @@
 <context>
     <name>ClipExportFlow</name>
     <message>
-        <location filename="../../app/clipexportflow.cpp" line="147" />
+        <location filename="../../app/clipexportflow.cpp" line="150" />
         <source>Export clip</source>
         <translation>Clip exportieren</translation>
     </message>
     <message>
-        <location filename="../../app/clipexportflow.cpp" line="148" />
+        <location filename="../../app/clipexportflow.cpp" line="151" />
         <source>This range cannot be exported: %1</source>
         <translation>Dieser Bereich kann nicht exportiert werden: %1</translation>
     </message>
@@ -161,8 +161,8 @@
     </message>
     <message>
         <location filename="../../app/exportdialog.cpp" line="58" />
-        <source>%1 to %2 (%3 s, %4 recordings)</source>
-        <translation>%1 bis %2 (%3 s, %4 Aufnahmen)</translation>
+        <source>%1 to %2 (%3 s; recordings: %4)</source>
+        <translation>%1 bis %2 (%3 s; Aufnahmen: %4)</translation>
     </message>
     <message>
         <location filename="../../app/exportdialog.cpp" line="164" />

@@ -16,12 +16,12 @@
 <context>
     <name>ClipExportFlow</name>
     <message>
-        <location filename="../../app/clipexportflow.cpp" line="147" />
+        <location filename="../../app/clipexportflow.cpp" line="150" />
         <source>Export clip</source>
         <translation>クリップを書き出す</translation>
     </message>
     <message>
-        <location filename="../../app/clipexportflow.cpp" line="148" />
+        <location filename="../../app/clipexportflow.cpp" line="151" />
         <source>This range cannot be exported: %1</source>
         <translation>この範囲は書き出せません: %1</translation>
     </message>
@@ -161,8 +161,8 @@
     </message>
     <message>
         <location filename="../../app/exportdialog.cpp" line="58" />
-        <source>%1 to %2 (%3 s, %4 recordings)</source>
-        <translation>%1 から %2（%3 秒、%4 本の録画）</translation>
+        <source>%1 to %2 (%3 s; recordings: %4)</source>
+        <translation>%1 から %2（%3 秒、録画: %4）</translation>
     </message>
     <message>
         <location filename="../../app/exportdialog.cpp" line="164" />
