@@ -34,6 +34,20 @@ OutputFile::~OutputFile()
 
 bool OutputFile::prepare(QString *error)
 {
+    // Replacing means removing: never a folder where a clip goes, and never a folder that
+    // is not an earlier evidence pack (a typo of "-o ~/Documents" must not empty it).
+    const QFileInfo existing(target);
+    if (existing.exists() && !existing.isSymLink()) {
+        const bool earlierPack =
+            existing.isDir() &&
+            (QDir(target).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot) ||
+             QFileInfo(QDir(target).filePath(QStringLiteral("manifest.json"))).isFile());
+        if (folder ? !earlierPack : existing.isDir()) {
+            *error = QCoreApplication::translate("OutputFile", "%1 exists and is not replaced")
+                         .arg(target);
+            return false;
+        }
+    }
     const QString parent = QFileInfo(target).absolutePath();
     if (!QDir().mkpath(parent)) {
         *error = QCoreApplication::translate("OutputFile", "cannot create the folder %1").arg(parent);
