@@ -10,6 +10,12 @@
 
 #include <QMessageBox>
 
+namespace {
+
+constexpr int kAroundMargin = 4;
+
+} // namespace
+
 ClipExportFlow::ClipExportFlow(QWidget *window, ControlPanel *panel, PlayAreaManager *area,
                                PlaylistModel *model)
     : QObject(window), window(window), panel(panel), area(area), model(model)
@@ -73,32 +79,31 @@ void ClipExportFlow::refreshMarks()
 
 void ClipExportFlow::exportMarked()
 {
-    Configuration *store = Configuration::instance();
-    Mark from = in;
-    Mark to = out;
-    // One mark alone: the settable lengths around it.
-    if (from.rowId < 0 && to.rowId < 0)
-        return;
-    int fromRow = playlistRowOf(from.rowId);
-    int toRow = playlistRowOf(to.rowId);
-    double fromSecond = from.second;
-    double toSecond = to.second;
-    if (fromRow < 0) {
-        fromRow = toRow;
-        fromSecond = to.second - store->exportBefore();
-    }
-    if (toRow < 0) {
-        toRow = fromRow;
-        toSecond = from.second + store->exportAfter();
-    }
+    const int fromRow = playlistRowOf(in.rowId);
+    const int toRow = playlistRowOf(out.rowId);
     // Marks on rows that have left the playlist since (another folder was opened).
-    if (fromRow < 0 || toRow < 0)
+    if (fromRow < 0 && toRow < 0)
         return;
-    if (toRow < fromRow || (toRow == fromRow && toSecond < fromSecond)) {
-        std::swap(fromRow, toRow);
-        std::swap(fromSecond, toSecond);
+    Configuration *store = Configuration::instance();
+    const QList<ClipRecording> recordings =
+        recordingsFor(fromRow < 0 ? toRow : fromRow, toRow < 0 ? fromRow : toRow);
+    QString error;
+    QList<ClipPiece> pieces;
+    if (fromRow < 0) {
+        // One mark alone: the settable length before an out mark, after an in mark.
+        pieces = ClipRange::around(recordings, timeIn(recordings, toRow, out.second),
+                                   store->exportBefore(), 0, &error);
+    } else if (toRow < 0) {
+        pieces = ClipRange::around(recordings, timeIn(recordings, fromRow, in.second), 0,
+                                   store->exportAfter(), &error);
+    } else {
+        QDateTime from = timeIn(recordings, fromRow, in.second);
+        QDateTime to = timeIn(recordings, toRow, out.second);
+        if (to < from)
+            std::swap(from, to);
+        pieces = ClipRange::resolve(recordings, from, to, &error);
     }
-    openDialog(fromRow, fromSecond, toRow, toSecond);
+    openDialog(recordings, pieces, error);
 }
 
 void ClipExportFlow::exportAroundNow()
@@ -108,49 +113,52 @@ void ClipExportFlow::exportAroundNow()
     if (row < 0)
         return;
     Configuration *store = Configuration::instance();
-    openDialog(row, now.second - store->exportBefore(), row, now.second + store->exportAfter());
+    // Room for the dialog to lengthen the range by a few recordings either way.
+    const QList<ClipRecording> recordings = recordingsFor(row, row, kAroundMargin);
+    const QDateTime at = timeIn(recordings, row, now.second);
+    QString error;
+    openDialog(recordings,
+               ClipRange::around(recordings, at, store->exportBefore(), store->exportAfter(),
+                                 &error),
+               error, at);
 }
 
-void ClipExportFlow::openDialog(int fromRow, double fromSecond, int toRow, double toSecond)
+QList<ClipRecording> ClipExportFlow::recordingsFor(int fromRow, int toRow, int margin) const
 {
-    // The rows from the first to the last mark, and a neighbour on each side for a range that
-    // reaches before the start or past the end of its recording.
     QList<PlaylistItem> items;
-    for (int row = qMax(0, fromRow - 1); row <= qMin(model->rowCount() - 1, toRow + 1); ++row) {
+    for (int row = qMax(0, fromRow - margin); row <= qMin(model->rowCount() - 1, toRow + margin);
+         ++row) {
         PlaylistItem copy;
         model->itemAt(row, &copy);
         items.append(copy);
     }
-    const PlaylistItem *first = model->itemAt(fromRow);
-    const PlaylistItem *last = model->itemAt(toRow);
-    const QList<ClipRecording> recordings = ClipTimeline::load(items);
-    auto startOf = [&](const PlaylistItem *item) {
-        for (const ClipRecording &r : recordings) {
-            if (r.channels[0] == item->url.toLocalFile())
-                return r;
-        }
-        return ClipRecording();
-    };
-    const ClipRecording a = startOf(first);
-    const ClipRecording b = startOf(last);
-    QString error;
-    QDateTime from = a.start.addMSecs(qint64(fromSecond * 1000));
-    const QDateTime to = b.start.addMSecs(qint64(toSecond * 1000));
-    // Around the start of a drive there is less before; take what there is.
-    if (a.start.isValid() && from < a.start) {
-        bool joined = false;
-        for (int i = 1; i < recordings.size(); ++i)
-            joined = joined || (recordings[i].channels[0] == a.channels[0] &&
-                                ClipRange::continuesPrevious(recordings[i - 1], recordings[i]));
-        if (!joined)
-            from = a.start;
+    return ClipTimeline::load(items);
+}
+
+QDateTime ClipExportFlow::timeIn(const QList<ClipRecording> &recordings, int row,
+                                 double second) const
+{
+    const PlaylistItem *item = model->itemAt(row);
+    if (!item)
+        return {};
+    for (const ClipRecording &r : recordings) {
+        if (r.channels[0] == item->url.toLocalFile())
+            return r.start.addMSecs(qint64(second * 1000));
     }
-    const QList<ClipPiece> pieces = ClipRange::resolve(recordings, from, to, &error);
+    return {};
+}
+
+void ClipExportFlow::openDialog(const QList<ClipRecording> &recordings,
+                                const QList<ClipPiece> &pieces, const QString &error,
+                                const QDateTime &aroundNow)
+{
     if (pieces.isEmpty()) {
         QMessageBox::warning(window, tr("Export clip"),
                              tr("This range cannot be exported: %1").arg(error));
         return;
     }
     auto *dialog = new ExportDialog(recordings, pieces, window);
+    if (aroundNow.isValid())
+        dialog->setAroundNow(aroundNow);
     dialog->show();
 }

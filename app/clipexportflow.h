@@ -1,5 +1,7 @@
 #pragma once
 
+#include "export/cliprecording.h"
+
 #include <QObject>
 
 class ControlPanel;
@@ -35,8 +37,14 @@ private:
     };
     Mark here() const;
     int playlistRowOf(int rowId) const;
-    // Opens the dialog for [from, to), given as seconds into two playlist rows.
-    void openDialog(int fromRow, double fromSecond, int toRow, double toSecond);
+    // The recordings of the playlist rows from `fromRow` to `toRow`, and `margin` neighbours on
+    // each side for a range that reaches past either end of its recordings. Read on the GUI
+    // thread (the containers' headers and tracks only), so kept to a few rows.
+    QList<ClipRecording> recordingsFor(int fromRow, int toRow, int margin = 1) const;
+    // The camera time `second` into the row's recording (invalid when it has no clock).
+    QDateTime timeIn(const QList<ClipRecording> &recordings, int row, double second) const;
+    void openDialog(const QList<ClipRecording> &recordings, const QList<ClipPiece> &pieces,
+                    const QString &error, const QDateTime &aroundNow = QDateTime());
 
     QWidget *window;
     ControlPanel *panel;

@@ -7,6 +7,7 @@
 #include "ui_exportdialog.h"
 
 #include <QDesktopServices>
+#include <QSignalBlocker>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -34,6 +35,9 @@ ExportDialog::ExportDialog(const QList<ClipRecording> &recordings, const QList<C
     setRunning(false);
     ui->pBtn_ShowFolder->setEnabled(false);
     connect(ui->chk_Text, &QCheckBox::toggled, ui->lEdit_Text, &QWidget::setEnabled);
+    ui->lbl_Around->hide();
+    ui->spin_Before->hide();
+    ui->spin_After->hide();
     ui->lEdit_Text->setEnabled(ui->chk_Text->isChecked());
 }
 
@@ -61,6 +65,42 @@ void ExportDialog::retranslate()
                                    .arg(qRound(seconds))
                                    .arg(pieces.size()));
     }
+}
+
+void ExportDialog::setAroundNow(const QDateTime &now)
+{
+    aroundNow = now;
+    Configuration *store = Configuration::instance();
+    const QSignalBlocker blockBefore(ui->spin_Before);
+    const QSignalBlocker blockAfter(ui->spin_After);
+    ui->spin_Before->setValue(store->exportBefore());
+    ui->spin_After->setValue(store->exportAfter());
+    for (QWidget *w : {static_cast<QWidget *>(ui->lbl_Around),
+                       static_cast<QWidget *>(ui->spin_Before),
+                       static_cast<QWidget *>(ui->spin_After)})
+        w->show();
+    connect(ui->spin_Before, QOverload<int>::of(&QSpinBox::valueChanged), this,
+            &ExportDialog::onAroundChanged, Qt::UniqueConnection);
+    connect(ui->spin_After, QOverload<int>::of(&QSpinBox::valueChanged), this,
+            &ExportDialog::onAroundChanged, Qt::UniqueConnection);
+}
+
+void ExportDialog::onAroundChanged()
+{
+    Configuration *store = Configuration::instance();
+    store->setExportBefore(ui->spin_Before->value());
+    store->setExportAfter(ui->spin_After->value());
+    QString error;
+    const QList<ClipPiece> changed = ClipRange::around(
+        recordings, aroundNow, ui->spin_Before->value(), ui->spin_After->value(), &error);
+    // Past the recordings the window loaded for this dialog the range is cut as at the end of
+    // a drive; the label shows the length it has.
+    if (changed.isEmpty())
+        return;
+    pieces = changed;
+    retranslate();
+    const QString folder = QFileInfo(ui->lEdit_File->text()).absolutePath();
+    ui->lEdit_File->setText(QDir(folder).filePath(defaultFileName()));
 }
 
 void ExportDialog::changeEvent(QEvent *event)

@@ -25,6 +25,9 @@ public:
 
     ExportOptions options() const;
     bool evidence() const;
+    // Opened by "Export around now": the lengths before and after `now` can be changed here,
+    // and are kept for the next time.
+    void setAroundNow(const QDateTime &now);
     // The file name the dialog proposes for the range: the start's camera time.
     QString defaultFileName() const;
 
@@ -38,6 +41,7 @@ private slots:
     void on_pBtn_ShowFolder_clicked();
     void on_pBtn_Close_clicked();
     void on_chk_Evidence_toggled(bool checked);
+    void onAroundChanged();
     void onProgress(double fraction, int secondsLeft);
     void onFinished(bool ok, bool cancelled, const QString &message, const QString &output);
 
@@ -55,4 +59,5 @@ private:
     QList<ClipPiece> pieces;
     ExportJob *job = nullptr;
     QString lastOutput;
+    QDateTime aroundNow; // invalid unless opened around a position
 };

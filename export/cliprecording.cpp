@@ -77,6 +77,24 @@ QList<ClipPiece> resolve(const QList<ClipRecording> &recordings, const QDateTime
     return pieces;
 }
 
+QList<ClipPiece> around(const QList<ClipRecording> &recordings, const QDateTime &now,
+                        double before, double after, QString *error, bool *cut)
+{
+    QDateTime from = now.addMSecs(-qint64(before * 1000));
+    for (int i = 0; i < recordings.size(); ++i) {
+        const ClipRecording &r = recordings[i];
+        if (!r.start.isValid() || now < r.start || now >= r.end())
+            continue;
+        int first = i;
+        while (first > 0 && continuesPrevious(recordings[first - 1], recordings[first]))
+            --first;
+        if (from < recordings[first].start)
+            from = recordings[first].start;
+        break;
+    }
+    return resolve(recordings, from, now.addMSecs(qint64(after * 1000)), error, cut);
+}
+
 double totalLength(const QList<ClipPiece> &pieces)
 {
     double total = 0;

@@ -46,6 +46,11 @@ bool continuesPrevious(const ClipRecording &previous, const ClipRecording &next)
 QList<ClipPiece> resolve(const QList<ClipRecording> &recordings, const QDateTime &from,
                          const QDateTime &to, QString *error, bool *cut = nullptr);
 
+// `before` seconds before and `after` seconds after `now`; near the start of a drive there
+// is less before, and the clip starts with the drive.
+QList<ClipPiece> around(const QList<ClipRecording> &recordings, const QDateTime &now,
+                        double before, double after, QString *error, bool *cut = nullptr);
+
 double totalLength(const QList<ClipPiece> &pieces);
 
 } // namespace ClipRange

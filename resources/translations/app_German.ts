@@ -16,12 +16,12 @@
 <context>
     <name>ClipExportFlow</name>
     <message>
-        <location filename="../../app/clipexportflow.cpp" line="150" />
+        <location filename="../../app/clipexportflow.cpp" line="156" />
         <source>Export clip</source>
         <translation>Clip exportieren</translation>
     </message>
     <message>
-        <location filename="../../app/clipexportflow.cpp" line="151" />
+        <location filename="../../app/clipexportflow.cpp" line="157" />
         <source>This range cannot be exported: %1</source>
         <translation>Dieser Bereich kann nicht exportiert werden: %1</translation>
     </message>
@@ -30,7 +30,7 @@
     <name>ExportDialog</name>
     <message>
         <location filename="../../app/exportdialog.ui" line="7" />
-        <location filename="../../app/exportdialog.cpp" line="166" />
+        <location filename="../../app/exportdialog.cpp" line="206" />
         <source>Export clip</source>
         <translation>Clip exportieren</translation>
     </message>
@@ -55,148 +55,153 @@
         <translation>Durchsuchen...</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="25" />
+        <location filename="../../app/exportdialog.ui" line="21" />
+        <source>Seconds before and after</source>
+        <translation>Sekunden davor und danach</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="31" />
         <source>Burned into the picture</source>
         <translation>Ins Bild eingeblendet</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="27" />
+        <location filename="../../app/exportdialog.ui" line="33" />
         <source>Date and time</source>
         <translation>Datum und Uhrzeit</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="27" />
+        <location filename="../../app/exportdialog.ui" line="33" />
         <source>Speed</source>
         <translation>Geschwindigkeit</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="27" />
+        <location filename="../../app/exportdialog.ui" line="33" />
         <source>Coordinates</source>
         <translation>Koordinaten</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="27" />
+        <location filename="../../app/exportdialog.ui" line="33" />
         <source>Heading</source>
         <translation>Fahrtrichtung</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="27" />
+        <location filename="../../app/exportdialog.ui" line="33" />
         <source>G-force</source>
         <translation>G-Kraft</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="27" />
+        <location filename="../../app/exportdialog.ui" line="33" />
         <source>Mini-map of the track</source>
         <translation>Minikarte der Strecke</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="27" />
+        <location filename="../../app/exportdialog.ui" line="33" />
         <source>Text line</source>
         <translation>Textzeile</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="31" />
+        <location filename="../../app/exportdialog.ui" line="37" />
         <source>Evidence pack (original files with SHA-256, no re-encoding)</source>
         <translation>Beweispaket (Originaldateien mit SHA-256, ohne Neukodierung)</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="38" />
+        <location filename="../../app/exportdialog.ui" line="44" />
         <source>Show in folder</source>
         <translation>Im Ordner zeigen</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="40" />
+        <location filename="../../app/exportdialog.ui" line="46" />
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="41" />
+        <location filename="../../app/exportdialog.ui" line="47" />
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="42" />
+        <location filename="../../app/exportdialog.ui" line="48" />
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="45" />
+        <location filename="../../app/exportdialog.cpp" line="49" />
         <source>Front camera only</source>
         <translation>Nur Frontkamera</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="45" />
+        <location filename="../../app/exportdialog.cpp" line="49" />
         <source>Side by side</source>
         <translation>Nebeneinander</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="45" />
+        <location filename="../../app/exportdialog.cpp" line="49" />
         <source>Stacked</source>
         <translation>Übereinander</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="46" />
+        <location filename="../../app/exportdialog.cpp" line="50" />
         <source>2 x 2</source>
         <translation>2 x 2</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="46" />
+        <location filename="../../app/exportdialog.cpp" line="50" />
         <source>Picture in picture (rear in a corner)</source>
         <translation>Bild im Bild (Heckkamera in der Ecke)</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="49" />
+        <location filename="../../app/exportdialog.cpp" line="53" />
         <source>High: 1080 lines, 8 Mbit/s per channel</source>
         <translation>Hoch: 1080 Zeilen, 8 Mbit/s je Kanal</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="50" />
+        <location filename="../../app/exportdialog.cpp" line="54" />
         <source>Standard: 720 lines, 4 Mbit/s per channel</source>
         <translation>Standard: 720 Zeilen, 4 Mbit/s je Kanal</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="51" />
+        <location filename="../../app/exportdialog.cpp" line="55" />
         <source>Small: 480 lines, 1.5 Mbit/s per channel</source>
         <translation>Klein: 480 Zeilen, 1,5 Mbit/s je Kanal</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="58" />
+        <location filename="../../app/exportdialog.cpp" line="62" />
         <source>%1 to %2 (%3 s; recordings: %4)</source>
         <translation>%1 bis %2 (%3 s; Aufnahmen: %4)</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="164" />
+        <location filename="../../app/exportdialog.cpp" line="204" />
         <source>Folder for the evidence pack</source>
         <translation>Ordner für das Beweispaket</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="167" />
+        <location filename="../../app/exportdialog.cpp" line="207" />
         <source>MP4 video (*.mp4)</source>
         <translation>MP4-Video (*.mp4)</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="182" />
-        <location filename="../../app/exportdialog.cpp" line="221" />
+        <location filename="../../app/exportdialog.cpp" line="222" />
+        <location filename="../../app/exportdialog.cpp" line="261" />
         <source>Exporting...</source>
         <translation>Wird exportiert...</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="220" />
+        <location filename="../../app/exportdialog.cpp" line="260" />
         <source>About %1 s left</source>
         <translation>Noch etwa %1 s</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="234" />
+        <location filename="../../app/exportdialog.cpp" line="274" />
         <source>Written: %1</source>
         <translation>Geschrieben: %1</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="238" />
+        <location filename="../../app/exportdialog.cpp" line="278" />
         <source>Cancelled; nothing was written.</source>
         <translation>Abgebrochen; nichts wurde geschrieben.</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="241" />
+        <location filename="../../app/exportdialog.cpp" line="281" />
         <source>The export failed: %1</source>
         <translation>Export fehlgeschlagen: %1</translation>
     </message>

@@ -16,12 +16,12 @@
 <context>
     <name>ClipExportFlow</name>
     <message>
-        <location filename="../../app/clipexportflow.cpp" line="150" />
+        <location filename="../../app/clipexportflow.cpp" line="156" />
         <source>Export clip</source>
         <translation>Экспорт клипа</translation>
     </message>
     <message>
-        <location filename="../../app/clipexportflow.cpp" line="151" />
+        <location filename="../../app/clipexportflow.cpp" line="157" />
         <source>This range cannot be exported: %1</source>
         <translation>Этот диапазон нельзя экспортировать: %1</translation>
     </message>
@@ -30,7 +30,7 @@
     <name>ExportDialog</name>
     <message>
         <location filename="../../app/exportdialog.ui" line="7" />
-        <location filename="../../app/exportdialog.cpp" line="166" />
+        <location filename="../../app/exportdialog.cpp" line="206" />
         <source>Export clip</source>
         <translation>Экспорт клипа</translation>
     </message>
@@ -55,148 +55,153 @@
         <translation>Обзор...</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="25" />
+        <location filename="../../app/exportdialog.ui" line="21" />
+        <source>Seconds before and after</source>
+        <translation>Секунд до и после</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="31" />
         <source>Burned into the picture</source>
         <translation>Наложить на изображение</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="27" />
+        <location filename="../../app/exportdialog.ui" line="33" />
         <source>Date and time</source>
         <translation>Дата и время</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="27" />
+        <location filename="../../app/exportdialog.ui" line="33" />
         <source>Speed</source>
         <translation>Скорость</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="27" />
+        <location filename="../../app/exportdialog.ui" line="33" />
         <source>Coordinates</source>
         <translation>Координаты</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="27" />
+        <location filename="../../app/exportdialog.ui" line="33" />
         <source>Heading</source>
         <translation>Направление</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="27" />
+        <location filename="../../app/exportdialog.ui" line="33" />
         <source>G-force</source>
         <translation>Перегрузка G</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="27" />
+        <location filename="../../app/exportdialog.ui" line="33" />
         <source>Mini-map of the track</source>
         <translation>Мини-карта маршрута</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="27" />
+        <location filename="../../app/exportdialog.ui" line="33" />
         <source>Text line</source>
         <translation>Строка текста</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="31" />
+        <location filename="../../app/exportdialog.ui" line="37" />
         <source>Evidence pack (original files with SHA-256, no re-encoding)</source>
         <translation>Пакет доказательств (исходные файлы с SHA-256, без перекодирования)</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="38" />
+        <location filename="../../app/exportdialog.ui" line="44" />
         <source>Show in folder</source>
         <translation>Показать в папке</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="40" />
+        <location filename="../../app/exportdialog.ui" line="46" />
         <source>Export</source>
         <translation>Экспорт</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="41" />
+        <location filename="../../app/exportdialog.ui" line="47" />
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.ui" line="42" />
+        <location filename="../../app/exportdialog.ui" line="48" />
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="45" />
+        <location filename="../../app/exportdialog.cpp" line="49" />
         <source>Front camera only</source>
         <translation>Только передняя камера</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="45" />
+        <location filename="../../app/exportdialog.cpp" line="49" />
         <source>Side by side</source>
         <translation>Рядом</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="45" />
+        <location filename="../../app/exportdialog.cpp" line="49" />
         <source>Stacked</source>
         <translation>Друг над другом</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="46" />
+        <location filename="../../app/exportdialog.cpp" line="50" />
         <source>2 x 2</source>
         <translation>2 x 2</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="46" />
+        <location filename="../../app/exportdialog.cpp" line="50" />
         <source>Picture in picture (rear in a corner)</source>
         <translation>Картинка в картинке (задняя в углу)</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="49" />
+        <location filename="../../app/exportdialog.cpp" line="53" />
         <source>High: 1080 lines, 8 Mbit/s per channel</source>
         <translation>Высокое: 1080 строк, 8 Мбит/с на канал</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="50" />
+        <location filename="../../app/exportdialog.cpp" line="54" />
         <source>Standard: 720 lines, 4 Mbit/s per channel</source>
         <translation>Стандартное: 720 строк, 4 Мбит/с на канал</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="51" />
+        <location filename="../../app/exportdialog.cpp" line="55" />
         <source>Small: 480 lines, 1.5 Mbit/s per channel</source>
         <translation>Малое: 480 строк, 1,5 Мбит/с на канал</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="58" />
+        <location filename="../../app/exportdialog.cpp" line="62" />
         <source>%1 to %2 (%3 s; recordings: %4)</source>
         <translation>С %1 по %2 (%3 с; записей: %4)</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="164" />
+        <location filename="../../app/exportdialog.cpp" line="204" />
         <source>Folder for the evidence pack</source>
         <translation>Папка для пакета доказательств</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="167" />
+        <location filename="../../app/exportdialog.cpp" line="207" />
         <source>MP4 video (*.mp4)</source>
         <translation>Видео MP4 (*.mp4)</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="182" />
-        <location filename="../../app/exportdialog.cpp" line="221" />
+        <location filename="../../app/exportdialog.cpp" line="222" />
+        <location filename="../../app/exportdialog.cpp" line="261" />
         <source>Exporting...</source>
         <translation>Экспорт...</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="220" />
+        <location filename="../../app/exportdialog.cpp" line="260" />
         <source>About %1 s left</source>
         <translation>Осталось около %1 с</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="234" />
+        <location filename="../../app/exportdialog.cpp" line="274" />
         <source>Written: %1</source>
         <translation>Записано: %1</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="238" />
+        <location filename="../../app/exportdialog.cpp" line="278" />
         <source>Cancelled; nothing was written.</source>
         <translation>Отменено; ничего не записано.</translation>
     </message>
     <message>
-        <location filename="../../app/exportdialog.cpp" line="241" />
+        <location filename="../../app/exportdialog.cpp" line="281" />
         <source>The export failed: %1</source>
         <translation>Экспорт не удался: %1</translation>
     </message>

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -44,6 +45,7 @@ class TestExportDialog : public QObject
 private slots:
     void proposesNameFromRangeStart();
     void choicesPersistAndFailureLeavesNothing();
+    void lengthsAroundNowAreSettable();
 
 private:
     QTemporaryDir dir;
@@ -107,6 +109,29 @@ void TestExportDialog::choicesPersistAndFailureLeavesNothing()
     const ExportOptions options = again.options();
     QCOMPARE(options.layout, ClipLayout::Grid);
     QCOMPARE(options.text, QStringLiteral("Claim 4711"));
+}
+
+void TestExportDialog::lengthsAroundNowAreSettable()
+{
+    const QList<ClipRecording> recordings = card(dir.path());
+    const QDateTime now = recordings[0].start.addSecs(20);
+    QString error;
+    ExportDialog dialog(recordings, ClipRange::around(recordings, now, 30, 10, &error));
+    dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+    QSpinBox *before = child<QSpinBox>(&dialog, "spin_Before");
+    QVERIFY(before->isHidden());
+    dialog.setAroundNow(now);
+    QVERIFY(!before->isHidden());
+    QCOMPARE(before->value(), 30);
+    // The recording starts 20 s before now: the drive's start bounds the range.
+    QVERIFY(child<QLabel>(&dialog, "lbl_Range")->text().contains(QLatin1String("(30 s")));
+    before->setValue(5);
+    child<QSpinBox>(&dialog, "spin_After")->setValue(8);
+    QVERIFY2(child<QLabel>(&dialog, "lbl_Range")->text().contains(QLatin1String("08:30:15 to")),
+             qPrintable(child<QLabel>(&dialog, "lbl_Range")->text()));
+    QVERIFY(child<QLabel>(&dialog, "lbl_Range")->text().contains(QLatin1String("(13 s")));
+    QCOMPARE(Configuration::instance()->exportBefore(), 5);
+    QCOMPARE(Configuration::instance()->exportAfter(), 8);
 }
 
 int main(int argc, char **argv)

@@ -34,6 +34,7 @@ private slots:
     void gapEndsTheDrive();
     void overlapIsTakenOnce();
     void rangesThatCannotBeCut();
+    void aroundAPosition();
 };
 
 void TestClipRecording::joinsConsecutiveRecordings()
@@ -101,6 +102,26 @@ void TestClipRecording::rangesThatCannotBeCut()
     error.clear();
     QVERIFY(ClipRange::resolve(card, at(-5), at(5), &error).isEmpty());
     QVERIFY(ClipRange::resolve({}, at(0), at(5), &error).isEmpty());
+}
+
+void TestClipRecording::aroundAPosition()
+{
+    // A parked gap before the drive of the last two recordings.
+    const QList<ClipRecording> card{recording(0, 30), recording(600, 30), recording(630, 30)};
+    QString error;
+    // 30 s before 5 s into the third recording reaches back into the second.
+    QList<ClipPiece> pieces = ClipRange::around(card, at(635), 30, 10, &error);
+    QCOMPARE(pieces.size(), 2);
+    QCOMPARE(pieces[0].recording, 1);
+    QCOMPARE(pieces[0].from, 5.0);
+    QCOMPARE(ClipRange::totalLength(pieces), 40.0);
+    // Near the drive's start there is less before, not the recording ten minutes earlier.
+    pieces = ClipRange::around(card, at(610), 30, 10, &error);
+    QCOMPARE(pieces.first().recording, 1);
+    QCOMPARE(pieces.first().from, 0.0);
+    QCOMPARE(ClipRange::totalLength(pieces), 20.0);
+    // A position no recording holds.
+    QVERIFY(ClipRange::around(card, at(300), 30, 10, &error).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestClipRecording)

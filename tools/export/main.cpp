@@ -145,22 +145,18 @@ int main(int argc, char *argv[])
     const QList<ClipRecording> recordings = ClipTimeline::loadFolder(folder);
     if (recordings.isEmpty())
         return failure(QStringLiteral("no recordings in %1").arg(folder));
-    if (byRow) {
-        if (row >= recordings.size())
-            return failure(QStringLiteral("there is no recording %1 (the card has %2)")
-                               .arg(row)
-                               .arg(recordings.size()));
-        const QDateTime now = recordings[row].start.addMSecs(qint64(at * 1000));
-        from = now.addMSecs(-qint64(before * 1000));
-        to = now.addMSecs(qint64(after * 1000));
-        // Around the start of the drive there is less before; take what there is.
-        if (from < recordings[row].start && (row == 0 || !ClipRange::continuesPrevious(
-                                                             recordings[row - 1], recordings[row])))
-            from = recordings[row].start;
-    }
+    if (byRow && row >= recordings.size())
+        return failure(QStringLiteral("there is no recording %1 (the card has %2)")
+                           .arg(row)
+                           .arg(recordings.size()));
     QString error;
     bool cut = false;
-    const QList<ClipPiece> pieces = ClipRange::resolve(recordings, from, to, &error, &cut);
+    const QDateTime now = byRow ? recordings[row].start.addMSecs(qint64(at * 1000)) : QDateTime();
+    if (byRow)
+        to = now.addMSecs(qint64(after * 1000));
+    const QList<ClipPiece> pieces =
+        byRow ? ClipRange::around(recordings, now, before, after, &error, &cut)
+              : ClipRange::resolve(recordings, from, to, &error, &cut);
     if (pieces.isEmpty())
         return failure(error);
     if (cut)
