@@ -1,6 +1,7 @@
 #include "app/mainwindows.h"
 
 #include "app/clockcoordinator.h"
+#include "app/clipexportflow.h"
 #include "app/fontscale.h"
 #include "app/mainwindowsprivate.h"
 #include "app/startup.h"
@@ -61,6 +62,7 @@ MainWindows::MainWindows(QWidget *parent) : QDialog(parent), ui(new Ui::MainWind
     setUpPlaylistTable();
     connectPlayback();
     setUpEventList();
+    clipExport = new ClipExportFlow(this, ui->wgt_PlayCtrl, ui->wgt_PlayArea, playlistModel);
 
     setTitleText(ApplicationIdentity::applicationName());
 
@@ -301,6 +303,8 @@ void MainWindows::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Period:
     case Qt::Key_Comma:
     case Qt::Key_0:
+    case Qt::Key_I:
+    case Qt::Key_O:
         onKeyPressEvent(event);
         break;
     case Qt::Key_Escape:
@@ -336,6 +340,14 @@ void MainWindows::onKeyPressEvent(QKeyEvent *e)
         break;
     case Qt::Key_0:
         ui->wgt_PlayArea->resetZoom();
+        e->accept();
+        break;
+    case Qt::Key_I:
+        clipExport->markIn();
+        e->accept();
+        break;
+    case Qt::Key_O:
+        clipExport->markOut();
         e->accept();
         break;
     default:

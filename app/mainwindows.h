@@ -17,6 +17,7 @@
 class CardAnalysis;
 struct CardSummary;
 class ClockCoordinator;
+class ClipExportFlow;
 class MainWindowsPrivate;
 class MoveFilter;
 class PlaylistModel;
@@ -135,6 +136,7 @@ private:
     std::optional<GpsData> shownRecord;
     Ui::MainWindows *ui = nullptr;
     PlaylistModel *playlistModel = nullptr;
+    ClipExportFlow *clipExport = nullptr; // child of the window
     QRect normalRect;
     int isNormal = 1;
     MainWindowsPrivate *d = nullptr;

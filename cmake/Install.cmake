@@ -13,7 +13,7 @@ execute_process(COMMAND ${qmake_path} -query QT_INSTALL_TRANSLATIONS
                 OUTPUT_VARIABLE WAYLUME_QT_TRANSLATIONS OUTPUT_STRIP_TRAILING_WHITESPACE)
 
 install(TARGETS waylume RUNTIME DESTINATION ${WAYLUME_PRIVATE_DIR})
-install(TARGETS waylume-probe waylume-simulate RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS waylume-probe waylume-simulate waylume-export RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The map pages the build puts beside the executable, when there are any.
 install(DIRECTORY ${CMAKE_BINARY_DIR}/bin/maps/ DESTINATION ${WAYLUME_DATA_DIR}/maps OPTIONAL)

@@ -1,11 +1,14 @@
 #include "controls/controlpanel.h"
 
 #include "controls/seekmarks.h"
+#include "controls/rangemarks.h"
 #include "settings/configuration.h"
 #include "ui_controlpanel.h"
 
 #include <QAudio>
+#include <QContextMenuEvent>
 #include <QDebug>
+#include <QMenu>
 #include <QMouseEvent>
 
 namespace {
@@ -59,6 +62,7 @@ ControlPanel::ControlPanel(QWidget *parent)
     ui->hSlider_Seek->installEventFilter(this);
     seekMarks = new SeekMarks(ui->hSlider_Seek, kSeekLeftInset, kSeekWidthInset);
     seekMarks->hide();
+    marks = new RangeMarks(ui->hSlider_Seek);
     ui->btn_PlayOrPause->setEnabled(false);
     // Nothing plays yet, so there is nothing to stop.
     ui->btn_Stop->setEnabled(false);
@@ -327,6 +331,10 @@ bool ControlPanel::eventFilter(QObject *watched, QEvent *event)
         // would snap it back.
         if (event->type() == QEvent::Wheel)
             return true;
+        if (event->type() == QEvent::ContextMenu) {
+            showSliderMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
+            return true;
+        }
         if (event->type() == QEvent::MouseButtonPress) {
             if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
                 ui->hSlider_Seek->setSliderDown(true);
@@ -338,6 +346,31 @@ bool ControlPanel::eventFilter(QObject *watched, QEvent *event)
     }
     // The slider's own handling still runs.
     return QWidget::eventFilter(watched, event);
+}
+
+void ControlPanel::setExportMarks(int inSecond, int outSecond)
+{
+    marks->setMarks(inSecond, outSecond);
+}
+
+int ControlPanel::sliderPosition() const
+{
+    return ui->hSlider_Seek->sliderPosition();
+}
+
+void ControlPanel::showSliderMenu(const QPoint &globalPosition)
+{
+    QMenu menu(this);
+    menu.addAction(tr("Mark in") + QStringLiteral("\tI"), this, &ControlPanel::markIn);
+    menu.addAction(tr("Mark out") + QStringLiteral("\tO"), this, &ControlPanel::markOut);
+    QAction *marked = menu.addAction(tr("Export marked range..."), this, &ControlPanel::exportMarked);
+    marked->setEnabled(marks->inMark() >= 0 || marks->outMark() >= 0);
+    menu.addAction(tr("Export around now..."), this, &ControlPanel::exportAroundNow);
+    menu.addSeparator();
+    menu.addAction(tr("Clear marks"), this, &ControlPanel::clearMarks);
+    for (QAction *action : menu.actions())
+        action->setEnabled(action->isEnabled() && playerState != QMediaPlayer::StoppedState);
+    menu.exec(globalPosition);
 }
 
 void ControlPanel::seekSliderReleased(int x)

@@ -11,6 +11,7 @@
 #include <memory>
 
 class SeekMarks;
+class RangeMarks;
 
 namespace Ui {
 class ControlPanel;
@@ -42,6 +43,10 @@ public:
     void setPlayEnabled(bool enabled);
     void setTimeFont(const QFont &font);
     void disableBtn(bool front, bool rear, bool third, bool fourth, bool all);
+    // The clip export's marks on the seek slider, in seconds of the recording shown; -1 for
+    // none.
+    void setExportMarks(int inSecond, int outSecond);
+    int sliderPosition() const;
 
     // "hh:mm:ss"; hours are not wrapped, so that a position past a day still reads right.
     static QString clockText(qint64 seconds);
@@ -68,6 +73,12 @@ signals:
     void changeRate(double rate);
     void sliderMoved(int position);
     void sliderStatusChanged(bool isSliderDown, int seconds);
+    // From the seek slider's context menu (I and O come through the main window's keys).
+    void markIn();
+    void markOut();
+    void clearMarks();
+    void exportMarked();
+    void exportAroundNow();
 
 public slots:
     void setState(QMediaPlayer::State state);
@@ -94,8 +105,10 @@ private:
     void connectControls();
     void updateMuteToolTip();
     void seekSliderReleased(int x);
+    void showSliderMenu(const QPoint &globalPosition);
 
     std::unique_ptr<Ui::ControlPanel> ui;
+    RangeMarks *marks = nullptr;
     QMediaPlayer::State playerState = QMediaPlayer::StoppedState;
     bool muted = false;
     int duration = 0;

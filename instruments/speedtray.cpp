@@ -1,10 +1,10 @@
 #include "instruments/speedtray.h"
 
 #include "instruments/dialsquare.h"
+#include "instruments/needles.h"
 #include "settings/configuration.h"
 
 #include <QPainter>
-#include <QPolygonF>
 #include <algorithm>
 
 namespace {
@@ -54,17 +54,5 @@ void SpeedTray::paintEvent(QPaintEvent *event)
 
     painter.translate(w * 0.5, h * 0.5);
     painter.rotate(angle);
-    const double m = std::min(w, h);
-    const double r = m * 0.04;
-    const double length = m * double(0.3f);
-
-    // Two halves in different reds give the needle its ridge.
-    const QColor leftShade(78, 18, 18);
-    painter.setPen(leftShade);
-    painter.setBrush(leftShade);
-    painter.drawPolygon(QPolygonF({{0, 0}, {-r / 2, 0}, {-0.5, -length}, {0, -length}}));
-    painter.setPen(QColor(Qt::darkRed));
-    painter.setBrush(QColor(Qt::darkRed));
-    painter.drawPolygon(QPolygonF({{0, 0}, {r / 2, 0}, {0.5, -length}, {0, -length}}));
-    painter.drawEllipse(QPointF(0, 0), r - 1, r - 1);
+    Needles::drawSpeedNeedle(painter, std::min(w, h));
 }

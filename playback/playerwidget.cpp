@@ -342,6 +342,8 @@ void PlayerWidget::keyPressEvent(QKeyEvent *event)
         case Qt::Key_Right:
         case Qt::Key_Period:
         case Qt::Key_Comma:
+        case Qt::Key_I: // the clip export's marks
+        case Qt::Key_O:
             emit keyPressSignals(event);
             break;
         case Qt::Key_0:

@@ -281,6 +281,91 @@ void Configuration::setMainwindowsMaximize(bool maximised)
     settings->setValue(kMainwindowsIsMaximize, maximised);
 }
 
+QString Configuration::exportLayout()
+{
+    return settings->value(QStringLiteral("exportLayout"), QStringLiteral("side")).toString();
+}
+
+void Configuration::setExportLayout(const QString &layout)
+{
+    settings->setValue(QStringLiteral("exportLayout"), layout);
+}
+
+QString Configuration::exportOverlay()
+{
+    return settings
+        ->value(QStringLiteral("exportOverlay"),
+                QStringLiteral("time,speed,position,heading,gforce,map"))
+        .toString();
+}
+
+void Configuration::setExportOverlay(const QString &items)
+{
+    settings->setValue(QStringLiteral("exportOverlay"), items);
+}
+
+QString Configuration::exportText()
+{
+    return settings->value(QStringLiteral("exportText")).toString();
+}
+
+void Configuration::setExportText(const QString &text)
+{
+    settings->setValue(QStringLiteral("exportText"), text);
+}
+
+QString Configuration::exportQuality()
+{
+    return settings->value(QStringLiteral("exportQuality"), QStringLiteral("standard")).toString();
+}
+
+void Configuration::setExportQuality(const QString &quality)
+{
+    settings->setValue(QStringLiteral("exportQuality"), quality);
+}
+
+bool Configuration::exportEvidence()
+{
+    return settings->value(QStringLiteral("exportEvidence"), false).toBool();
+}
+
+void Configuration::setExportEvidence(bool evidence)
+{
+    settings->setValue(QStringLiteral("exportEvidence"), evidence);
+}
+
+QString Configuration::exportFolder()
+{
+    const QString fallback = QStringLiteral("%1/%2").arg(
+        firstLocation(QStandardPaths::MoviesLocation), QCoreApplication::applicationName());
+    return settings->value(QStringLiteral("exportFolder"), fallback).toString();
+}
+
+void Configuration::setExportFolder(const QString &folder)
+{
+    settings->setValue(QStringLiteral("exportFolder"), folder);
+}
+
+int Configuration::exportBefore()
+{
+    return qBound(1, settings->value(QStringLiteral("exportBefore"), 30).toInt(), 600);
+}
+
+void Configuration::setExportBefore(int seconds)
+{
+    settings->setValue(QStringLiteral("exportBefore"), seconds);
+}
+
+int Configuration::exportAfter()
+{
+    return qBound(1, settings->value(QStringLiteral("exportAfter"), 10).toInt(), 600);
+}
+
+void Configuration::setExportAfter(int seconds)
+{
+    settings->setValue(QStringLiteral("exportAfter"), seconds);
+}
+
 int Configuration::parseDelayMs()
 {
     bool ok = false;

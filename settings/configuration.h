@@ -69,6 +69,25 @@ public:
     // card's key (its folder and the camera's identity); empty when never chosen.
     QString cardClockChoice(const QString &cardKey);
     void setCardClockChoice(const QString &cardKey, const QString &choice);
+    // The clip export dialog's last choices. Layout, overlay items and quality are the
+    // command line's names ("side", "time,speed,...", "standard"); before/after are the
+    // seconds that "Export around now" takes, bounded to 1..600.
+    QString exportLayout();
+    void setExportLayout(const QString &layout);
+    QString exportOverlay();
+    void setExportOverlay(const QString &items);
+    QString exportText();
+    void setExportText(const QString &text);
+    QString exportQuality();
+    void setExportQuality(const QString &quality);
+    bool exportEvidence();
+    void setExportEvidence(bool evidence);
+    QString exportFolder();
+    void setExportFolder(const QString &folder);
+    int exportBefore();
+    void setExportBefore(int seconds);
+    int exportAfter();
+    void setExportAfter(int seconds);
 
     // The language index that the system locale maps to; exposed for tests.
     static int languageForLocale(const QLocale &locale);

@@ -14,6 +14,199 @@
     </message>
 </context>
 <context>
+    <name>ClipExportFlow</name>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="156" />
+        <source>Export clip</source>
+        <translation>导出片段</translation>
+    </message>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="157" />
+        <source>This range cannot be exported: %1</source>
+        <translation>无法导出此范围：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="7" />
+        <location filename="../../app/exportdialog.cpp" line="206" />
+        <source>Export clip</source>
+        <translation>导出片段</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="14" />
+        <source>Channels</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="16" />
+        <source>Quality</source>
+        <translation>质量</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="18" />
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="20" />
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="21" />
+        <source>Seconds before and after</source>
+        <translation>之前和之后的秒数</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="31" />
+        <source>Burned into the picture</source>
+        <translation>叠加到画面</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Date and time</source>
+        <translation>日期和时间</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Coordinates</source>
+        <translation>坐标</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Heading</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>G-force</source>
+        <translation>G 力</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Mini-map of the track</source>
+        <translation>轨迹小地图</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Text line</source>
+        <translation>文字行</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="37" />
+        <source>Evidence pack (original files with SHA-256, no re-encoding)</source>
+        <translation>证据包（原始文件及 SHA-256，不重新编码）</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="44" />
+        <source>Show in folder</source>
+        <translation>在文件夹中显示</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="46" />
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="47" />
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="48" />
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>Front camera only</source>
+        <translation>仅前摄像头</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>Side by side</source>
+        <translation>左右并排</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>Stacked</source>
+        <translation>上下排列</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="50" />
+        <source>2 x 2</source>
+        <translation>2 x 2</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="50" />
+        <source>Picture in picture (rear in a corner)</source>
+        <translation>画中画（后摄像头在角落）</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="53" />
+        <source>High: 1080 lines, 8 Mbit/s per channel</source>
+        <translation>高：1080 行，每通道 8 Mbit/s</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="54" />
+        <source>Standard: 720 lines, 4 Mbit/s per channel</source>
+        <translation>标准：720 行，每通道 4 Mbit/s</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="55" />
+        <source>Small: 480 lines, 1.5 Mbit/s per channel</source>
+        <translation>小：480 行，每通道 1.5 Mbit/s</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="62" />
+        <source>%1 to %2 (%3 s; recordings: %4)</source>
+        <translation>%1 至 %2（%3 秒；录像：%4）</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="204" />
+        <source>Folder for the evidence pack</source>
+        <translation>证据包的文件夹</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="207" />
+        <source>MP4 video (*.mp4)</source>
+        <translation>MP4 视频 (*.mp4)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="222" />
+        <location filename="../../app/exportdialog.cpp" line="261" />
+        <source>Exporting...</source>
+        <translation>正在导出...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="260" />
+        <source>About %1 s left</source>
+        <translation>剩余约 %1 秒</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="274" />
+        <source>Written: %1</source>
+        <translation>已写入：%1</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="278" />
+        <source>Cancelled; nothing was written.</source>
+        <translation>已取消，未写入任何内容。</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="281" />
+        <source>The export failed: %1</source>
+        <translation>导出失败：%1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindows</name>
     <message>
         <location filename="../../app/mainwindows.ui" line="6" />
@@ -37,7 +230,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="181" />
+        <location filename="../../app/mainwindows.cpp" line="183" />
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
@@ -57,7 +250,7 @@
         <translation>事件</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="181" />
+        <location filename="../../app/mainwindows.cpp" line="183" />
         <source>Restore Down</source>
         <translation>向下还原</translation>
     </message>

@@ -14,6 +14,199 @@
     </message>
 </context>
 <context>
+    <name>ClipExportFlow</name>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="156" />
+        <source>Export clip</source>
+        <translation>匯出片段</translation>
+    </message>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="157" />
+        <source>This range cannot be exported: %1</source>
+        <translation>無法匯出此範圍：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="7" />
+        <location filename="../../app/exportdialog.cpp" line="206" />
+        <source>Export clip</source>
+        <translation>匯出片段</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="14" />
+        <source>Channels</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="16" />
+        <source>Quality</source>
+        <translation>品質</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="18" />
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="20" />
+        <source>Browse...</source>
+        <translation>瀏覽...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="21" />
+        <source>Seconds before and after</source>
+        <translation>之前和之後的秒數</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="31" />
+        <source>Burned into the picture</source>
+        <translation>疊加到畫面</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Date and time</source>
+        <translation>日期和時間</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Coordinates</source>
+        <translation>座標</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Heading</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>G-force</source>
+        <translation>G 力</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Mini-map of the track</source>
+        <translation>軌跡小地圖</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Text line</source>
+        <translation>文字行</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="37" />
+        <source>Evidence pack (original files with SHA-256, no re-encoding)</source>
+        <translation>證據包（原始檔案及 SHA-256，不重新編碼）</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="44" />
+        <source>Show in folder</source>
+        <translation>在資料夾中顯示</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="46" />
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="47" />
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="48" />
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>Front camera only</source>
+        <translation>僅前鏡頭</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>Side by side</source>
+        <translation>左右並排</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>Stacked</source>
+        <translation>上下排列</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="50" />
+        <source>2 x 2</source>
+        <translation>2 x 2</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="50" />
+        <source>Picture in picture (rear in a corner)</source>
+        <translation>子母畫面（後鏡頭在角落）</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="53" />
+        <source>High: 1080 lines, 8 Mbit/s per channel</source>
+        <translation>高：1080 行，每通道 8 Mbit/s</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="54" />
+        <source>Standard: 720 lines, 4 Mbit/s per channel</source>
+        <translation>標準：720 行，每通道 4 Mbit/s</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="55" />
+        <source>Small: 480 lines, 1.5 Mbit/s per channel</source>
+        <translation>小：480 行，每通道 1.5 Mbit/s</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="62" />
+        <source>%1 to %2 (%3 s; recordings: %4)</source>
+        <translation>%1 至 %2（%3 秒；錄影：%4）</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="204" />
+        <source>Folder for the evidence pack</source>
+        <translation>證據包的資料夾</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="207" />
+        <source>MP4 video (*.mp4)</source>
+        <translation>MP4 影片 (*.mp4)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="222" />
+        <location filename="../../app/exportdialog.cpp" line="261" />
+        <source>Exporting...</source>
+        <translation>正在匯出...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="260" />
+        <source>About %1 s left</source>
+        <translation>剩餘約 %1 秒</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="274" />
+        <source>Written: %1</source>
+        <translation>已寫入：%1</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="278" />
+        <source>Cancelled; nothing was written.</source>
+        <translation>已取消，未寫入任何內容。</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="281" />
+        <source>The export failed: %1</source>
+        <translation>匯出失敗：%1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindows</name>
     <message>
         <location filename="../../app/mainwindows.ui" line="6" />
@@ -37,7 +230,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="181" />
+        <location filename="../../app/mainwindows.cpp" line="183" />
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
@@ -57,7 +250,7 @@
         <translation>事件</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="181" />
+        <location filename="../../app/mainwindows.cpp" line="183" />
         <source>Restore Down</source>
         <translation>還原</translation>
     </message>

@@ -14,6 +14,199 @@
     </message>
 </context>
 <context>
+    <name>ClipExportFlow</name>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="156" />
+        <source>Export clip</source>
+        <translation>Exporter un extrait</translation>
+    </message>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="157" />
+        <source>This range cannot be exported: %1</source>
+        <translation>Cette plage ne peut pas être exportée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="7" />
+        <location filename="../../app/exportdialog.cpp" line="206" />
+        <source>Export clip</source>
+        <translation>Exporter un extrait</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="14" />
+        <source>Channels</source>
+        <translation>Caméras</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="16" />
+        <source>Quality</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="18" />
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="20" />
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="21" />
+        <source>Seconds before and after</source>
+        <translation>Secondes avant et après</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="31" />
+        <source>Burned into the picture</source>
+        <translation>Incrusté dans l'image</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Date and time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Coordinates</source>
+        <translation>Coordonnées</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Heading</source>
+        <translation>Cap</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>G-force</source>
+        <translation>Force G</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Mini-map of the track</source>
+        <translation>Mini-carte du trajet</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Text line</source>
+        <translation>Ligne de texte</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="37" />
+        <source>Evidence pack (original files with SHA-256, no re-encoding)</source>
+        <translation>Dossier de preuve (fichiers originaux avec SHA-256, sans réencodage)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="44" />
+        <source>Show in folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="46" />
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="47" />
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="48" />
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>Front camera only</source>
+        <translation>Caméra avant seule</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>Side by side</source>
+        <translation>Côte à côte</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>Stacked</source>
+        <translation>Superposées</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="50" />
+        <source>2 x 2</source>
+        <translation>2 x 2</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="50" />
+        <source>Picture in picture (rear in a corner)</source>
+        <translation>Incrustation (arrière dans un coin)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="53" />
+        <source>High: 1080 lines, 8 Mbit/s per channel</source>
+        <translation>Haute : 1080 lignes, 8 Mbit/s par caméra</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="54" />
+        <source>Standard: 720 lines, 4 Mbit/s per channel</source>
+        <translation>Standard : 720 lignes, 4 Mbit/s par caméra</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="55" />
+        <source>Small: 480 lines, 1.5 Mbit/s per channel</source>
+        <translation>Petite : 480 lignes, 1,5 Mbit/s par caméra</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="62" />
+        <source>%1 to %2 (%3 s; recordings: %4)</source>
+        <translation>De %1 à %2 (%3 s ; enregistrements : %4)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="204" />
+        <source>Folder for the evidence pack</source>
+        <translation>Dossier du dossier de preuve</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="207" />
+        <source>MP4 video (*.mp4)</source>
+        <translation>Vidéo MP4 (*.mp4)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="222" />
+        <location filename="../../app/exportdialog.cpp" line="261" />
+        <source>Exporting...</source>
+        <translation>Exportation...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="260" />
+        <source>About %1 s left</source>
+        <translation>Environ %1 s restantes</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="274" />
+        <source>Written: %1</source>
+        <translation>Écrit : %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="278" />
+        <source>Cancelled; nothing was written.</source>
+        <translation>Annulé ; rien n'a été écrit.</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="281" />
+        <source>The export failed: %1</source>
+        <translation>L'exportation a échoué : %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindows</name>
     <message>
         <location filename="../../app/mainwindows.ui" line="6" />
@@ -37,7 +230,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="181" />
+        <location filename="../../app/mainwindows.cpp" line="183" />
         <source>Maximize</source>
         <translation>Agrandir</translation>
     </message>
@@ -57,7 +250,7 @@
         <translation>Événements</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="181" />
+        <location filename="../../app/mainwindows.cpp" line="183" />
         <source>Restore Down</source>
         <translation>Restaurer</translation>
     </message>

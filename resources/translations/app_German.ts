@@ -14,6 +14,199 @@
     </message>
 </context>
 <context>
+    <name>ClipExportFlow</name>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="156" />
+        <source>Export clip</source>
+        <translation>Clip exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="157" />
+        <source>This range cannot be exported: %1</source>
+        <translation>Dieser Bereich kann nicht exportiert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="7" />
+        <location filename="../../app/exportdialog.cpp" line="206" />
+        <source>Export clip</source>
+        <translation>Clip exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="14" />
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="16" />
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="18" />
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="20" />
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="21" />
+        <source>Seconds before and after</source>
+        <translation>Sekunden davor und danach</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="31" />
+        <source>Burned into the picture</source>
+        <translation>Ins Bild eingeblendet</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Coordinates</source>
+        <translation>Koordinaten</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Heading</source>
+        <translation>Fahrtrichtung</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>G-force</source>
+        <translation>G-Kraft</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Mini-map of the track</source>
+        <translation>Minikarte der Strecke</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Text line</source>
+        <translation>Textzeile</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="37" />
+        <source>Evidence pack (original files with SHA-256, no re-encoding)</source>
+        <translation>Beweispaket (Originaldateien mit SHA-256, ohne Neukodierung)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="44" />
+        <source>Show in folder</source>
+        <translation>Im Ordner zeigen</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="46" />
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="47" />
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="48" />
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>Front camera only</source>
+        <translation>Nur Frontkamera</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>Side by side</source>
+        <translation>Nebeneinander</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>Stacked</source>
+        <translation>Übereinander</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="50" />
+        <source>2 x 2</source>
+        <translation>2 x 2</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="50" />
+        <source>Picture in picture (rear in a corner)</source>
+        <translation>Bild im Bild (Heckkamera in der Ecke)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="53" />
+        <source>High: 1080 lines, 8 Mbit/s per channel</source>
+        <translation>Hoch: 1080 Zeilen, 8 Mbit/s je Kanal</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="54" />
+        <source>Standard: 720 lines, 4 Mbit/s per channel</source>
+        <translation>Standard: 720 Zeilen, 4 Mbit/s je Kanal</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="55" />
+        <source>Small: 480 lines, 1.5 Mbit/s per channel</source>
+        <translation>Klein: 480 Zeilen, 1,5 Mbit/s je Kanal</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="62" />
+        <source>%1 to %2 (%3 s; recordings: %4)</source>
+        <translation>%1 bis %2 (%3 s; Aufnahmen: %4)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="204" />
+        <source>Folder for the evidence pack</source>
+        <translation>Ordner für das Beweispaket</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="207" />
+        <source>MP4 video (*.mp4)</source>
+        <translation>MP4-Video (*.mp4)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="222" />
+        <location filename="../../app/exportdialog.cpp" line="261" />
+        <source>Exporting...</source>
+        <translation>Wird exportiert...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="260" />
+        <source>About %1 s left</source>
+        <translation>Noch etwa %1 s</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="274" />
+        <source>Written: %1</source>
+        <translation>Geschrieben: %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="278" />
+        <source>Cancelled; nothing was written.</source>
+        <translation>Abgebrochen; nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="281" />
+        <source>The export failed: %1</source>
+        <translation>Export fehlgeschlagen: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindows</name>
     <message>
         <location filename="../../app/mainwindows.ui" line="6" />
@@ -37,7 +230,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="181" />
+        <location filename="../../app/mainwindows.cpp" line="183" />
         <source>Maximize</source>
         <translation>Maximieren</translation>
     </message>
@@ -57,7 +250,7 @@
         <translation>Ereignisse</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="181" />
+        <location filename="../../app/mainwindows.cpp" line="183" />
         <source>Restore Down</source>
         <translation>Verkleinern</translation>
     </message>

@@ -14,6 +14,199 @@
     </message>
 </context>
 <context>
+    <name>ClipExportFlow</name>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="156" />
+        <source>Export clip</source>
+        <translation>Esporta clip</translation>
+    </message>
+    <message>
+        <location filename="../../app/clipexportflow.cpp" line="157" />
+        <source>This range cannot be exported: %1</source>
+        <translation>Questo intervallo non può essere esportato: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="7" />
+        <location filename="../../app/exportdialog.cpp" line="206" />
+        <source>Export clip</source>
+        <translation>Esporta clip</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="14" />
+        <source>Channels</source>
+        <translation>Canali</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="16" />
+        <source>Quality</source>
+        <translation>Qualità</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="18" />
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="20" />
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="21" />
+        <source>Seconds before and after</source>
+        <translation>Secondi prima e dopo</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="31" />
+        <source>Burned into the picture</source>
+        <translation>Impresso nell'immagine</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Date and time</source>
+        <translation>Data e ora</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Coordinates</source>
+        <translation>Coordinate</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Heading</source>
+        <translation>Direzione</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>G-force</source>
+        <translation>Forza G</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Mini-map of the track</source>
+        <translation>Minimappa del percorso</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="33" />
+        <source>Text line</source>
+        <translation>Riga di testo</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="37" />
+        <source>Evidence pack (original files with SHA-256, no re-encoding)</source>
+        <translation>Pacchetto di prove (file originali con SHA-256, senza ricodifica)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="44" />
+        <source>Show in folder</source>
+        <translation>Mostra nella cartella</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="46" />
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="47" />
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.ui" line="48" />
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>Front camera only</source>
+        <translation>Solo telecamera anteriore</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>Side by side</source>
+        <translation>Affiancate</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="49" />
+        <source>Stacked</source>
+        <translation>Una sopra l'altra</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="50" />
+        <source>2 x 2</source>
+        <translation>2 x 2</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="50" />
+        <source>Picture in picture (rear in a corner)</source>
+        <translation>Picture in picture (posteriore in un angolo)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="53" />
+        <source>High: 1080 lines, 8 Mbit/s per channel</source>
+        <translation>Alta: 1080 righe, 8 Mbit/s per canale</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="54" />
+        <source>Standard: 720 lines, 4 Mbit/s per channel</source>
+        <translation>Standard: 720 righe, 4 Mbit/s per canale</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="55" />
+        <source>Small: 480 lines, 1.5 Mbit/s per channel</source>
+        <translation>Piccola: 480 righe, 1,5 Mbit/s per canale</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="62" />
+        <source>%1 to %2 (%3 s; recordings: %4)</source>
+        <translation>Da %1 a %2 (%3 s; registrazioni: %4)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="204" />
+        <source>Folder for the evidence pack</source>
+        <translation>Cartella per il pacchetto di prove</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="207" />
+        <source>MP4 video (*.mp4)</source>
+        <translation>Video MP4 (*.mp4)</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="222" />
+        <location filename="../../app/exportdialog.cpp" line="261" />
+        <source>Exporting...</source>
+        <translation>Esportazione...</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="260" />
+        <source>About %1 s left</source>
+        <translation>Circa %1 s rimanenti</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="274" />
+        <source>Written: %1</source>
+        <translation>Scritto: %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="278" />
+        <source>Cancelled; nothing was written.</source>
+        <translation>Annullato; non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <location filename="../../app/exportdialog.cpp" line="281" />
+        <source>The export failed: %1</source>
+        <translation>Esportazione non riuscita: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindows</name>
     <message>
         <location filename="../../app/mainwindows.ui" line="6" />
@@ -37,7 +230,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="181" />
+        <location filename="../../app/mainwindows.cpp" line="183" />
         <source>Maximize</source>
         <translation>Ingrandisci</translation>
     </message>
@@ -57,7 +250,7 @@
         <translation>Eventi</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="181" />
+        <location filename="../../app/mainwindows.cpp" line="183" />
         <source>Restore Down</source>
         <translation>Ripristina giù</translation>
     </message>

@@ -136,22 +136,47 @@
         <translation>音量</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="209" />
+        <location filename="../../controls/controlpanel.cpp" line="213" />
         <source>%1 km/h</source>
         <translation>%1 km/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="211" />
+        <location filename="../../controls/controlpanel.cpp" line="215" />
         <source>%1 MPH</source>
         <translation>%1 英里/时</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="407" />
+        <location filename="../../controls/controlpanel.cpp" line="364" />
+        <source>Mark in</source>
+        <translation>标记起点</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="365" />
+        <source>Mark out</source>
+        <translation>标记终点</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="366" />
+        <source>Export marked range...</source>
+        <translation>导出标记范围...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="368" />
+        <source>Export around now...</source>
+        <translation>导出当前时刻前后...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="370" />
+        <source>Clear marks</source>
+        <translation>清除标记</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="440" />
         <source>Cancel Mute</source>
         <translation>取消静音</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="407" />
+        <location filename="../../controls/controlpanel.cpp" line="440" />
         <source>Set Mute</source>
         <translation>静音</translation>
     </message>

@@ -136,22 +136,47 @@
         <translation>音量</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="209" />
+        <location filename="../../controls/controlpanel.cpp" line="213" />
         <source>%1 km/h</source>
         <translation>%1 km/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="211" />
+        <location filename="../../controls/controlpanel.cpp" line="215" />
         <source>%1 MPH</source>
         <translation>%1 英里/時</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="407" />
+        <location filename="../../controls/controlpanel.cpp" line="364" />
+        <source>Mark in</source>
+        <translation>標記起點</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="365" />
+        <source>Mark out</source>
+        <translation>標記終點</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="366" />
+        <source>Export marked range...</source>
+        <translation>匯出標記範圍...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="368" />
+        <source>Export around now...</source>
+        <translation>匯出目前時刻前後...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="370" />
+        <source>Clear marks</source>
+        <translation>清除標記</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="440" />
         <source>Cancel Mute</source>
         <translation>取消靜音</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="407" />
+        <location filename="../../controls/controlpanel.cpp" line="440" />
         <source>Set Mute</source>
         <translation>靜音</translation>
     </message>

@@ -136,22 +136,47 @@
         <translation>Volume</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="209" />
+        <location filename="../../controls/controlpanel.cpp" line="213" />
         <source>%1 km/h</source>
         <translation>%1 km/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="211" />
+        <location filename="../../controls/controlpanel.cpp" line="215" />
         <source>%1 MPH</source>
         <translation>%1 mi/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="407" />
+        <location filename="../../controls/controlpanel.cpp" line="364" />
+        <source>Mark in</source>
+        <translation>Marquer le début</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="365" />
+        <source>Mark out</source>
+        <translation>Marquer la fin</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="366" />
+        <source>Export marked range...</source>
+        <translation>Exporter la plage marquée...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="368" />
+        <source>Export around now...</source>
+        <translation>Exporter autour de maintenant...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="370" />
+        <source>Clear marks</source>
+        <translation>Effacer les marques</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="440" />
         <source>Cancel Mute</source>
         <translation>Rétablir le son</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="407" />
+        <location filename="../../controls/controlpanel.cpp" line="440" />
         <source>Set Mute</source>
         <translation>Couper le son</translation>
     </message>

@@ -136,22 +136,47 @@
         <translation>音量</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="209" />
+        <location filename="../../controls/controlpanel.cpp" line="213" />
         <source>%1 km/h</source>
         <translation>%1 km/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="211" />
+        <location filename="../../controls/controlpanel.cpp" line="215" />
         <source>%1 MPH</source>
         <translation>%1 mph</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="407" />
+        <location filename="../../controls/controlpanel.cpp" line="364" />
+        <source>Mark in</source>
+        <translation>開始点をマーク</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="365" />
+        <source>Mark out</source>
+        <translation>終了点をマーク</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="366" />
+        <source>Export marked range...</source>
+        <translation>マークした範囲を書き出す...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="368" />
+        <source>Export around now...</source>
+        <translation>現在位置の前後を書き出す...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="370" />
+        <source>Clear marks</source>
+        <translation>マークを消去</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="440" />
         <source>Cancel Mute</source>
         <translation>ミュート解除</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="407" />
+        <location filename="../../controls/controlpanel.cpp" line="440" />
         <source>Set Mute</source>
         <translation>ミュート</translation>
     </message>

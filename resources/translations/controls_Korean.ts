@@ -136,22 +136,47 @@
         <translation>볼륨</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="209" />
+        <location filename="../../controls/controlpanel.cpp" line="213" />
         <source>%1 km/h</source>
         <translation>%1 km/h</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="211" />
+        <location filename="../../controls/controlpanel.cpp" line="215" />
         <source>%1 MPH</source>
         <translation>%1 mph</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="407" />
+        <location filename="../../controls/controlpanel.cpp" line="364" />
+        <source>Mark in</source>
+        <translation>시작 표시</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="365" />
+        <source>Mark out</source>
+        <translation>끝 표시</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="366" />
+        <source>Export marked range...</source>
+        <translation>표시한 구간 내보내기...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="368" />
+        <source>Export around now...</source>
+        <translation>현재 위치 전후 내보내기...</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="370" />
+        <source>Clear marks</source>
+        <translation>표시 지우기</translation>
+    </message>
+    <message>
+        <location filename="../../controls/controlpanel.cpp" line="440" />
         <source>Cancel Mute</source>
         <translation>음소거 해제</translation>
     </message>
     <message>
-        <location filename="../../controls/controlpanel.cpp" line="407" />
+        <location filename="../../controls/controlpanel.cpp" line="440" />
         <source>Set Mute</source>
         <translation>음소거</translation>
     </message>
