@@ -3,14 +3,47 @@
 <context>
     <name>ApplicationIdentity</name>
     <message>
-        <location filename="../../app/startup.cpp" line="15" />
+        <location filename="../../app/startup.cpp" line="61" />
         <source>Quorvix</source>
         <translation>Quorvix</translation>
     </message>
     <message>
-        <location filename="../../app/startup.cpp" line="21" />
+        <location filename="../../app/startup.cpp" line="67" />
         <source>Playing dash-camera recordings</source>
         <translation>正在播放行車記錄器影片</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../../app/commandline.cpp" line="35" />
+        <source>Plays dash-camera recordings with their track on a map, speed and G-sensor.</source>
+        <translation>播放行車記錄器錄影，並顯示地圖軌跡、速度和重力感應資料。</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="39" />
+        <source>Print this help and exit.</source>
+        <translation>顯示此說明並結束。</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="40" />
+        <source>Print the version and exit.</source>
+        <translation>顯示版本並結束。</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="43" />
+        <source>path</source>
+        <translation>路徑</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="43" />
+        <source>A folder of recordings, or one recording, to open.</source>
+        <translation>要開啟的錄影資料夾或單一錄影。</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="44" />
+        <source>[FOLDER | FILE]</source>
+        <translation>[資料夾 | 檔案]</translation>
     </message>
 </context>
 <context>
@@ -37,7 +70,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="173" />
+        <location filename="../../app/mainwindows.cpp" line="178" />
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
@@ -47,27 +80,27 @@
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="173" />
+        <location filename="../../app/mainwindows.cpp" line="178" />
         <source>Restore Down</source>
         <translation>還原</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="200" />
+        <location filename="../../app/playbackcoordination.cpp" line="202" />
         <source>Open Folder</source>
         <translation>開啟資料夾</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="385" />
+        <location filename="../../app/playbackcoordination.cpp" line="405" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>此電腦缺少播放 H.265 (HEVC) 所需的視訊播放支援功能，無法播放此影片。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="387" />
+        <location filename="../../app/playbackcoordination.cpp" line="407" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>此電腦缺少播放 H.264 (AVC) 所需的視訊播放支援功能，無法播放此影片。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="389" />
+        <location filename="../../app/playbackcoordination.cpp" line="409" />
         <source>Error</source>
         <translation>錯誤</translation>
     </message>

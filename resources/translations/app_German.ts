@@ -3,14 +3,47 @@
 <context>
     <name>ApplicationIdentity</name>
     <message>
-        <location filename="../../app/startup.cpp" line="15" />
+        <location filename="../../app/startup.cpp" line="61" />
         <source>Quorvix</source>
         <translation>Quorvix</translation>
     </message>
     <message>
-        <location filename="../../app/startup.cpp" line="21" />
+        <location filename="../../app/startup.cpp" line="67" />
         <source>Playing dash-camera recordings</source>
         <translation>Wiedergabe von Dashcam-Aufnahmen</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../../app/commandline.cpp" line="35" />
+        <source>Plays dash-camera recordings with their track on a map, speed and G-sensor.</source>
+        <translation>Spielt Dashcam-Aufnahmen mit ihrer Route auf der Karte, Geschwindigkeit und G-Sensor ab.</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="39" />
+        <source>Print this help and exit.</source>
+        <translation>Diese Hilfe ausgeben und beenden.</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="40" />
+        <source>Print the version and exit.</source>
+        <translation>Version ausgeben und beenden.</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="43" />
+        <source>path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="43" />
+        <source>A folder of recordings, or one recording, to open.</source>
+        <translation>Ein Ordner mit Aufnahmen oder eine einzelne Aufnahme zum Öffnen.</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="44" />
+        <source>[FOLDER | FILE]</source>
+        <translation>[ORDNER | DATEI]</translation>
     </message>
 </context>
 <context>
@@ -37,7 +70,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="173" />
+        <location filename="../../app/mainwindows.cpp" line="178" />
         <source>Maximize</source>
         <translation>Maximieren</translation>
     </message>
@@ -47,27 +80,27 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="173" />
+        <location filename="../../app/mainwindows.cpp" line="178" />
         <source>Restore Down</source>
         <translation>Verkleinern</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="200" />
+        <location filename="../../app/playbackcoordination.cpp" line="202" />
         <source>Open Folder</source>
         <translation>Ordner öffnen</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="385" />
+        <location filename="../../app/playbackcoordination.cpp" line="405" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Dieser Computer kann das Video nicht abspielen, weil ihm die zur Wiedergabe von H.265 (HEVC) nötige Unterstützung fehlt.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="387" />
+        <location filename="../../app/playbackcoordination.cpp" line="407" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Dieser Computer kann das Video nicht abspielen, weil ihm die zur Wiedergabe von H.264 (AVC) nötige Unterstützung fehlt.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="389" />
+        <location filename="../../app/playbackcoordination.cpp" line="409" />
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
