@@ -7,7 +7,8 @@
 UsbDiskBar::UsbDiskBar(QWidget *parent) : QWidget(parent), ui(new Ui::UsbDiskBar)
 {
     ui->setupUi(this);
-    // The bar is a child strip; its style sheet's background needs this for a plain QWidget.
+    // A plain QWidget subclass paints its style sheet background only with this. The sheet
+    // selects the class, not the object name: the window form renames the bar.
     setAttribute(Qt::WA_StyledBackground);
     hide();
 }
