@@ -1,4 +1,5 @@
 #include "app/applicationfont.h"
+#include "app/commandline.h"
 #include "app/mainwindows.h"
 #include "app/startup.h"
 #include "parser/cgpsutils.h"
@@ -13,7 +14,9 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QIcon>
+#include <QLoggingCategory>
 #include <QTextCodec>
+#include <cstdio>
 
 namespace {
 
@@ -49,6 +52,19 @@ int main(int argc, char *argv[])
     };
     if (CrashHandler::runMessageModeIfRequested(argc, argv, &messageExitCode, prepareMessage))
         return messageExitCode;
+
+    // --help and --version answer on a machine without a display too, so no QApplication.
+    QStringList argumentList;
+    for (int i = 0; i < argc; ++i)
+        argumentList << QString::fromLocal8Bit(argv[i]);
+    if (CommandLine::asksForInformation(argumentList)) {
+        QCoreApplication core(argc, argv);
+        // The store's language choice logs what it found; the answer is all that is printed.
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+        prepareMessage();
+        fputs(CommandLine::information(QCoreApplication::arguments()).toUtf8().constData(), stdout);
+        return 0;
+    }
 
     // Read by the web engine when it starts, so it has to be in place before QApplication.
     WebSandbox::disableWhenRoot();

@@ -87,6 +87,11 @@ MainWindows::MainWindows(QWidget *parent) : QDialog(parent), ui(new Ui::MainWind
     d->showUsbDiskDialog();
 }
 
+UsbDiskBar *MainWindows::usbDiskBar() const
+{
+    return ui->wgt_UsbDiskBar;
+}
+
 MainWindows::~MainWindows()
 {
     delete ui;

@@ -21,6 +21,7 @@ class ClipExportFlow;
 class MainWindowsPrivate;
 class MoveFilter;
 class PlaylistModel;
+class UsbDiskBar;
 class QKeyEvent;
 class QTimer;
 struct PlaylistItem;
@@ -64,6 +65,8 @@ public:
     QMediaPlayer::State mediaState() const;
     // Opens a folder as "Open Folder" does, but without remembering it for the dialog.
     void openFolder(const QString &localPath);
+    // The strip that offers a USB disk mounted while the player runs.
+    UsbDiskBar *usbDiskBar() const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

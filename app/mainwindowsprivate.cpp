@@ -1,6 +1,8 @@
 #include "app/mainwindowsprivate.h"
 
 #include "app/mainwindows.h"
+#include "platform/fileurl.h"
+#include "probes/usbdiskbar.h"
 #include "probes/usbdiskoffer.h"
 #include "settings/configuration.h"
 
@@ -42,6 +44,14 @@ void MainWindowsPrivate::showUsbDiskDialog()
     connect(usbDiskOffer, &UsbDiskOffer::folderChosen, this, [this](const QList<QUrl> &urls) {
         recordingDiscovery.openUrls(urls, false);
         mainWindow->activateWindow();
+    });
+    // Later disks are offered in the window's bar: a modal dialog would cover a recording
+    // that plays. The dialog is for start-up only.
+    UsbDiskBar *bar = mainWindow->usbDiskBar();
+    connect(usbDiskOffer, &UsbDiskOffer::recordingsMounted, bar, &UsbDiskBar::offer);
+    connect(usbDiskOffer, &UsbDiskOffer::diskUnmounted, bar, &UsbDiskBar::withdraw);
+    connect(bar, &UsbDiskBar::openRequested, this, [this](const QString &mountPoint) {
+        recordingDiscovery.openUrls(QStringList{FileUrl::fromLocalPath(mountPoint)}, false);
     });
     usbDiskOffer->start();
 }

@@ -38,8 +38,16 @@ install(CODE "
   file(REMOVE \"\${private}/maps\" \"\${private}/translations\"
        \"\${private}/resources/fonts/wqy-microhei.ttf\" \"\${root}/${CMAKE_INSTALL_BINDIR}/waylume\")
   file(CREATE_LINK \"\${to_maps}\" \"\${private}/maps\" SYMBOLIC)
-  file(CREATE_LINK \"${WAYLUME_QT_TRANSLATIONS}\" \"\${private}/translations\" SYMBOLIC)
-  file(CREATE_LINK \"${WAYLUME_SYSTEM_FONT}\" \"\${private}/resources/fonts/wqy-microhei.ttf\" SYMBOLIC)
+  # Debian wants links within /usr relative (a package's root may be mounted elsewhere);
+  # under any other prefix the system's files are named absolutely.
+  set(to_qt \"${WAYLUME_QT_TRANSLATIONS}\")
+  set(to_font \"${WAYLUME_SYSTEM_FONT}\")
+  if(\"\${CMAKE_INSTALL_PREFIX}\" STREQUAL \"/usr\")
+    file(RELATIVE_PATH to_qt \"/usr/${WAYLUME_PRIVATE_DIR}\" \"${WAYLUME_QT_TRANSLATIONS}\")
+    file(RELATIVE_PATH to_font \"/usr/${WAYLUME_PRIVATE_DIR}/resources/fonts\" \"${WAYLUME_SYSTEM_FONT}\")
+  endif()
+  file(CREATE_LINK \"\${to_qt}\" \"\${private}/translations\" SYMBOLIC)
+  file(CREATE_LINK \"\${to_font}\" \"\${private}/resources/fonts/wqy-microhei.ttf\" SYMBOLIC)
   file(CREATE_LINK \"\${to_player}\" \"\${root}/${CMAKE_INSTALL_BINDIR}/waylume\" SYMBOLIC)
   message(STATUS \"Linked: \${root}/${CMAKE_INSTALL_BINDIR}/waylume -> \${to_player}\")
 ")

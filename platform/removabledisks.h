@@ -12,6 +12,9 @@ struct RemovableDisk
 {
     QString mountPoint; // local path, below the root the disks were read from
     QString label;      // the volume label, empty when it has none
+
+    // What the user knows the disk by: its label, else its mount point's folder name.
+    QString displayName() const;
 };
 
 // Finds the mounted USB disks. Everything is read below a root folder ("/" for this

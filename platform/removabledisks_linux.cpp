@@ -85,6 +85,12 @@ QString labelOf(const QString &root, const QString &kernelName)
 
 } // namespace
 
+QString RemovableDisk::displayName() const
+{
+    const QString name = label.isEmpty() ? QFileInfo(mountPoint).fileName() : label;
+    return name.isEmpty() ? mountPoint : name;
+}
+
 RemovableDisks::RemovableDisks(const QString &root) : root(root) {}
 
 QList<RemovableDisk> RemovableDisks::usbDisks() const

@@ -79,9 +79,7 @@ void CUSBDiskDialog::checkUSBDisk()
     const QList<RemovableDisk> disks = RemovableDisks(root).usbDisks();
     for (const RemovableDisk &disk : disks) {
         auto *button = new QToolButton(ui->scrollAreaWidgetContents);
-        const QString name =
-            disk.label.isEmpty() ? QFileInfo(disk.mountPoint).fileName() : disk.label;
-        button->setText(name.isEmpty() ? disk.mountPoint : name);
+        button->setText(disk.displayName());
         button->setToolTip(disk.mountPoint);
         button->setProperty(kMountPoint, disk.mountPoint);
         button->setIcon(QIcon(QStringLiteral(":/image/usbDisk.png")));

@@ -1,7 +1,10 @@
 #include "probes/usbdiskoffer.h"
 
+#include "library/channelnames.h"
 #include "platform/removabledisks.h"
 
+#include <QDirIterator>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -39,15 +42,42 @@ QSet<QString> UsbDiskOffer::currentMountPoints() const
     return points;
 }
 
+bool UsbDiskOffer::holdsRecordings(const QString &folder, int maxEntries)
+{
+    static const QRegularExpression video(ChannelNames::videoFilePattern,
+                                          QRegularExpression::CaseInsensitiveOption);
+    QDirIterator it(folder, QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    for (int looked = 0; it.hasNext() && looked < maxEntries; ++looked) {
+        it.next();
+        if (it.fileInfo().isFile() && video.match(it.fileName()).hasMatch())
+            return true;
+    }
+    return false;
+}
+
 void UsbDiskOffer::onMountsSettled()
 {
     if (diskDialog->isChoosingFolder()) {
         settle->start();
         return;
     }
-    const QSet<QString> now = currentMountPoints();
+    const QList<RemovableDisk> disks = RemovableDisks(root).usbDisks();
+    QSet<QString> now;
+    for (const RemovableDisk &disk : disks)
+        now.insert(disk.mountPoint);
+    if (startupOfferDone && !diskDialog->isVisible()) {
+        for (const RemovableDisk &disk : disks) {
+            if (!offered.contains(disk.mountPoint) && holdsRecordings(disk.mountPoint))
+                emit recordingsMounted(disk.displayName(), disk.mountPoint);
+        }
+        for (const QString &gone : offered - now)
+            emit diskUnmounted(gone);
+        // A disk taken out and put back in is offered again.
+        offered = now;
+        return;
+    }
     const bool anyNew = !(now - offered).isEmpty();
-    // A disk taken out and put back in is offered again.
     offered = now;
     // An open dialog follows the disks as they come and go.
     if (anyNew || diskDialog->isVisible())
@@ -56,11 +86,16 @@ void UsbDiskOffer::onMountsSettled()
 
 void UsbDiskOffer::onChecked(CUSBDiskDialog::CheckUSBStatu status)
 {
-    if (status != CUSBDiskDialog::CheckUSB_Success || running || diskDialog->isVisible())
+    if (running || diskDialog->isVisible())
         return;
+    if (status != CUSBDiskDialog::CheckUSB_Success) {
+        startupOfferDone = true;
+        return;
+    }
     running = true;
     const int result = diskDialog->exec();
     running = false;
+    startupOfferDone = true;
     if (result != QDialog::Accepted)
         return;
     QString folder;

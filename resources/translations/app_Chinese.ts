@@ -27,6 +27,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../../app/commandline.cpp" line="35" />
+        <source>Plays dash-camera recordings with their track on a map, speed and G-sensor.</source>
+        <translation>播放行车记录仪录像，并显示地图轨迹、速度和重力感应数据。</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="39" />
+        <source>Print this help and exit.</source>
+        <translation>显示此帮助并退出。</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="40" />
+        <source>Print the version and exit.</source>
+        <translation>显示版本并退出。</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="43" />
+        <source>path</source>
+        <translation>路径</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="43" />
+        <source>A folder of recordings, or one recording, to open.</source>
+        <translation>要打开的录像文件夹或单个录像。</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="44" />
+        <source>[FOLDER | FILE]</source>
+        <translation>[文件夹 | 文件]</translation>
+    </message>
+</context>
+<context>
     <name>ExportDialog</name>
     <message>
         <location filename="../../app/exportdialog.ui" line="7" />
@@ -230,7 +263,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="183" />
+        <location filename="../../app/mainwindows.cpp" line="188" />
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
@@ -240,17 +273,17 @@
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.ui" line="162" />
+        <location filename="../../app/mainwindows.ui" line="165" />
         <source>Playlist</source>
         <translation>播放列表</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.ui" line="235" />
+        <location filename="../../app/mainwindows.ui" line="238" />
         <source>Events</source>
         <translation>事件</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="183" />
+        <location filename="../../app/mainwindows.cpp" line="188" />
         <source>Restore Down</source>
         <translation>向下还原</translation>
     </message>

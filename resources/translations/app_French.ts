@@ -27,6 +27,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../../app/commandline.cpp" line="35" />
+        <source>Plays dash-camera recordings with their track on a map, speed and G-sensor.</source>
+        <translation>Lit les enregistrements de caméra embarquée avec leur trajet sur une carte, la vitesse et l'accéléromètre.</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="39" />
+        <source>Print this help and exit.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="40" />
+        <source>Print the version and exit.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="43" />
+        <source>path</source>
+        <translation>chemin</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="43" />
+        <source>A folder of recordings, or one recording, to open.</source>
+        <translation>Un dossier d'enregistrements, ou un enregistrement, à ouvrir.</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="44" />
+        <source>[FOLDER | FILE]</source>
+        <translation>[DOSSIER | FICHIER]</translation>
+    </message>
+</context>
+<context>
     <name>ExportDialog</name>
     <message>
         <location filename="../../app/exportdialog.ui" line="7" />
@@ -230,7 +263,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="183" />
+        <location filename="../../app/mainwindows.cpp" line="188" />
         <source>Maximize</source>
         <translation>Agrandir</translation>
     </message>
@@ -240,17 +273,17 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.ui" line="162" />
+        <location filename="../../app/mainwindows.ui" line="165" />
         <source>Playlist</source>
         <translation>Liste de lecture</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.ui" line="235" />
+        <location filename="../../app/mainwindows.ui" line="238" />
         <source>Events</source>
         <translation>Événements</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="183" />
+        <location filename="../../app/mainwindows.cpp" line="188" />
         <source>Restore Down</source>
         <translation>Restaurer</translation>
     </message>

@@ -27,6 +27,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../../app/commandline.cpp" line="35" />
+        <source>Plays dash-camera recordings with their track on a map, speed and G-sensor.</source>
+        <translation>Spielt Dashcam-Aufnahmen mit ihrer Route auf der Karte, Geschwindigkeit und G-Sensor ab.</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="39" />
+        <source>Print this help and exit.</source>
+        <translation>Diese Hilfe ausgeben und beenden.</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="40" />
+        <source>Print the version and exit.</source>
+        <translation>Version ausgeben und beenden.</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="43" />
+        <source>path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="43" />
+        <source>A folder of recordings, or one recording, to open.</source>
+        <translation>Ein Ordner mit Aufnahmen oder eine einzelne Aufnahme zum Öffnen.</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="44" />
+        <source>[FOLDER | FILE]</source>
+        <translation>[ORDNER | DATEI]</translation>
+    </message>
+</context>
+<context>
     <name>ExportDialog</name>
     <message>
         <location filename="../../app/exportdialog.ui" line="7" />
@@ -230,7 +263,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="183" />
+        <location filename="../../app/mainwindows.cpp" line="188" />
         <source>Maximize</source>
         <translation>Maximieren</translation>
     </message>
@@ -240,17 +273,17 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.ui" line="162" />
+        <location filename="../../app/mainwindows.ui" line="165" />
         <source>Playlist</source>
         <translation>Wiedergabeliste</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.ui" line="235" />
+        <location filename="../../app/mainwindows.ui" line="238" />
         <source>Events</source>
         <translation>Ereignisse</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="183" />
+        <location filename="../../app/mainwindows.cpp" line="188" />
         <source>Restore Down</source>
         <translation>Verkleinern</translation>
     </message>

@@ -27,6 +27,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../../app/commandline.cpp" line="35" />
+        <source>Plays dash-camera recordings with their track on a map, speed and G-sensor.</source>
+        <translation>ドライブレコーダーの録画を、地図上の軌跡、速度、G センサーとともに再生します。</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="39" />
+        <source>Print this help and exit.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="40" />
+        <source>Print the version and exit.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="43" />
+        <source>path</source>
+        <translation>パス</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="43" />
+        <source>A folder of recordings, or one recording, to open.</source>
+        <translation>開く録画フォルダー、または録画 1 本。</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="44" />
+        <source>[FOLDER | FILE]</source>
+        <translation>[フォルダー | ファイル]</translation>
+    </message>
+</context>
+<context>
     <name>ExportDialog</name>
     <message>
         <location filename="../../app/exportdialog.ui" line="7" />
@@ -230,7 +263,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="183" />
+        <location filename="../../app/mainwindows.cpp" line="188" />
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
@@ -240,17 +273,17 @@
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.ui" line="162" />
+        <location filename="../../app/mainwindows.ui" line="165" />
         <source>Playlist</source>
         <translation>プレイリスト</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.ui" line="235" />
+        <location filename="../../app/mainwindows.ui" line="238" />
         <source>Events</source>
         <translation>イベント</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="183" />
+        <location filename="../../app/mainwindows.cpp" line="188" />
         <source>Restore Down</source>
         <translation>元のサイズに戻す</translation>
     </message>

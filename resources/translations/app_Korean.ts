@@ -27,6 +27,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../../app/commandline.cpp" line="35" />
+        <source>Plays dash-camera recordings with their track on a map, speed and G-sensor.</source>
+        <translation>블랙박스 녹화 영상을 지도 위 경로, 속도, G 센서와 함께 재생합니다.</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="39" />
+        <source>Print this help and exit.</source>
+        <translation>이 도움말을 출력하고 종료합니다.</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="40" />
+        <source>Print the version and exit.</source>
+        <translation>버전을 출력하고 종료합니다.</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="43" />
+        <source>path</source>
+        <translation>경로</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="43" />
+        <source>A folder of recordings, or one recording, to open.</source>
+        <translation>열 녹화 폴더 또는 녹화 파일 하나.</translation>
+    </message>
+    <message>
+        <location filename="../../app/commandline.cpp" line="44" />
+        <source>[FOLDER | FILE]</source>
+        <translation>[폴더 | 파일]</translation>
+    </message>
+</context>
+<context>
     <name>ExportDialog</name>
     <message>
         <location filename="../../app/exportdialog.ui" line="7" />
@@ -230,7 +263,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="183" />
+        <location filename="../../app/mainwindows.cpp" line="188" />
         <source>Maximize</source>
         <translation>최대화</translation>
     </message>
@@ -240,17 +273,17 @@
         <translation>닫기</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.ui" line="162" />
+        <location filename="../../app/mainwindows.ui" line="165" />
         <source>Playlist</source>
         <translation>재생 목록</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.ui" line="235" />
+        <location filename="../../app/mainwindows.ui" line="238" />
         <source>Events</source>
         <translation>이벤트</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="183" />
+        <location filename="../../app/mainwindows.cpp" line="188" />
         <source>Restore Down</source>
         <translation>이전 크기로 복원</translation>
     </message>

@@ -3,7 +3,7 @@
 <context>
     <name>CUSBDiskDialog</name>
     <message>
-        <location filename="../../probes/cusbdiskdialog.cpp" line="112" />
+        <location filename="../../probes/cusbdiskdialog.cpp" line="110" />
         <source>Open Folder</source>
         <translation>Ordner öffnen</translation>
     </message>
@@ -24,6 +24,29 @@
         <location filename="../../probes/cusbdiskdialog.ui" line="39" />
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>UsbDiskBar</name>
+    <message>
+        <location filename="../../probes/usbdiskbar.ui" line="8" />
+        <source>USB disk</source>
+        <translation>USB-Datenträger</translation>
+    </message>
+    <message>
+        <location filename="../../probes/usbdiskbar.ui" line="39" />
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <location filename="../../probes/usbdiskbar.ui" line="53" />
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../../probes/usbdiskbar.cpp" line="38" />
+        <source>Recordings found on %1:</source>
+        <translation>Aufnahmen auf %1 gefunden:</translation>
     </message>
 </context>
 </TS>

@@ -1,9 +1,12 @@
 #include "app/mainwindows.h"
 #include "app/startup.h"
+#include "probes/usbdiskbar.h"
 #include "settings/configuration.h"
 
 #include <QApplication>
 #include <QDesktopWidget>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -72,6 +75,7 @@ private slots:
     void languageChangeKeepsApplicationName();
     void fontsFollowDpiFactor();
     void styleSheetsPaintTheDarkLook();
+    void usbDiskBarSitsUnderTheTitleAndOpensTheDisk();
     void borderCursorFollowsWindowState();
 
 private:
@@ -319,6 +323,45 @@ void TestMainWindows::styleSheetsPaintTheDarkLook()
                 drawn = QColor(image.pixel(x, y)) != QColor(20, 20, 20);
         QVERIFY2(drawn, name);
     }
+}
+
+// A disk mounted during playback is offered in a strip across the window under the title
+// bar; the panels make room for it, and its Open lists the disk's recordings.
+void TestMainWindows::usbDiskBarSitsUnderTheTitleAndOpensTheDisk()
+{
+    MainWindows *w = makeWindow();
+    w->setGeometry(QRect(QPoint(20, 20), roomySize()));
+    UsbDiskBar *bar = w->usbDiskBar();
+    QVERIFY(bar->isHidden());
+    auto *left = w->findChild<QWidget *>("wgt_Left");
+    const int leftTop = left->mapTo(w, QPoint(0, 0)).y();
+
+    QTemporaryDir disk;
+    QDir(disk.path()).mkpath("DCIM/Movie");
+    QFile(disk.path() + "/DCIM/Movie/2024_0517_083000_F.MP4").open(QIODevice::WriteOnly);
+    bar->offer(QStringLiteral("CARD"), disk.path());
+    QTRY_VERIFY(left->mapTo(w, QPoint(0, 0)).y() >= leftTop + bar->height());
+    const QImage image = w->grab().toImage();
+    image.save(QStringLiteral(WAYLUME_BIN_DIR "/tests/mainwindows-usbdiskbar.png"));
+    const QWidget *header = w->findChild<QWidget *>("wgt_Header");
+    QCOMPARE(bar->mapTo(w, QPoint(0, 0)), QPoint(0, header->height()));
+    QCOMPARE(bar->width(), w->width());
+    QCOMPARE(QColor(image.pixel(bar->mapTo(w, QPoint(w->width() / 2, 2)))), QColor(73, 85, 114));
+    QCOMPARE(bar->findChild<QLabel *>("lbl_Message")->text(),
+             QStringLiteral("Recordings found on CARD:"));
+    auto *message = bar->findChild<QLabel *>("lbl_Message");
+    bool textDrawn = false;
+    const QRect text(message->mapTo(w, QPoint(0, 0)), message->size());
+    for (int x = text.left(); x <= text.right() && !textDrawn; ++x)
+        textDrawn = QColor(image.pixel(x, text.center().y())).lightness() > 200;
+    QVERIFY(textDrawn);
+
+    auto *table = w->findChild<QTableView *>("tbl_PlayListView");
+    bar->findChild<QPushButton *>("pBtn_Open")->click();
+    QTRY_COMPARE(table->model()->rowCount(), 1);
+    QVERIFY(bar->isHidden());
+    // Opened like a card, not remembered as the folder dialog's start.
+    QVERIFY(Configuration::instance()->videoFilePath() != disk.path());
 }
 
 // The window hands the X server's pointer motion to its border resizer; what the resizer

@@ -13,9 +13,18 @@ player="$(readlink -f "$root/usr/bin/waylume")"
 [ -x "$player" ] || fail "bin/waylume does not lead to the player"
 [ "$player" = "$root/usr/lib/waylume/waylume" ] || fail "player at $player"
 beside="$(dirname "$player")"
-# Links that point into the system resolve against the system, links of ours inside root.
-[ -e "$(readlink "$beside/resources/fonts/wqy-microhei.ttf")" ] || fail "font link dangles"
-[ -e "$(readlink "$beside/translations")/qt_de.qm" ] || fail "Qt catalogues not found"
+# Links that point into the system resolve against the system (relative ones from where
+# the link is installed, as the package's are), links of ours inside root.
+system_target() {
+  local link="$1" target
+  target="$(readlink "$link")"
+  case "$target" in
+    /*) echo "$target" ;;
+    *) realpath -m "$(dirname "${link#"$root"}")/$target" ;;
+  esac
+}
+[ -e "$(system_target "$beside/resources/fonts/wqy-microhei.ttf")" ] || fail "font link dangles"
+[ -e "$(system_target "$beside/translations")/qt_de.qm" ] || fail "Qt catalogues not found"
 [ "$(readlink -f "$beside/maps")" = "$root/usr/share/waylume/maps" ] || fail "maps link"
 if [ -d "$build/bin/maps" ]; then
   [ -n "$(ls "$beside/maps/")" ] || fail "map pages not installed"

@@ -1,13 +1,17 @@
 #include "platform/fileurl.h"
 #include "platform/removabledisks.h"
 #include "probes/cusbdiskdialog.h"
+#include "probes/usbdiskbar.h"
 #include "probes/usbdiskoffer.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -248,36 +252,109 @@ private slots:
         QVERIFY(!dialog->isVisible());
     }
 
-    void diskMountedLaterIsOffered()
+    // After start-up a disk is offered in the window's bar, never in a modal dialog over a
+    // recording that plays; only disks with recordings, each once until taken out.
+    void diskMountedLaterIsOfferedWithoutADialog()
     {
         FakeDisks disks;
         disks.addSataDevice("8:2", "sda2");
         disks.addUsbDevice("8:17", "sdb1", "CARD");
+        disks.addUsbDevice("8:33", "sdc1");
         disks.setMounts({{"8:2", "/"}});
         QWidget window;
         UsbDiskOffer offer(&window, disks.root());
         QSignalSpy checked(offer.dialog(), &CUSBDiskDialog::checkUSBDisked);
+        QSignalSpy mounted(&offer, &UsbDiskOffer::recordingsMounted);
+        QSignalSpy unmounted(&offer, &UsbDiskOffer::diskUnmounted);
         offer.start();
         QTRY_COMPARE(checked.count(), 1);
 
+        bool dialogShown = false;
+        ModalDriver watch({[&] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                dialogShown = true;
+                static_cast<QDialog *>(modal)->reject();
+            }
+            return false;
+        }});
         // An unrelated change offers nothing.
         emit offer.mountWatcher()->mountsChanged();
         QTest::qWait(500);
-        QCOMPARE(checked.count(), 1);
+        QCOMPARE(mounted.count(), 0);
 
-        QStringList offeredNames;
-        ModalDriver driver({[&] {
-            if (QApplication::activeModalWidget() != offer.dialog())
-                return false;
-            for (QToolButton *button : buttonsOf(*offer.dialog()))
-                offeredNames << button->text();
-            offer.dialog()->reject();
-            return true;
-        }});
-        disks.setMounts({{"8:2", "/"}, {"8:17", "/media/user/CARD"}});
+        disks.setMounts({{"8:2", "/"}, {"8:17", "/media/user/CARD"}, {"8:33", "/media/user/STICK"}});
+        QDir().mkpath(disks.path("/media/user/CARD/DCIM/Movie"));
+        QFile(disks.path("/media/user/CARD/DCIM/Movie/2024_0101_120000_001A.MP4")).open(QIODevice::WriteOnly);
+        QFile(disks.path("/media/user/STICK/notes.txt")).open(QIODevice::WriteOnly);
         emit offer.mountWatcher()->mountsChanged();
-        QTRY_VERIFY(driver.done());
-        QCOMPARE(offeredNames, QStringList{"CARD"});
+        QTRY_COMPARE(mounted.count(), 1);
+        QCOMPARE(mounted.first(), (QList<QVariant>{"CARD", disks.path("/media/user/CARD")}));
+
+        // Taken out and put back in: offered again.
+        disks.setMounts({{"8:2", "/"}, {"8:33", "/media/user/STICK"}});
+        emit offer.mountWatcher()->mountsChanged();
+        QTRY_COMPARE(unmounted.count(), 1);
+        QCOMPARE(unmounted.first().first().toString(), disks.path("/media/user/CARD"));
+        disks.setMounts({{"8:2", "/"}, {"8:17", "/media/user/CARD"}, {"8:33", "/media/user/STICK"}});
+        emit offer.mountWatcher()->mountsChanged();
+        QTRY_COMPARE(mounted.count(), 2);
+        QTest::qWait(100);
+        QCOMPARE(mounted.count(), 2);
+        QVERIFY(!dialogShown);
+        QCOMPARE(checked.count(), 1);
+    }
+
+    void recordingsAreLookedForDeepButNotEndlessly()
+    {
+        QTemporaryDir disk;
+        QVERIFY(!UsbDiskOffer::holdsRecordings(disk.path()));
+        QDir(disk.path()).mkpath("a/b/c");
+        QFile(disk.path() + "/a/b/c/clip.mov.txt").open(QIODevice::WriteOnly);
+        QVERIFY(!UsbDiskOffer::holdsRecordings(disk.path()));
+        QFile(disk.path() + "/a/b/c/front.Mov").open(QIODevice::WriteOnly);
+        QVERIFY(UsbDiskOffer::holdsRecordings(disk.path()));
+
+        // A recording behind more entries than the walk looks at is given up on. The walk's
+        // order is the file system's; the recording's place in it is counted the same way.
+        QDir(disk.path()).mkpath("d/e");
+        for (int i = 0; i < 20; ++i)
+            QFile(disk.path() + "/d/e/" + QString::number(i) + ".jpg").open(QIODevice::WriteOnly);
+        int place = 0;
+        QDirIterator walk(disk.path(), QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                          QDirIterator::Subdirectories);
+        while (walk.hasNext() && !walk.next().endsWith("front.Mov"))
+            ++place;
+        QVERIFY(!UsbDiskOffer::holdsRecordings(disk.path(), place));
+        QVERIFY(UsbDiskOffer::holdsRecordings(disk.path(), place + 1));
+    }
+
+    void barOffersOneDiskAtATime()
+    {
+        UsbDiskBar bar;
+        QSignalSpy open(&bar, &UsbDiskBar::openRequested);
+        auto *message = bar.findChild<QLabel *>("lbl_Message");
+        auto *openButton = bar.findChild<QPushButton *>("pBtn_Open");
+        QVERIFY(bar.isHidden());
+        bar.offer("CARD", "/media/u/CARD");
+        bar.offer("DASHCAM", "/media/u/DASHCAM");
+        QVERIFY(!bar.isHidden());
+        QCOMPARE(message->text(), QStringLiteral("Recordings found on DASHCAM:"));
+        QCOMPARE(openButton->text(), QStringLiteral("Open"));
+        // The disk no longer offered goes away without touching the bar.
+        bar.withdraw("/media/u/CARD");
+        QVERIFY(!bar.isHidden());
+        openButton->click();
+        QVERIFY(bar.isHidden());
+        QCOMPARE(open.count(), 1);
+        QCOMPARE(open.first().first().toString(), QStringLiteral("/media/u/DASHCAM"));
+
+        bar.offer("CARD", "/media/u/CARD");
+        bar.withdraw("/media/u/CARD");
+        QVERIFY(bar.isHidden());
+        bar.offer("CARD", "/media/u/CARD");
+        bar.findChild<QPushButton *>("pBtn_Close")->click();
+        QVERIFY(bar.isHidden());
+        QCOMPARE(open.count(), 1);
     }
 
     // The kernel's mount table claims a size of 0; it must be read all the same. The root
