@@ -238,7 +238,8 @@ ExportResult write(const QList<ClipRecording> &recordings, const QList<ClipPiece
     QList<TrackSegment> segments;
     for (const ClipPiece &piece : pieces) {
         const ClipRecording &r = recordings[piece.recording];
-        TrackSegment segment{QFileInfo(r.channels[0]).fileName(), {}};
+        TrackSegment segment;
+        segment.name = QFileInfo(r.channels[0]).fileName();
         const int first = qMax(0, int(piece.from));
         const int last = qMin(r.track.size() - 1, int(std::ceil(piece.from + piece.length)) - 1);
         for (int i = first; i <= last; ++i)
