@@ -18,7 +18,7 @@
 //
 // Conventions of this unit (callers: follow them and the arithmetic stays right):
 // - A camera time is the wall-clock reading the camera wrote (file name, creation time,
-//   burned-in clock). It is carried as a QDateTime with Qt::UTC as its time spec, so that
+//   burned-in clock). It is carried as a QDateTime with Qt::UTC as its timeSpec, so that
 //   adding seconds never meets the local machine's summer-time gaps. Build one with
 //   CardClock::cameraTime(date, time) or take it from cameraTimeFromName().
 // - A UTC time is a QDateTime in Qt::UTC.

@@ -52,7 +52,7 @@ constexpr int RecordSize = 312;
 // the sign unless set explicitly (a camera may write 'S' with a zero latitude).
 struct Fix
 {
-    // The GPS receiver's time, UTC (its wall-clock reading is written whatever its spec);
+    // The GPS receiver's time, UTC (its wall-clock reading is written whatever its timeSpec);
     // the camera's own clock goes into the file name and the creation time.
     QDateTime time;
     // Leave the date digits blank ("00000000hhmmss"), as receivers that have the time of
