@@ -9,6 +9,7 @@
 #include "export/exportjob.h"
 #include "tests/export/exportcard.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -240,7 +241,11 @@ void TestExportJob::cancelLeavesNoFile()
 
 void TestExportJob::missingChannelFailsCleanly()
 {
-    QTemporaryDir copy;
+    // A card folder of a fixed name: a temporary folder's own random name may end in F or R,
+    // which would make it a front- or rear-channel folder.
+    QTemporaryDir scratch;
+    QVERIFY(QDir(scratch.path()).mkdir(QStringLiteral("card")));
+    const QDir copy(scratch.filePath(QStringLiteral("card")));
     for (const ClipRecording &r : recordings) {
         for (const QString &f : r.channels) {
             if (!f.isEmpty())
