@@ -37,6 +37,7 @@ void MainWindows::setUpEventList()
     connect(cardAnalysis, &CardAnalysis::finished, this, &MainWindows::onCardAnalysed);
     connect(ui->wgt_EventList, &EventListPanel::seekRequested, this,
             &MainWindows::onEventSeekRequested);
+    ui->wgt_EventList->setMph(Configuration::instance()->speedUnit() != 0);
     connect(ui->wgt_EventList, &EventListPanel::thresholdsRequested, this, [this]() {
         Configuration *store = Configuration::instance();
         EventThresholdsDialog dialog(this);

@@ -218,6 +218,7 @@ void MainWindows::on_pBtn_Step_clicked()
     ui->pBtn_Step->setChecked(true);
     Setting dialog(this);
     dialog.exec();
+    ui->wgt_EventList->setMph(Configuration::instance()->speedUnit() != 0);
     ui->pBtn_Step->setChecked(false);
 }
 

@@ -11,6 +11,7 @@ namespace {
 
 // Item data: the event's index in the summary, -1 for a drive row.
 constexpr int EventRole = Qt::UserRole;
+constexpr double KmPerMile = 1.609344;
 
 } // namespace
 
@@ -69,12 +70,18 @@ QString EventListPanel::kindText(const DriveEvents::Event &event)
     return QString();
 }
 
-QString EventListPanel::strengthText(const DriveEvents::Event &event)
+QString EventListPanel::strengthText(const DriveEvents::Event &event, bool mph)
 {
     switch (event.kind) {
     case DriveEvents::Kind::Speeding:
+        if (mph)
+            return tr("%1 MPH for %2 s")
+                .arg(qRound(event.strength / KmPerMile))
+                .arg(qRound(event.length));
         return tr("%1 km/h for %2 s").arg(qRound(event.strength)).arg(qRound(event.length));
     case DriveEvents::Kind::SuddenDeceleration:
+        if (mph)
+            return tr("%1 MPH per second").arg(qRound(event.strength / KmPerMile));
         return tr("%1 km/h per second").arg(qRound(event.strength));
     case DriveEvents::Kind::CameraMark:
         return QString();
@@ -83,12 +90,27 @@ QString EventListPanel::strengthText(const DriveEvents::Event &event)
     }
 }
 
-QString EventListPanel::driveText(const DriveReport::DriveSummary &drive)
+QString EventListPanel::driveText(const DriveReport::DriveSummary &drive, bool mph)
 {
+    const QString duration =
+        DriveTimes::durationText(double(drive.start.msecsTo(drive.end)) / 1000.0);
+    if (mph)
+        return tr("Drive of %1, %2 mi, top %3 MPH")
+            .arg(duration)
+            .arg(drive.figures.distanceMetres / 1000.0 / KmPerMile, 0, 'f', 1)
+            .arg(qRound(drive.figures.topKmh / KmPerMile));
     return tr("Drive of %1, %2 km, top %3 km/h")
-        .arg(DriveTimes::durationText(double(drive.start.msecsTo(drive.end)) / 1000.0))
+        .arg(duration)
         .arg(drive.figures.distanceMetres / 1000.0, 0, 'f', 1)
         .arg(drive.figures.topKmh);
+}
+
+void EventListPanel::setMph(bool on)
+{
+    if (mph == on)
+        return;
+    mph = on;
+    fill();
 }
 
 void EventListPanel::fill()
@@ -106,8 +128,10 @@ void EventListPanel::fill()
         auto *driveItem = new QTreeWidgetItem(tree);
         driveItem->setText(0, DriveTimes::dateTimeText(drive.start) + QStringLiteral(" - ") +
                                   DriveTimes::clockText(drive.end));
-        driveItem->setText(1, driveText(drive));
-        driveItem->setText(2, tr("average %1 km/h").arg(qRound(drive.figures.averageKmh)));
+        driveItem->setText(1, driveText(drive, mph));
+        driveItem->setText(2, mph ? tr("average %1 MPH")
+                                        .arg(qRound(drive.figures.averageKmh / KmPerMile))
+                                  : tr("average %1 km/h").arg(qRound(drive.figures.averageKmh)));
         driveItem->setText(3, tr("Recordings: %1").arg(drive.range.count));
         driveItem->setData(0, EventRole, -1);
         for (int e = 0; e < shown.events.size(); ++e) {
@@ -122,7 +146,7 @@ void EventListPanel::fill()
                                        shown.fileNames.value(event.recording),
                                        DriveTimes::durationText(event.second)));
             item->setText(1, kindText(event));
-            item->setText(2, strengthText(event));
+            item->setText(2, strengthText(event, mph));
             if (event.hasPosition)
                 item->setText(3, QStringLiteral("%1, %2")
                                      .arg(event.latitude, 0, 'f', 5)

@@ -27,11 +27,13 @@ public:
     void setAnalysing();
     void setSummary(const CardSummary &summary);
     const CardSummary &summary() const { return shown; }
+    // Speeds and distances in miles, as the speed unit setting asks.
+    void setMph(bool mph);
 
     // The texts of a list row, for the list and its tests.
     static QString kindText(const DriveEvents::Event &event);
-    static QString strengthText(const DriveEvents::Event &event);
-    static QString driveText(const DriveReport::DriveSummary &drive);
+    static QString strengthText(const DriveEvents::Event &event, bool mph = false);
+    static QString driveText(const DriveReport::DriveSummary &drive, bool mph = false);
 
 signals:
     // Row of the recording, and the second to start from.
@@ -50,4 +52,5 @@ private:
     CardSummary shown;
     bool analysing = false;
     bool hasCard = false;
+    bool mph = false;
 };

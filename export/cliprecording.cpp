@@ -1,14 +1,8 @@
 #include "export/cliprecording.h"
 
+#include "library/drives.h"
+
 #include <QCoreApplication>
-
-namespace {
-
-// Cameras close one file and open the next within a second or two; their clocks and the
-// whole-second durations of some containers add up to about that much either way.
-constexpr qint64 kJoinToleranceMs = 2500;
-
-} // namespace
 
 const char *channelName(int slot)
 {
@@ -26,12 +20,15 @@ int ClipRecording::channelCount() const
 
 namespace ClipRange {
 
-bool continuesPrevious(const ClipRecording &previous, const ClipRecording &next)
+bool continuesPrevious(const ClipRecording &previous, const ClipRecording &next, int gapSeconds)
 {
-    if (!previous.start.isValid() || !next.start.isValid())
-        return false;
-    const qint64 gap = previous.end().msecsTo(next.start);
-    return gap > -kJoinToleranceMs && gap < kJoinToleranceMs;
+    // The drive list decides by the same rule (GPS time where both recordings have one), so a
+    // clip never runs across what the Events tab shows as two drives, nor stops inside one.
+    const auto span = [](const ClipRecording &r) {
+        return Drives::RecordingSpan{r.start, Drives::gpsStartOf(r.track, r.duration),
+                                     r.duration};
+    };
+    return Drives::follows(span(previous), span(next), gapSeconds);
 }
 
 QList<ClipPiece> resolve(const QList<ClipRecording> &recordings, const QDateTime &from,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/drives.h"
 #include "parser/gpsdata.h"
 
 #include <QDateTime>
@@ -38,7 +39,8 @@ namespace ClipRange {
 
 // Whether `next` carries on where `previous` stopped: the one place that decides what
 // belongs to one drive, so that every caller joins recordings the same way.
-bool continuesPrevious(const ClipRecording &previous, const ClipRecording &next);
+bool continuesPrevious(const ClipRecording &previous, const ClipRecording &next,
+                       int gapSeconds = Drives::DefaultGapSeconds);
 
 // The pieces that cover [from, to) in camera time. The range must start inside a recording;
 // it is cut short where the drive ends (the next recording does not continue the previous

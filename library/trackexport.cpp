@@ -1,5 +1,7 @@
 #include "library/trackexport.h"
 
+#include "library/tripdrives.h"
+
 #include <QDateTime>
 #include <QXmlStreamWriter>
 #include <cmath>
@@ -52,6 +54,54 @@ QList<GpsData> positioned(const QList<GpsData> &records)
     return kept;
 }
 
+QString utcText(const QDateTime &utc)
+{
+    return utc.isValid() ? utc.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) +
+                               QLatin1Char('Z')
+                         : QString();
+}
+
+void writeGpxDrives(QXmlStreamWriter &xml, const QString &title,
+                    const QVector<TripDrives::Drive> &drives)
+{
+    xml.writeStartElement(GpxNamespace, QStringLiteral("metadata"));
+    xml.writeTextElement(GpxNamespace, QStringLiteral("name"), xmlText(title));
+    xml.writeStartElement(GpxNamespace, QStringLiteral("extensions"));
+    for (const TripDrives::Drive &drive : drives) {
+        xml.writeStartElement(ExtensionNamespace, QStringLiteral("drive"));
+        xml.writeAttribute(QStringLiteral("recordings"), QString::number(drive.count));
+        if (drive.start.isValid())
+            xml.writeTextElement(ExtensionNamespace, QStringLiteral("start"),
+                                 utcText(drive.start));
+        if (drive.end.isValid())
+            xml.writeTextElement(ExtensionNamespace, QStringLiteral("end"), utcText(drive.end));
+        xml.writeTextElement(ExtensionNamespace, QStringLiteral("distanceMetres"),
+                             number(drive.figures.distanceMetres, 1));
+        xml.writeTextElement(ExtensionNamespace, QStringLiteral("movingSeconds"),
+                             number(drive.figures.movingSeconds, 1));
+        xml.writeTextElement(ExtensionNamespace, QStringLiteral("averageKmh"),
+                             number(drive.figures.averageKmh, 1));
+        xml.writeTextElement(ExtensionNamespace, QStringLiteral("topKmh"),
+                             QString::number(drive.figures.topKmh));
+        xml.writeEndElement(); // drive
+    }
+    xml.writeEndElement(); // extensions
+    xml.writeEndElement(); // metadata
+}
+
+QString kmlDescription(const QVector<TripDrives::Drive> &drives)
+{
+    QStringList lines;
+    for (int d = 0; d < drives.size(); ++d) {
+        const TripDrives::Drive &drive = drives.at(d);
+        QString line = QStringLiteral("Drive %1").arg(d + 1);
+        if (drive.start.isValid() && drive.end.isValid())
+            line += QStringLiteral(" (%1 - %2)").arg(utcText(drive.start), utcText(drive.end));
+        lines.append(line + QStringLiteral(": ") + TripDrives::summaryText(drive));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 QString kmlCoordinate(const GpsData &r)
 {
     return number(r.longitude, 8) + QLatin1Char(',') + number(r.latitude, 8) + QLatin1String(",0");
@@ -84,6 +134,10 @@ QByteArray toKml(const QString &title, const QList<TrackSegment> &segments)
     xml.writeStartElement(KmlNamespace, QStringLiteral("kml"));
     xml.writeStartElement(KmlNamespace, QStringLiteral("Document"));
     xml.writeTextElement(KmlNamespace, QStringLiteral("name"), xmlText(title));
+    const QVector<TripDrives::Drive> drives = TripDrives::of(segments);
+    if (!drives.isEmpty())
+        xml.writeTextElement(KmlNamespace, QStringLiteral("description"),
+                             xmlText(kmlDescription(drives)));
     const GpsData *first = nullptr;
     const GpsData *last = nullptr;
     const RecordingClock *firstClock = nullptr;
@@ -157,6 +211,25 @@ QByteArray toCsv(const QList<TrackSegment> &segments)
             text += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
         }
     }
+    // After the fixes, so that a reader taking the first line as the header still does;
+    // the segment numbers tie a drive to its lines.
+    const QVector<TripDrives::Drive> drives = TripDrives::of(segments);
+    if (!drives.isEmpty())
+        text += QStringLiteral("# drive,firstSegment,lastSegment,start,end,distanceMetres,"
+                               "movingSeconds,averageKmh,topKmh\n");
+    for (int d = 0; d < drives.size(); ++d) {
+        const TripDrives::Drive &drive = drives.at(d);
+        const QStringList cells{QStringLiteral("# ") + QString::number(d + 1),
+                                QString::number(drive.first),
+                                QString::number(drive.first + drive.count - 1),
+                                utcText(drive.start),
+                                utcText(drive.end),
+                                number(drive.figures.distanceMetres, 1),
+                                number(drive.figures.movingSeconds, 1),
+                                number(drive.figures.averageKmh, 1),
+                                QString::number(drive.figures.topKmh)};
+        text += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+    }
     return text.toUtf8();
 }
 
@@ -205,6 +278,8 @@ QByteArray toGpx(const QString &title, const QList<TrackSegment> &segments, cons
     xml.writeStartElement(GpxNamespace, QStringLiteral("gpx"));
     xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
     xml.writeAttribute(QStringLiteral("creator"), creator);
+    if (!segments.isEmpty())
+        writeGpxDrives(xml, title, TripDrives::of(segments));
     if (!segments.isEmpty()) {
         xml.writeStartElement(GpxNamespace, QStringLiteral("trk"));
         xml.writeTextElement(GpxNamespace, QStringLiteral("name"), xmlText(title));

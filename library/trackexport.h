@@ -15,6 +15,7 @@ struct TrackSegment
     // Turns the records into UTC and camera time; without a start and an offset only the
     // records' own GPS times are written.
     RecordingClock clock;
+    double duration = 0; // seconds; 0 when the container did not say
 };
 
 enum class TrackFormat
@@ -40,6 +41,9 @@ TrackFormat formatForFileName(const QString &fileName);
 // LineString per segment and placemarks at the start and the end of the whole track;
 // CSV: a header and one line per fix. GPX and KML times are UTC with a "Z", as both formats
 // expect; CSV gives UTC as well, and beside it the camera's own time and the clock offset.
+// Each drive's figures (distance, moving time, average and top speed) go into the GPX
+// metadata's extensions, the KML document's description and, in CSV, comment lines ("# ")
+// after the fixes.
 QByteArray write(TrackFormat format, const QString &title, const QList<TrackSegment> &segments,
                  const QString &creator = QStringLiteral("Waylume"));
 

@@ -83,7 +83,8 @@ QList<TrackSegment> collect(const QStringList &frontPaths)
         if (!anyFix)
             continue;
         parts.push_back({startKey(path, reading.records, reading.clock),
-                         TrackSegment{QFileInfo(path).fileName(), reading.records, reading.clock}});
+                         TrackSegment{QFileInfo(path).fileName(), reading.records, reading.clock,
+                                      double(reading.info.duration)}});
     }
     QList<ClockOffset> offsets;
     for (const Part &part : parts)

@@ -4,7 +4,7 @@
     <name>EventListPanel</name>
     <message>
         <location filename="../../events/eventlistpanel.ui" line="34" />
-        <location filename="../../events/eventlistpanel.cpp" line="99" />
+        <location filename="../../events/eventlistpanel.cpp" line="121" />
         <source>No card opened</source>
         <translation>カードが開かれていません</translation>
     </message>
@@ -34,82 +34,102 @@
         <translation>場所</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.cpp" line="53" />
+        <location filename="../../events/eventlistpanel.cpp" line="54" />
         <source>Impact</source>
         <translation>衝撃</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.cpp" line="55" />
+        <location filename="../../events/eventlistpanel.cpp" line="56" />
         <source>Hard braking</source>
         <translation>急ブレーキ</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.cpp" line="57" />
+        <location filename="../../events/eventlistpanel.cpp" line="58" />
         <source>Sudden deceleration</source>
         <translation>急減速</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.cpp" line="59" />
+        <location filename="../../events/eventlistpanel.cpp" line="60" />
         <source>Sharp turn</source>
         <translation>急旋回</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.cpp" line="61" />
+        <location filename="../../events/eventlistpanel.cpp" line="62" />
         <source>Hard acceleration</source>
         <translation>急加速</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.cpp" line="63" />
+        <location filename="../../events/eventlistpanel.cpp" line="64" />
         <source>Speeding</source>
         <translation>速度超過</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.cpp" line="66" />
+        <location filename="../../events/eventlistpanel.cpp" line="67" />
         <source>Marked by the camera</source>
         <translation>カメラによるマーク</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.cpp" line="67" />
+        <location filename="../../events/eventlistpanel.cpp" line="68" />
         <source>Marked by the camera: %1</source>
         <translation>カメラによるマーク: %1</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.cpp" line="76" />
+        <location filename="../../events/eventlistpanel.cpp" line="78" />
+        <source>%1 MPH for %2 s</source>
+        <translation>%1 MPH（%2 秒間）</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="81" />
         <source>%1 km/h for %2 s</source>
         <translation>%1 km/h（%2 秒間）</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.cpp" line="78" />
+        <location filename="../../events/eventlistpanel.cpp" line="84" />
+        <source>%1 MPH per second</source>
+        <translation>毎秒 %1 MPH</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="85" />
         <source>%1 km/h per second</source>
         <translation>毎秒 %1 km/h</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.cpp" line="82" />
+        <location filename="../../events/eventlistpanel.cpp" line="89" />
         <source>%1 g</source>
         <translation>%1 g</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.cpp" line="88" />
+        <location filename="../../events/eventlistpanel.cpp" line="98" />
+        <source>Drive of %1, %2 mi, top %3 MPH</source>
+        <translation>走行 %1、%2 マイル、最高 %3 MPH</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="102" />
         <source>Drive of %1, %2 km, top %3 km/h</source>
         <translation>走行 %1、%2 km、最高 %3 km/h</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.cpp" line="101" />
+        <location filename="../../events/eventlistpanel.cpp" line="123" />
         <source>Looking for events...</source>
         <translation>イベントを検索中...</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.cpp" line="104" />
+        <location filename="../../events/eventlistpanel.cpp" line="126" />
         <source>Events: %1, drives: %2</source>
         <translation>イベント: %1、走行: %2</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.cpp" line="110" />
+        <location filename="../../events/eventlistpanel.cpp" line="132" />
+        <source>average %1 MPH</source>
+        <translation>平均 %1 MPH</translation>
+    </message>
+    <message>
+        <location filename="../../events/eventlistpanel.cpp" line="134" />
         <source>average %1 km/h</source>
         <translation>平均 %1 km/h</translation>
     </message>
     <message>
-        <location filename="../../events/eventlistpanel.cpp" line="111" />
+        <location filename="../../events/eventlistpanel.cpp" line="135" />
         <source>Recordings: %1</source>
         <translation>録画: %1</translation>
     </message>

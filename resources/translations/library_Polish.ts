@@ -49,6 +49,34 @@
     </message>
 </context>
 <context>
+    <name>DrivePlaylist</name>
+    <message>
+        <location filename="../../library/driveplaylist.cpp" line="258" />
+        <source>%1 mi</source>
+        <translation>%1 mi</translation>
+    </message>
+    <message>
+        <location filename="../../library/driveplaylist.cpp" line="259" />
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <location filename="../../library/driveplaylist.cpp" line="261" />
+        <source>top %1 MPH</source>
+        <translation>maks. %1 MPH</translation>
+    </message>
+    <message>
+        <location filename="../../library/driveplaylist.cpp" line="262" />
+        <source>top %1 km/h</source>
+        <translation>maks. %1 km/h</translation>
+    </message>
+    <message>
+        <location filename="../../library/driveplaylist.cpp" line="264" />
+        <source>Recordings: %1</source>
+        <translation>Nagrania: %1</translation>
+    </message>
+</context>
+<context>
     <name>GpsExplanation</name>
     <message>
         <location filename="../../library/gpsexplanation.cpp" line="18" />

@@ -49,6 +49,34 @@
     </message>
 </context>
 <context>
+    <name>DrivePlaylist</name>
+    <message>
+        <location filename="../../library/driveplaylist.cpp" line="258" />
+        <source>%1 mi</source>
+        <translation>%1 миль</translation>
+    </message>
+    <message>
+        <location filename="../../library/driveplaylist.cpp" line="259" />
+        <source>%1 km</source>
+        <translation>%1 км</translation>
+    </message>
+    <message>
+        <location filename="../../library/driveplaylist.cpp" line="261" />
+        <source>top %1 MPH</source>
+        <translation>макс. %1 миль/ч</translation>
+    </message>
+    <message>
+        <location filename="../../library/driveplaylist.cpp" line="262" />
+        <source>top %1 km/h</source>
+        <translation>макс. %1 км/ч</translation>
+    </message>
+    <message>
+        <location filename="../../library/driveplaylist.cpp" line="264" />
+        <source>Recordings: %1</source>
+        <translation>Записи: %1</translation>
+    </message>
+</context>
+<context>
     <name>GpsExplanation</name>
     <message>
         <location filename="../../library/gpsexplanation.cpp" line="18" />

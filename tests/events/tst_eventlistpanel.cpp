@@ -59,6 +59,14 @@ void TestEventListPanel::drivesHoldTheirEvents()
     QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QString("08:01:33"));
     QCOMPARE(tree->topLevelItem(0)->child(0)->text(2), QString("0.71 g"));
     QVERIFY(tree->topLevelItem(1)->child(1)->text(2).startsWith("131 km/h"));
+    // The speed unit setting: every speed and the distance in miles, the list filled anew.
+    panel.setMph(true);
+    QVERIFY(tree->topLevelItem(0)->text(1).contains("1.1 mi"));
+    QVERIFY(tree->topLevelItem(0)->text(1).contains("top 40 MPH"));
+    QVERIFY(tree->topLevelItem(1)->child(1)->text(2).startsWith("81 MPH"));
+    QVERIFY(!tree->topLevelItem(0)->text(2).contains("km/h"));
+    panel.setMph(false);
+    QVERIFY(tree->topLevelItem(1)->child(1)->text(2).startsWith("131 km/h"));
     // A new card empties the list until its summary arrives.
     panel.setAnalysing();
     QCOMPARE(tree->topLevelItemCount(), 0);

@@ -32,6 +32,7 @@ class TestClipRecording : public QObject
 private slots:
     void joinsConsecutiveRecordings();
     void gapEndsTheDrive();
+    void agreesWithTheDriveList();
     void overlapIsTakenOnce();
     void rangesThatCannotBeCut();
     void aroundAPosition();
@@ -65,6 +66,51 @@ void TestClipRecording::joinsConsecutiveRecordings()
     ClipRecording noClock = recording(30, 30);
     noClock.start = QDateTime();
     QVERIFY(!ClipRange::continuesPrevious(recording(0, 30), noClock));
+}
+
+namespace {
+
+// One fix a second from `gpsSecond` on (GPS time counted from kStart).
+void addTrack(ClipRecording &r, int gpsSecond)
+{
+    for (int i = 0; i < int(r.duration); ++i) {
+        GpsData fix{};
+        fix.latitude = 48.1;
+        fix.longitude = 11.5;
+        fix.speed = 50;
+        const QByteArray text =
+            kStart.addSecs(gpsSecond + i).toString(QStringLiteral("yyyyMMddhhmmss")).toLatin1();
+        qstrncpy(fix.dateTime, text.constData(), sizeof fix.dateTime);
+        r.track.append(fix);
+    }
+}
+
+Drives::RecordingSpan spanOf(const ClipRecording &r)
+{
+    return {r.start, Drives::gpsStartOf(r.track, r.duration), r.duration};
+}
+
+} // namespace
+
+void TestClipRecording::agreesWithTheDriveList()
+{
+    // Gaps around the tolerance, either way: the clip joins exactly what the drive list joins.
+    for (int next : {26, 31, 34, 35, 36, 40, 630}) {
+        const ClipRecording a = recording(0, 30), b = recording(next, 30);
+        QCOMPARE(ClipRange::continuesPrevious(a, b), Drives::follows(spanOf(a), spanOf(b)));
+    }
+    QVERIFY(ClipRange::continuesPrevious(recording(0, 30), recording(34, 30)));
+    QVERIFY(!ClipRange::continuesPrevious(recording(0, 30), recording(36, 30)));
+
+    // The camera's clock was set between two files (a 20 s jump) but the GPS times join:
+    // one drive, as the drive list says, and a clip runs across the join.
+    ClipRecording a = recording(0, 30), b = recording(50, 30);
+    addTrack(a, 0);
+    addTrack(b, 30);
+    QVERIFY(ClipRange::continuesPrevious(a, b));
+    QCOMPARE(ClipRange::continuesPrevious(a, b), Drives::follows(spanOf(a), spanOf(b)));
+    // The same camera times without GPS: two drives.
+    QVERIFY(!ClipRange::continuesPrevious(recording(0, 30), recording(50, 30)));
 }
 
 void TestClipRecording::gapEndsTheDrive()

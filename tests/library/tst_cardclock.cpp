@@ -322,8 +322,13 @@ void TestCardClock::csvStatesTheOffset()
 {
     QTemporaryDir dir;
     const QString path = writeRecording(dir, camera(2024, 5, 17, 8, 30, 0), -18000, 4);
-    const QList<QByteArray> rows =
+    QList<QByteArray> rows =
         TrackExport::write(TrackFormat::Csv, "t", Trip::collect({path})).trimmed().split('\n');
+    // The drive's figures follow the fixes as comment lines.
+    QVERIFY(rows.last().startsWith("# 1,"));
+    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                              [](const QByteArray &row) { return row.startsWith('#'); }),
+               rows.end());
     QCOMPARE(rows.size(), 4);
     QVERIFY(rows.first().endsWith(",cameraTime,clockOffsetSeconds"));
     QVERIFY(rows.at(1).contains(",2024-05-17T13:30:00Z,"));
