@@ -27,6 +27,8 @@ public:
     void setAnalysing();
     void setSummary(const CardSummary &summary);
     const CardSummary &summary() const { return shown; }
+    // How the card's times are shown (the clock bar's choice); the list is filled again.
+    void setClockChoice(const ClockChoice &choice);
 
     // The texts of a list row, for the list and its tests.
     static QString kindText(const DriveEvents::Event &event);
@@ -48,6 +50,7 @@ private:
 
     Ui::EventListPanel *ui = nullptr;
     CardSummary shown;
+    ClockChoice clockChoice;
     bool analysing = false;
     bool hasCard = false;
 };
