@@ -160,5 +160,6 @@ void ClipExportFlow::openDialog(const QList<ClipRecording> &recordings,
     auto *dialog = new ExportDialog(recordings, pieces, window);
     if (aroundNow.isValid())
         dialog->setAroundNow(aroundNow);
+    dialog->setClockChoice(clockChoice);
     dialog->show();
 }

@@ -28,6 +28,8 @@ public slots:
     void exportAroundNow();
     // Shows the marks that belong to the recording now playing.
     void refreshMarks();
+    // How the card's times are shown in the window; the overlay of an export follows it.
+    void setClockChoice(const ClockChoice &choice) { clockChoice = choice; }
 
 private:
     struct Mark
@@ -52,4 +54,5 @@ private:
     PlaylistModel *model;
     Mark in;
     Mark out;
+    ClockChoice clockChoice;
 };

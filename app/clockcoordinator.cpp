@@ -14,7 +14,8 @@ ClockCoordinator::ClockCoordinator(ClockBar *bar, QObject *parent) : QObject(par
 void ClockCoordinator::recordingStarted(const PlaylistItem &item, const QList<GpsData> &records)
 {
     const QString path = item.url.toLocalFile();
-    key = CardClock::settingsKey(CardClock::cardFolderOf(path), item.layout);
+    cardFolder = CardClock::cardFolderOf(path);
+    key = CardClock::settingsKey(cardFolder, item.layout);
     const ClockOffset known = cardOffsets.value(key);
     clock.kind = item.gps.kind;
     // The row carries no creation time; the name is where cameras put their clock.
@@ -26,8 +27,17 @@ void ClockCoordinator::recordingStarted(const PlaylistItem &item, const QList<Gp
     if (!clock.offset.isKnown() && known.isKnown())
         clock.offset = known;
     currentChoice = ClockChoice::fromSetting(Configuration::instance()->cardClockChoice(key));
+    bar->setCardOffsets(recordingOffsets.value(cardFolder));
     bar->setOffset(cardOffsets.value(key, clock.offset));
     bar->setChoice(currentChoice);
+}
+
+void ClockCoordinator::setRecordingOffsets(
+    const QHash<QString, QList<ClockOffset>> &byCardFolder)
+{
+    recordingOffsets = byCardFolder;
+    if (!cardFolder.isEmpty())
+        bar->setCardOffsets(recordingOffsets.value(cardFolder));
 }
 
 QString ClockCoordinator::shownText(const GpsData &record) const

@@ -22,6 +22,10 @@ public:
     // A recording's whole track has arrived (the row's copy with its file and layout).
     void recordingStarted(const PlaylistItem &item, const QList<GpsData> &records);
 
+    // The offsets of every recording, by the folder of the card it lies on (from the card's
+    // analysis): the bar says when the playing card's recordings disagree.
+    void setRecordingOffsets(const QHash<QString, QList<ClockOffset>> &byCardFolder);
+
     // The date label's text for a record of the playing recording, in the chosen time.
     QString shownText(const GpsData &record) const;
     // The tooltip: the camera's own time of the record and the offset in words.
@@ -43,4 +47,6 @@ private:
     RecordingClock clock;
     ClockChoice currentChoice;
     QHash<QString, ClockOffset> cardOffsets; // by card key: the first known offset
+    QHash<QString, QList<ClockOffset>> recordingOffsets; // by card folder
+    QString cardFolder; // of the playing recording
 };

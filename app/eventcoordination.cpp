@@ -1,5 +1,6 @@
 #include "app/mainwindows.h"
 
+#include "app/clockcoordinator.h"
 #include "controls/controlpanel.h"
 #include "events/cardanalysis.h"
 #include "events/eventlistpanel.h"
@@ -66,6 +67,16 @@ void MainWindows::onCardAnalysed(const CardSummary &summary)
 {
     ui->wgt_EventList->setSummary(summary);
     showEventsOf(currentRowId());
+    // The rows are the ones the analysis was started on, unless the playlist changed since;
+    // then a newer analysis is on its way.
+    QHash<QString, QList<ClockOffset>> byCard;
+    for (int row = 0; row < summary.clocks.size() && row < playlistModel->rowCount(); ++row) {
+        PlaylistItem copy;
+        const PlaylistItem *item = playlistModel->itemAt(row, &copy);
+        byCard[CardClock::cardFolderOf(item->url.toLocalFile())].append(
+            summary.clocks.at(row).offset);
+    }
+    clockCoordinator->setRecordingOffsets(byCard);
 }
 
 void MainWindows::onEventSeekRequested(int row, int second)

@@ -177,6 +177,7 @@ ExportOptions ExportDialog::options() const
     o.text = ui->chk_Text->isChecked() ? ui->lEdit_Text->text() : QString();
     o.mph = Configuration::instance()->speedUnit() != 0;
     o.output = ui->lEdit_File->text();
+    o.clock = clockChoice;
     return o;
 }
 

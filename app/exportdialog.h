@@ -25,6 +25,8 @@ public:
 
     ExportOptions options() const;
     bool evidence() const;
+    // How the overlay shows times (the window's choice for the card).
+    void setClockChoice(const ClockChoice &choice) { clockChoice = choice; }
     // Opened by "Export around now": the lengths before and after `now` can be changed here,
     // and are kept for the next time.
     void setAroundNow(const QDateTime &now);
@@ -60,4 +62,5 @@ private:
     ExportJob *job = nullptr;
     QString lastOutput;
     QDateTime aroundNow; // invalid unless opened around a position
+    ClockChoice clockChoice;
 };

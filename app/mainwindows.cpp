@@ -118,6 +118,8 @@ void MainWindows::setUpPlaylistTable()
     new TripExportMenu(table, playlistModel);
     clockCoordinator = new ClockCoordinator(ui->wgt_ClockBar, this);
     connect(clockCoordinator, &ClockCoordinator::choiceChanged, this, [this] {
+        ui->wgt_EventList->setClockChoice(clockCoordinator->choice());
+        clipExport->setClockChoice(clockCoordinator->choice());
         if (shownRecord)
             ui->wgt_PlayCtrl->setShownDateTime(clockCoordinator->shownText(*shownRecord),
                                                clockCoordinator->cameraTip(*shownRecord));

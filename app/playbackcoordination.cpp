@@ -1,5 +1,6 @@
 #include "app/mainwindows.h"
 
+#include "app/clipexportflow.h"
 #include "app/clockcoordinator.h"
 #include "app/mainwindowsprivate.h"
 #include "controls/controlpanel.h"
@@ -338,8 +339,11 @@ void MainWindows::onAllGpsDataParserFinished(int id, QList<GpsData> dataList)
 {
     if (id != currentRowId())
         return;
-    if (const PlaylistItem *item = playlistModel->itemAt(id))
+    if (const PlaylistItem *item = playlistModel->itemAt(id)) {
         clockCoordinator->recordingStarted(*item, dataList);
+        ui->wgt_EventList->setClockChoice(clockCoordinator->choice());
+        clipExport->setClockChoice(clockCoordinator->choice());
+    }
     shownRecord.reset();
     fillChart(ui->gView_GyroChart, dataList, playlistModel->durationAt(id),
               playlistModel->frameRateAt(id));

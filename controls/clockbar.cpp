@@ -57,6 +57,12 @@ void ClockBar::setOffset(const ClockOffset &cardOffset)
 {
     offset = cardOffset;
     offsetWords = CardClock::describe(offset);
+    qint64 least = 0, most = 0;
+    const bool disagree = CardClock::offsetsDisagree(cardOffsets, &least, &most);
+    if (disagree)
+        offsetWords += QLatin1Char(' ') +
+                       tr("(the clock jumped: this card's recordings differ, from %1 to %2)")
+                           .arg(CardClock::signedText(least), CardClock::signedText(most));
     elideOffsetText();
     QString tip = offsetWords;
     if (offset.isKnown())
@@ -65,7 +71,16 @@ void ClockBar::setOffset(const ClockOffset &cardOffset)
                    .arg(CardClock::signedText(offset.seconds),
                         CardClock::signedText(offset.zoneSeconds()).left(6))
                    .arg(offset.driftSeconds());
+    if (disagree)
+        tip += QLatin1Char('\n') +
+               tr("Each recording's times are corrected by its own offset.");
     ui->lbl_ClockOffset->setToolTip(tip);
+}
+
+void ClockBar::setCardOffsets(const QList<ClockOffset> &offsets)
+{
+    cardOffsets = offsets;
+    setOffset(offset);
 }
 
 void ClockBar::setChoice(const ClockChoice &choice)

@@ -25,6 +25,9 @@ public:
     void setOffset(const ClockOffset &offset);
     // Shows `choice` without emitting choiceChanged.
     void setChoice(const ClockChoice &choice);
+    // The offsets of all the card's recordings: when they disagree (the clock jumped), the
+    // bar says so beside the playing recording's offset. Empty for none known.
+    void setCardOffsets(const QList<ClockOffset> &offsets);
     ClockChoice choice() const;
     QString offsetText() const;
 
@@ -46,5 +49,6 @@ private:
     std::unique_ptr<Ui::ClockBar> ui;
     ClockOffset offset;
     QString offsetWords;
+    QList<ClockOffset> cardOffsets;
     bool filling = false;
 };

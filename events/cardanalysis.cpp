@@ -29,6 +29,7 @@ void CardAnalysis::start(const QList<PlaylistItem> &rows, int gapSeconds,
         CardSummary summary;
         summary.drives = DriveReport::summarize(card);
         summary.events = DriveEvents::detect(card.recordings, thresholds);
+        summary.clocks = card.clocks;
         for (const QString &path : card.paths)
             summary.fileNames.append(QFileInfo(path).fileName());
         // Queued to this object's thread; the destructor waits for the pool, so `this`

@@ -16,6 +16,7 @@ struct CardSummary
     QVector<DriveReport::DriveSummary> drives; // ranges index the rows given
     QVector<DriveEvents::Event> events;        // `recording` is the row
     QStringList fileNames;                     // per row
+    QVector<RecordingClock> clocks;            // per row
 };
 Q_DECLARE_METATYPE(CardSummary)
 

@@ -47,6 +47,14 @@ void EventListPanel::setSummary(const CardSummary &summary)
     fill();
 }
 
+void EventListPanel::setClockChoice(const ClockChoice &choice)
+{
+    if (choice == clockChoice)
+        return;
+    clockChoice = choice;
+    fill();
+}
+
 QString EventListPanel::kindText(const DriveEvents::Event &event)
 {
     switch (event.kind) {
@@ -126,8 +134,16 @@ void EventListPanel::fill()
             tr("Events: %1, drives: %2").arg(shown.events.size()).arg(shown.drives.size()));
     for (const DriveReport::DriveSummary &drive : qAsConst(shown.drives)) {
         auto *driveItem = new QTreeWidgetItem(tree);
-        driveItem->setText(0, DriveTimes::dateTimeText(drive.start) + QStringLiteral(" - ") +
-                                  DriveTimes::clockText(drive.end));
+        if (drive.cameraStart.isValid() && drive.cameraEnd.isValid()) {
+            driveItem->setText(
+                0, DriveTimes::shownText(drive.cameraStart, drive.startOffset, clockChoice) +
+                       QStringLiteral(" - ") +
+                       DriveTimes::shownClockText(drive.cameraEnd, drive.endOffset, clockChoice));
+            driveItem->setToolTip(0, DriveTimes::cameraTip(drive.cameraStart, drive.startOffset));
+        } else {
+            driveItem->setText(0, DriveTimes::dateTimeText(drive.start) + QStringLiteral(" - ") +
+                                      DriveTimes::clockText(drive.end));
+        }
         driveItem->setText(1, driveText(drive, mph));
         driveItem->setText(2, mph ? tr("average %1 MPH")
                                         .arg(qRound(drive.figures.averageKmh / KmPerMile))
@@ -140,11 +156,19 @@ void EventListPanel::fill()
                 event.recording >= drive.range.first + drive.range.count)
                 continue;
             auto *item = new QTreeWidgetItem(driveItem);
-            item->setText(0, event.time.isValid()
-                                 ? DriveTimes::clockText(event.time)
-                                 : QStringLiteral("%1 %2").arg(
-                                       shown.fileNames.value(event.recording),
-                                       DriveTimes::durationText(event.second)));
+            const QDateTime cameraTime =
+                DriveReport::cameraTimeOf(shown.clocks, event.recording, event.second);
+            const ClockOffset offset = shown.clocks.value(event.recording).offset;
+            if (cameraTime.isValid()) {
+                item->setText(0, DriveTimes::shownClockText(cameraTime, offset, clockChoice));
+                item->setToolTip(0, DriveTimes::cameraTip(cameraTime, offset));
+            } else {
+                item->setText(0, event.time.isValid()
+                                     ? DriveTimes::clockText(event.time)
+                                     : QStringLiteral("%1 %2").arg(
+                                           shown.fileNames.value(event.recording),
+                                           DriveTimes::durationText(event.second)));
+            }
             item->setText(1, kindText(event));
             item->setText(2, strengthText(event, mph));
             if (event.hasPosition)

@@ -29,6 +29,8 @@ public:
     const CardSummary &summary() const { return shown; }
     // Speeds and distances in miles, as the speed unit setting asks.
     void setMph(bool mph);
+    // How the card's times are shown (the clock bar's choice); the list is filled again.
+    void setClockChoice(const ClockChoice &choice);
 
     // The texts of a list row, for the list and its tests.
     static QString kindText(const DriveEvents::Event &event);
@@ -50,6 +52,7 @@ private:
 
     Ui::EventListPanel *ui = nullptr;
     CardSummary shown;
+    ClockChoice clockChoice;
     bool analysing = false;
     bool hasCard = false;
     bool mph = false;

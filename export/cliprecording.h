@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/drives.h"
+#include "library/cardclock.h"
 #include "parser/gpsdata.h"
 
 #include <QDateTime>
@@ -19,6 +20,9 @@ struct ClipRecording
     double frameRate = 0;
     QSize size;
     QList<GpsData> track; // one record per second of the recording
+    // The camera's clock at second 0 by its file name (else its creation time) and the
+    // offset to GPS time; the overlay and the manifest turn seconds into shown times by it.
+    RecordingClock clock;
 
     QDateTime end() const { return start.addMSecs(qint64(duration * 1000.0)); }
     int channelCount() const;

@@ -309,7 +309,8 @@ ExportResult run(const QList<ClipRecording> &recordings, const QList<ClipPiece> 
         for (qint64 k = 0; k < p.frames; ++k) {
             const Where where = locate(pieces, k / p.frameRate);
             const QImage &frame =
-                painter->paint(OverlaySamples::at(recordings[where.recording], where.second));
+                painter->paint(OverlaySamples::at(recordings[where.recording], where.second,
+                                                  options.clock));
             ffmpeg.write(reinterpret_cast<const char *>(frame.constBits()), frameBytes);
             while (ffmpeg.bytesToWrite() > kFramesInFlight * frameBytes) {
                 if (cancel.load())

@@ -27,6 +27,7 @@ ClipRecording fromItem(const PlaylistItem &item)
     r.frameRate = reading.info.frameRate;
     r.size = QSize(reading.info.width, reading.info.height);
     r.track = reading.records;
+    r.clock = reading.clock;
     r.start = ClipTimes::recordingStart(QFileInfo(front).fileName(), r.track,
                                         reading.info.creationTime.isValid()
                                             ? reading.info.creationTime
@@ -39,6 +40,15 @@ QList<ClipRecording> load(const QList<PlaylistItem> &items)
     QList<ClipRecording> recordings;
     for (const PlaylistItem &item : items)
         recordings.append(fromItem(item));
+    QVector<RecordingClock> clocks;
+    QVector<QList<GpsData>> tracks;
+    for (const ClipRecording &r : qAsConst(recordings)) {
+        clocks.append(r.clock);
+        tracks.append(r.track);
+    }
+    Trip::settleClocks(clocks, tracks);
+    for (int i = 0; i < recordings.size(); ++i)
+        recordings[i].clock = clocks.at(i);
     std::stable_sort(recordings.begin(), recordings.end(),
                      [](const ClipRecording &a, const ClipRecording &b) {
                          if (a.start.isValid() != b.start.isValid())

@@ -1,6 +1,5 @@
 #include "export/cliptimes.h"
 
-#include <QRegularExpression>
 #include <cstring>
 
 namespace ClipTimes {
@@ -20,6 +19,38 @@ QString fileStamp(const QDateTime &cameraTime)
     return cameraTime.toString(QStringLiteral("yyyyMMdd_hhmmss"));
 }
 
+namespace {
+
+QDateTime cameraAt(const ClipRecording &recording, double second)
+{
+    const QDateTime start = recording.clock.cameraStart;
+    return start.isValid() ? start.addMSecs(qint64(second * 1000.0)) : QDateTime();
+}
+
+} // namespace
+
+QString shownText(const ClipRecording &recording, double second, const ClockChoice &choice)
+{
+    const QDateTime camera = cameraAt(recording, second);
+    if (!camera.isValid() || !recording.clock.offset.isKnown())
+        return text(recording.start.addMSecs(qint64(second * 1000.0)));
+    QString zone;
+    const QDateTime shown = CardClock::shown(camera, recording.clock.offset, choice, &zone);
+    return zone.isEmpty() ? text(shown) : text(shown) + QLatin1Char(' ') + zone;
+}
+
+QString cameraIsoText(const ClipRecording &recording, double second)
+{
+    const QDateTime camera = cameraAt(recording, second);
+    return camera.isValid() ? isoText(camera) : QString();
+}
+
+QString utcIsoText(const ClipRecording &recording, double second)
+{
+    const QDateTime utc = CardClock::toUtc(cameraAt(recording, second), recording.clock.offset);
+    return utc.isValid() ? isoText(utc.toUTC()) + QLatin1Char('Z') : QString();
+}
+
 QDateTime parse(const QString &value)
 {
     QString t = value.trimmed();
@@ -35,6 +66,11 @@ QDateTime parse(const QString &value)
 QDateTime recordingStart(const QString &fileName, const QList<GpsData> &track,
                          const QDateTime &fallback)
 {
+    // The name first: it is the camera's clock, the one the user reads off the camera and
+    // gives as --from; a fix's time is UTC and lies hours away from it on most cards.
+    const QDateTime named = CardClock::cameraTimeFromName(fileName);
+    if (named.isValid())
+        return named;
     for (int i = 0; i < track.size(); ++i) {
         const GpsData &r = track[i];
         const QString stamp =
@@ -43,17 +79,6 @@ QDateTime recordingStart(const QString &fileName, const QList<GpsData> &track,
         if (time.isValid()) {
             time.setTimeSpec(Qt::UTC);
             return time.addSecs(-i);
-        }
-    }
-    static const QRegularExpression stampInName(
-        QStringLiteral("(20\\d{2})(\\d{2})(\\d{2})_?(\\d{2})(\\d{2})(\\d{2})"));
-    const QRegularExpressionMatch m = stampInName.match(fileName);
-    if (m.hasMatch()) {
-        QDateTime time = QDateTime::fromString(m.captured(0).remove(QLatin1Char('_')),
-                                               QStringLiteral("yyyyMMddhhmmss"));
-        if (time.isValid()) {
-            time.setTimeSpec(Qt::UTC);
-            return time;
         }
     }
     if (!fallback.isValid())

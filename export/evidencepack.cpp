@@ -82,6 +82,16 @@ struct Copier
     }
 };
 
+QJsonValue orNull(const QString &text)
+{
+    return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
+}
+
+QJsonValue offsetValue(const ClockOffset &offset)
+{
+    return offset.isKnown() ? QJsonValue(double(offset.seconds)) : QJsonValue(QJsonValue::Null);
+}
+
 QJsonObject fileEntry(const QString &name, qint64 size, const QByteArray &hash)
 {
     return {{"name", name}, {"size", size}, {"sha256", QString::fromLatin1(hash)}};
@@ -204,6 +214,9 @@ ExportResult write(const QList<ClipRecording> &recordings, const QList<ClipPiece
         }
         recordingEntries.append(QJsonObject{
             {"start", ClipTimes::isoText(r.start)},
+            {"cameraStart", orNull(ClipTimes::cameraIsoText(r, 0))},
+            {"utcStart", orNull(ClipTimes::utcIsoText(r, 0))},
+            {"clockOffsetSeconds", offsetValue(r.clock.offset)},
             {"duration", r.duration},
             {"rangeStart", piece.from},
             {"rangeLength", piece.length},
@@ -240,6 +253,7 @@ ExportResult write(const QList<ClipRecording> &recordings, const QList<ClipPiece
         const ClipRecording &r = recordings[piece.recording];
         TrackSegment segment;
         segment.name = QFileInfo(r.channels[0]).fileName();
+        segment.clock = r.clock;
         const int first = qMax(0, int(piece.from));
         const int last = qMin(r.track.size() - 1, int(std::ceil(piece.from + piece.length)) - 1);
         for (int i = first; i <= last; ++i)
@@ -251,6 +265,9 @@ ExportResult write(const QList<ClipRecording> &recordings, const QList<ClipPiece
     const QDateTime to =
         from.addMSecs(qint64(ClipRange::totalLength(pieces) * 1000.0 + 0.5));
     const QString title = QStringLiteral("%1 - %2").arg(ClipTimes::text(from), ClipTimes::text(to));
+    const ClipPiece &lastPiece = pieces.last();
+    const ClipRecording &last = recordings[lastPiece.recording];
+    const double lastSecond = lastPiece.from + lastPiece.length;
     QJsonArray tracks;
     for (const auto &[name, format] :
          {std::pair<QString, TrackFormat>{QStringLiteral("track.gpx"), TrackFormat::Gpx},
@@ -266,10 +283,19 @@ ExportResult write(const QList<ClipRecording> &recordings, const QList<ClipPiece
         {"tool", QStringLiteral("Waylume")},
         {"version", QStringLiteral(WAYLUME_VERSION)},
         {"written", QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
-        {"timeNote", QStringLiteral("camera times as the camera wrote them, no time zone")},
+        {"timeNote",
+         QStringLiteral("from, to, start: the recordings' timeline, no time zone; cameraFrom, "
+                        "cameraTo, cameraStart: the camera's clock as it ran, no time zone; "
+                        "utcFrom, utcTo, utcStart: UTC; clockOffsetSeconds: camera clock "
+                        "less UTC")},
         {"range",
          QJsonObject{{"from", ClipTimes::isoText(from)},
                      {"to", ClipTimes::isoText(to)},
+                     {"cameraFrom", orNull(ClipTimes::cameraIsoText(first, pieces.first().from))},
+                     {"cameraTo", orNull(ClipTimes::cameraIsoText(last, lastSecond))},
+                     {"utcFrom", orNull(ClipTimes::utcIsoText(first, pieces.first().from))},
+                     {"utcTo", orNull(ClipTimes::utcIsoText(last, lastSecond))},
+                     {"clockOffsetSeconds", offsetValue(first.clock.offset)},
                      {"seconds", ClipRange::totalLength(pieces)}}},
         {"recordings", recordingEntries},
         {"cuts", cuts},

@@ -1,5 +1,7 @@
 #include "export/exportoptions.h"
 
+#include <utility>
+
 namespace {
 
 struct LayoutName
@@ -86,6 +88,22 @@ unsigned allOverlayItems()
     for (const ItemName &entry : kItems)
         all |= unsigned(entry.item);
     return all;
+}
+
+bool clockFromName(const QString &name, ClockChoice *choice)
+{
+    const std::pair<const char *, ClockChoice::Display> names[] = {
+        {"camera", ClockChoice::Display::Camera},
+        {"utc", ClockChoice::Display::Utc},
+        {"local", ClockChoice::Display::LocalFromOffset}};
+    for (const auto &[text, display] : names) {
+        if (name.compare(QLatin1String(text), Qt::CaseInsensitive) == 0) {
+            *choice = ClockChoice();
+            choice->display = display;
+            return true;
+        }
+    }
+    return false;
 }
 
 bool qualityFromName(const QString &name, QualityPreset *quality)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/cardclock.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -47,6 +49,7 @@ struct ExportOptions
     QString text;         // the free text line
     QualityPreset quality = QualityPreset::Standard;
     bool mph = false;
+    ClockChoice clock; // how the overlay shows times: the card's choice in the window
     QString output; // the clip file, or the evidence folder
 };
 
@@ -59,6 +62,8 @@ QString layoutName(ClipLayout layout);
 bool overlayFromNames(const QStringList &names, unsigned *items);
 QStringList overlayNames(unsigned items);
 unsigned allOverlayItems();
+// "camera", "utc", "local" (from the offset); false for anything else.
+bool clockFromName(const QString &name, ClockChoice *choice);
 bool qualityFromName(const QString &name, QualityPreset *quality);
 QString qualityName(QualityPreset quality);
 QualitySettings qualitySettings(QualityPreset quality);

@@ -26,10 +26,10 @@ double mixCourse(double a, double b, double f)
 
 namespace OverlaySamples {
 
-OverlaySample at(const ClipRecording &recording, double second)
+OverlaySample at(const ClipRecording &recording, double second, const ClockChoice &clock)
 {
     OverlaySample s;
-    s.timeText = ClipTimes::text(recording.start.addMSecs(qint64(second * 1000.0)));
+    s.timeText = ClipTimes::shownText(recording, second, clock);
     const QList<GpsData> &track = recording.track;
     if (track.isEmpty() || second < 0)
         return s;

@@ -7,7 +7,9 @@
 // smoothly from frame to frame instead of jumping every second.
 namespace OverlaySamples {
 
-OverlaySample at(const ClipRecording &recording, double second);
+// `clock`: how the overlay's time is shown (see ClipTimes::shownText).
+OverlaySample at(const ClipRecording &recording, double second,
+                 const ClockChoice &clock = ClockChoice());
 // The clip's fixes with a position, as (longitude, latitude), for the mini-map.
 QList<QPointF> track(const QList<ClipRecording> &recordings, const QList<ClipPiece> &pieces);
 

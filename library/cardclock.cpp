@@ -214,6 +214,25 @@ ClockOffset CardClock::cardOffset(const QList<ClockOffset> &recordings)
     return ClockOffset::unknown(why);
 }
 
+bool CardClock::offsetsDisagree(const QList<ClockOffset> &recordings, qint64 *least,
+                                qint64 *most, qint64 toleranceSeconds)
+{
+    bool any = false;
+    qint64 low = 0, high = 0;
+    for (const ClockOffset &offset : recordings) {
+        if (!offset.isKnown())
+            continue;
+        low = any ? qMin(low, offset.seconds) : offset.seconds;
+        high = any ? qMax(high, offset.seconds) : offset.seconds;
+        any = true;
+    }
+    if (least)
+        *least = low;
+    if (most)
+        *most = high;
+    return any && high - low > toleranceSeconds;
+}
+
 QDateTime CardClock::toUtc(const QDateTime &cameraTime, const ClockOffset &offset)
 {
     if (!cameraTime.isValid() || !offset.isKnown())

@@ -137,6 +137,15 @@ public:
     // Unknown with the most telling reason when none is known.
     static ClockOffset cardOffset(const QList<ClockOffset> &recordings);
 
+    // Whether the recordings' known offsets lie more than `toleranceSeconds` apart (the clock
+    // was set again, or fell back to its factory date after a cold start, between them);
+    // the least and the most of them in *least and *most.
+    static bool offsetsDisagree(const QList<ClockOffset> &recordings, qint64 *least,
+                                qint64 *most, qint64 toleranceSeconds = DisagreeSeconds);
+    // Receivers report their first fix a second or two late, and clocks drift a few seconds
+    // a day: offsets of one card closer than this are one clock.
+    static constexpr qint64 DisagreeSeconds = 60;
+
     // Camera time to UTC; invalid when the offset is unknown.
     static QDateTime toUtc(const QDateTime &cameraTime, const ClockOffset &offset);
     // UTC to the time shown by `choice`, with the zone's short name for the label ("UTC",

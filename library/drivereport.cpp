@@ -17,6 +17,25 @@ QJsonValue timeValue(const QDateTime &time)
     return time.isValid() ? QJsonValue(DriveTimes::isoText(time)) : QJsonValue(QJsonValue::Null);
 }
 
+QJsonValue offsetValue(const ClockOffset &offset)
+{
+    return offset.isKnown() ? QJsonValue(double(offset.seconds)) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonValue utcValue(const QDateTime &cameraTime, const ClockOffset &offset)
+{
+    const QString text = DriveTimes::utcIsoText(cameraTime, offset);
+    return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
+}
+
+QJsonValue cameraValue(const QDateTime &cameraTime)
+{
+    // Camera times are carried as UTC to keep summer time out of sums; they name no zone.
+    return cameraTime.isValid()
+               ? QJsonValue(cameraTime.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")))
+               : QJsonValue(QJsonValue::Null);
+}
+
 double rounded(double value, int decimals)
 {
     const double scale = std::pow(10.0, decimals);
@@ -44,7 +63,12 @@ Card read(const QStringList &frontPaths, int gapSeconds)
         recording.duration = span.duration;
         recording.start = span.start();
         card.recordings.append(recording);
+        card.clocks.append(reading.clock);
     }
+    QVector<QList<GpsData>> tracks;
+    for (const DriveEvents::Recording &recording : qAsConst(card.recordings))
+        tracks.append(recording.records);
+    Trip::settleClocks(card.clocks, tracks);
     card.drives = Drives::group(card.spans, gapSeconds);
     return card;
 }
@@ -67,6 +91,13 @@ Card readFolder(const QString &folder, int gapSeconds)
     return read(ProbeReport::rows(folder), gapSeconds);
 }
 
+QDateTime cameraTimeOf(const QVector<RecordingClock> &clocks, int recording, double second)
+{
+    if (recording < 0 || recording >= clocks.size() || !clocks.at(recording).cameraStart.isValid())
+        return QDateTime();
+    return clocks.at(recording).cameraStart.addMSecs(qint64(second * 1000.0));
+}
+
 QVector<DriveSummary> summarize(const Card &card)
 {
     QVector<DriveSummary> summaries;
@@ -83,9 +114,19 @@ QVector<DriveSummary> summarize(const Card &card)
         const bool byGps = first.gpsStart.isValid() && last.gpsStart.isValid();
         const QDateTime start = byGps ? first.gpsStart : first.cameraStart;
         const QDateTime lastStart = byGps ? last.gpsStart : last.cameraStart;
-        summaries.append(DriveSummary{range, start,
-                                      lastStart.addMSecs(qint64(last.duration * 1000)),
-                                      Drives::figures(tracks, durations)});
+        const int lastIndex = range.first + range.count - 1;
+        DriveSummary summary;
+        summary.range = range;
+        summary.start = start;
+        summary.end = lastStart.addMSecs(qint64(last.duration * 1000));
+        summary.figures = Drives::figures(tracks, durations);
+        if (range.first < card.clocks.size() && lastIndex < card.clocks.size()) {
+            summary.cameraStart = cameraTimeOf(card.clocks, range.first, 0);
+            summary.cameraEnd = cameraTimeOf(card.clocks, lastIndex, last.duration);
+            summary.startOffset = card.clocks.at(range.first).offset;
+            summary.endOffset = card.clocks.at(lastIndex).offset;
+        }
+        summaries.append(summary);
     }
     return summaries;
 }
@@ -98,11 +139,15 @@ QJsonObject drivesJson(const Card &card, int gapSeconds)
         QJsonArray recordings;
         for (int i = range.first; i < range.first + range.count; ++i) {
             const Drives::RecordingSpan &span = card.spans.at(i);
+            const RecordingClock clock = card.clocks.value(i);
             recordings.append(QJsonObject{
                 {QStringLiteral("file"), QFileInfo(card.paths.at(i)).fileName()},
                 {QStringLiteral("start"), timeValue(span.cameraStart)},
                 {QStringLiteral("gpsStart"), timeValue(span.gpsStart)},
-                {QStringLiteral("durationSeconds"), span.duration}});
+                {QStringLiteral("durationSeconds"), span.duration},
+                {QStringLiteral("cameraStart"), cameraValue(clock.cameraStart)},
+                {QStringLiteral("utcStart"), utcValue(clock.cameraStart, clock.offset)},
+                {QStringLiteral("clockOffsetSeconds"), offsetValue(clock.offset)}});
         }
         const Drives::Figures &figures = drive.figures;
         drives.append(QJsonObject{
@@ -115,6 +160,11 @@ QJsonObject drivesJson(const Card &card, int gapSeconds)
             {QStringLiteral("averageKmh"), rounded(figures.averageKmh, 1)},
             {QStringLiteral("topKmh"), figures.topKmh},
             {QStringLiteral("fixes"), figures.fixes},
+            {QStringLiteral("cameraStart"), cameraValue(drive.cameraStart)},
+            {QStringLiteral("cameraEnd"), cameraValue(drive.cameraEnd)},
+            {QStringLiteral("utcStart"), utcValue(drive.cameraStart, drive.startOffset)},
+            {QStringLiteral("utcEnd"), utcValue(drive.cameraEnd, drive.endOffset)},
+            {QStringLiteral("clockOffsetSeconds"), offsetValue(drive.startOffset)},
             {QStringLiteral("recordings"), recordings}});
     }
     return QJsonObject{{QStringLiteral("gapSeconds"), gapSeconds},
@@ -134,6 +184,11 @@ QJsonObject eventsJson(const Card &card, const DriveEvents::Thresholds &threshol
             {QStringLiteral("time"), timeValue(event.time)},
             {QStringLiteral("latitude"), event.hasPosition ? QJsonValue(event.latitude) : QJsonValue()},
             {QStringLiteral("longitude"), event.hasPosition ? QJsonValue(event.longitude) : QJsonValue()}};
+        const QDateTime cameraTime = cameraTimeOf(card.clocks, event.recording, event.second);
+        const ClockOffset offset = card.clocks.value(event.recording).offset;
+        object.insert(QStringLiteral("cameraTime"), cameraValue(cameraTime));
+        object.insert(QStringLiteral("utcTime"), utcValue(cameraTime, offset));
+        object.insert(QStringLiteral("clockOffsetSeconds"), offsetValue(offset));
         if (!event.detail.isEmpty())
             object.insert(QStringLiteral("detail"), event.detail);
         events.append(object);

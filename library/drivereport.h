@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/cardclock.h"
 #include "library/driveevents.h"
 #include "library/drives.h"
 #include "library/playlistitem.h"
@@ -18,7 +19,12 @@ struct Card
     QVector<Drives::RecordingSpan> spans;
     QVector<DriveEvents::Recording> recordings;
     QVector<Drives::Range> drives;
+    // Each recording's clock; one whose own offset cannot be determined takes the card's.
+    QVector<RecordingClock> clocks;
 };
+
+// The camera's time `second` seconds into `recording`; invalid when its start is unknown.
+QDateTime cameraTimeOf(const QVector<RecordingClock> &clocks, int recording, double second);
 
 // Reads each recording's facts and track. The camera's start is the recording's own creation
 // time, or the file's when it has none.
@@ -36,6 +42,12 @@ struct DriveSummary
     QDateTime start;
     QDateTime end;
     Drives::Figures figures;
+    // The same ends by the camera's clock, each with its own recording's offset (a clock
+    // that jumped within a drive shows both ends right). Invalid when a start is unknown.
+    QDateTime cameraStart;
+    QDateTime cameraEnd;
+    ClockOffset startOffset;
+    ClockOffset endOffset;
 };
 QVector<DriveSummary> summarize(const Card &card);
 

@@ -33,6 +33,32 @@ QString clockText(const QDateTime &time)
     return time.isValid() ? shown(time).toString(QStringLiteral("hh:mm:ss")) : QString();
 }
 
+QString shownText(const QDateTime &cameraTime, const ClockOffset &offset, const ClockChoice &choice)
+{
+    return cameraTime.isValid() ? CardClock::shownText(cameraTime, offset, choice) : QString();
+}
+
+QString shownClockText(const QDateTime &cameraTime, const ClockOffset &offset,
+                       const ClockChoice &choice)
+{
+    if (!cameraTime.isValid())
+        return QString();
+    return CardClock::shown(cameraTime, offset, choice).toString(QStringLiteral("hh:mm:ss"));
+}
+
+QString cameraTip(const QDateTime &cameraTime, const ClockOffset &offset)
+{
+    if (!cameraTime.isValid())
+        return QString();
+    return CardClock::cameraText(cameraTime) + QLatin1Char('\n') + CardClock::describe(offset);
+}
+
+QString utcIsoText(const QDateTime &cameraTime, const ClockOffset &offset)
+{
+    const QDateTime utc = CardClock::toUtc(cameraTime, offset);
+    return utc.isValid() ? isoText(utc.toUTC()) : QString();
+}
+
 QString durationText(double seconds)
 {
     const qint64 total = qMax<qint64>(0, qRound64(seconds));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/cardclock.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -14,6 +16,17 @@ QString isoText(const QDateTime &time);
 QString dateTimeText(const QDateTime &time);
 // "08:30:00"
 QString clockText(const QDateTime &time);
+// A camera time as the card's choice shows it: "2024/05/17 06:30:00 UTC" (with the zone's
+// name; none for the camera's own clock). The camera's own time when the offset is unknown.
+QString shownText(const QDateTime &cameraTime, const ClockOffset &offset, const ClockChoice &choice);
+// The time of day of the same, without the date and zone: "06:30:00".
+QString shownClockText(const QDateTime &cameraTime, const ClockOffset &offset,
+                       const ClockChoice &choice);
+// The tooltip of a shown time: the camera's own reading and the offset in words.
+QString cameraTip(const QDateTime &cameraTime, const ClockOffset &offset);
+// The UTC of a camera time, "2024-05-17T06:30:00Z"; empty when the offset is unknown.
+QString utcIsoText(const QDateTime &cameraTime, const ClockOffset &offset);
+
 // "1:02:03" or "2:03"
 QString durationText(double seconds);
 

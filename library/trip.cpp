@@ -68,6 +68,23 @@ QDateTime cameraStartOf(const QString &path, const VideoInfo &info)
     return CardClock::cameraTime(created.date(), created.time());
 }
 
+void settleClocks(QVector<RecordingClock> &clocks, const QVector<QList<GpsData>> &tracks)
+{
+    QList<ClockOffset> offsets;
+    for (const RecordingClock &clock : qAsConst(clocks))
+        offsets.append(clock.offset);
+    const ClockOffset card = CardClock::cardOffset(offsets);
+    if (!card.isKnown())
+        return;
+    for (int i = 0; i < clocks.size() && i < tracks.size(); ++i) {
+        RecordingClock &clock = clocks[i];
+        clock.offset = CardClock::offsetOfRecording(clock.cameraStart, tracks.at(i), clock.kind,
+                                                    card.seconds);
+        if (!clock.offset.isKnown())
+            clock.offset = card;
+    }
+}
+
 QList<TrackSegment> collect(const QStringList &frontPaths)
 {
     struct Part

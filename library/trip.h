@@ -5,6 +5,7 @@
 #include "parser/gpsdiagnosis.h"
 
 #include <QStringList>
+#include <QVector>
 
 // A card's recordings read as one trip, for export and for the probe tool. Reads run on the
 // calling thread without the parse jobs' pacing.
@@ -25,6 +26,11 @@ Reading read(const QString &path);
 // The camera's time at the start of `path`: its file name's date and time, else the
 // creation time the camera wrote into the file; invalid when neither is plausible.
 QDateTime cameraStartOf(const QString &path, const VideoInfo &info);
+
+// A card's recordings' clocks, in recorded order, against their tracks: one whose own offset
+// cannot be determined takes the card's, and records with a time of day only take their
+// date from it.
+void settleClocks(QVector<RecordingClock> &clocks, const QVector<QList<GpsData>> &tracks);
 
 // One segment per recording that holds at least one fix, in the order the fixes were
 // recorded; the rows' front files only, so rear, third and fourth are not counted twice.

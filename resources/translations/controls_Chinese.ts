@@ -44,8 +44,18 @@
     </message>
     <message>
         <location filename="../../controls/clockbar.cpp" line="64" />
+        <source>(the clock jumped: this card's recordings differ, from %1 to %2)</source>
+        <translation>（时钟曾跳变：此存储卡的录像偏差不一，从 %1 到 %2）</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="70" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>摄像机时钟减 GPS 时间：%1（时区部分 %2，漂移 %3 秒）</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="76" />
+        <source>Each recording's times are corrected by its own offset.</source>
+        <translation>每段录像的时间按其自身的偏差校正。</translation>
     </message>
 </context>
 <context>

@@ -44,8 +44,18 @@
     </message>
     <message>
         <location filename="../../controls/clockbar.cpp" line="64" />
+        <source>(the clock jumped: this card's recordings differ, from %1 to %2)</source>
+        <translation>（時鐘曾跳變：此記憶卡的錄影偏差不一，從 %1 到 %2）</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="70" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>攝影機時鐘減 GPS 時間：%1（時區部分 %2，漂移 %3 秒）</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="76" />
+        <source>Each recording's times are corrected by its own offset.</source>
+        <translation>每段錄影的時間依其自身的偏差校正。</translation>
     </message>
 </context>
 <context>

@@ -44,8 +44,18 @@
     </message>
     <message>
         <location filename="../../controls/clockbar.cpp" line="64" />
+        <source>(the clock jumped: this card's recordings differ, from %1 to %2)</source>
+        <translation>(l'horloge a sauté : les enregistrements de cette carte diffèrent, de %1 à %2)</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="70" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>Horloge de la caméra moins l'heure GPS : %1 (fuseau %2, dérive %3 s)</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="76" />
+        <source>Each recording's times are corrected by its own offset.</source>
+        <translation>Les heures de chaque enregistrement sont corrigées selon son propre décalage.</translation>
     </message>
 </context>
 <context>

@@ -44,8 +44,18 @@
     </message>
     <message>
         <location filename="../../controls/clockbar.cpp" line="64" />
+        <source>(the clock jumped: this card's recordings differ, from %1 to %2)</source>
+        <translation>(die Uhr ist gesprungen: die Aufnahmen dieser Karte weichen ab, von %1 bis %2)</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="70" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>Uhr der Kamera minus GPS-Zeit: %1 (Zeitzonenanteil %2, Gang %3 s)</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="76" />
+        <source>Each recording's times are corrected by its own offset.</source>
+        <translation>Die Zeiten jeder Aufnahme werden mit ihrer eigenen Abweichung korrigiert.</translation>
     </message>
 </context>
 <context>

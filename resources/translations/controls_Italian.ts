@@ -44,8 +44,18 @@
     </message>
     <message>
         <location filename="../../controls/clockbar.cpp" line="64" />
+        <source>(the clock jumped: this card's recordings differ, from %1 to %2)</source>
+        <translation>(l'orologio è saltato: le registrazioni di questa scheda differiscono, da %1 a %2)</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="70" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>Orologio della telecamera meno ora GPS: %1 (fuso %2, deriva %3 s)</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="76" />
+        <source>Each recording's times are corrected by its own offset.</source>
+        <translation>Le ore di ogni registrazione sono corrette con il suo scarto.</translation>
     </message>
 </context>
 <context>

@@ -44,8 +44,18 @@
     </message>
     <message>
         <location filename="../../controls/clockbar.cpp" line="64" />
+        <source>(the clock jumped: this card's recordings differ, from %1 to %2)</source>
+        <translation>（時計が飛びました：このカードの録画ごとに差が異なります、%1 から %2）</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="70" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>カメラの時計 − GPS 時刻：%1（タイムゾーン分 %2、ずれ %3 秒）</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="76" />
+        <source>Each recording's times are corrected by its own offset.</source>
+        <translation>各録画の時刻はそれぞれのずれで補正されます。</translation>
     </message>
 </context>
 <context>

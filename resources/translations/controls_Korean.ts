@@ -44,8 +44,18 @@
     </message>
     <message>
         <location filename="../../controls/clockbar.cpp" line="64" />
+        <source>(the clock jumped: this card's recordings differ, from %1 to %2)</source>
+        <translation>(시계가 바뀌었습니다: 이 카드의 녹화마다 차이가 다릅니다, %1 ~ %2)</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="70" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>카메라 시계 − GPS 시간: %1(시간대 %2, 오차 %3초)</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="76" />
+        <source>Each recording's times are corrected by its own offset.</source>
+        <translation>각 녹화의 시간은 자체 차이로 보정됩니다.</translation>
     </message>
 </context>
 <context>

@@ -44,8 +44,18 @@
     </message>
     <message>
         <location filename="../../controls/clockbar.cpp" line="64" />
+        <source>(the clock jumped: this card's recordings differ, from %1 to %2)</source>
+        <translation>(zegar przeskoczył: nagrania z tej karty się różnią, od %1 do %2)</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="70" />
         <source>Camera's clock less GPS time: %1 (time zone part %2, drift %3 s)</source>
         <translation>Zegar kamery minus czas GPS: %1 (strefa %2, dryf %3 s)</translation>
+    </message>
+    <message>
+        <location filename="../../controls/clockbar.cpp" line="76" />
+        <source>Each recording's times are corrected by its own offset.</source>
+        <translation>Czas każdego nagrania jest poprawiany o jego własne przesunięcie.</translation>
     </message>
 </context>
 <context>

@@ -90,6 +90,39 @@ private slots:
         QCOMPARE(clock.shownText(blank), QString("2024/05/17 08:40:05 UTC+01:00"));
         QVERIFY(clock.cameraTip(blank).startsWith("Camera's clock: 2024/05/17 08:40:19"));
     }
+
+    // The clock was set back an hour between two recordings of the card: the bar says so for
+    // that card only, and each recording keeps its own offset.
+    void barSaysWhenTheCardsRecordingsDisagree()
+    {
+        QTemporaryDir card, other;
+        ClockBar bar;
+        ClockCoordinator clock(&bar, nullptr);
+        auto *label = bar.findChild<QLabel *>("lbl_ClockOffset");
+        QVERIFY(label);
+        const QString first = card.filePath("20240517_083014_F.MP4");
+        clock.recordingStarted(row(first), {fix(0, "20240517063000")});
+        QVERIFY(!bar.offsetText().contains("jumped"));
+        QHash<QString, QList<ClockOffset>> offsets;
+        offsets.insert(CardClock::cardFolderOf(first),
+                       {ClockOffset::known(7214), ClockOffset::known(7230),
+                        ClockOffset::unknown(ClockOffset::Status::NoFix),
+                        ClockOffset::known(3614)});
+        offsets.insert(CardClock::cardFolderOf(other.filePath("x.MP4")),
+                       {ClockOffset::known(7214), ClockOffset::known(7240)});
+        clock.setRecordingOffsets(offsets);
+        QVERIFY2(bar.offsetText().contains("from +01:00:14 to +02:00:30"),
+                 qPrintable(bar.offsetText()));
+        QVERIFY(label->toolTip().contains("own offset"));
+        clock.recordingStarted(row(card.filePath("20240517_093014_F.MP4")),
+                               {fix(0, "20240517083000")});
+        QCOMPARE(clock.recordingClock().offset.seconds, qint64(3614));
+        QVERIFY(bar.offsetText().contains("jumped"));
+        // Another card whose offsets stay within a minute of each other: one clock.
+        clock.recordingStarted(row(other.filePath("20240517_083014_F.MP4")),
+                               {fix(0, "20240517063000")});
+        QVERIFY(!bar.offsetText().contains("jumped"));
+    }
 };
 
 QTEST_MAIN(TestClockCoordinator)

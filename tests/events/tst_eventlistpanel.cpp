@@ -23,10 +23,17 @@ CardSummary summary()
 {
     CardSummary s;
     const QDateTime t0(QDate(2024, 5, 17), QTime(8, 0, 0), Qt::UTC);
-    DriveReport::DriveSummary a{{0, 2}, t0, t0.addSecs(120), {}};
+    const auto drive = [](int first, int count, const QDateTime &start, const QDateTime &end) {
+        DriveReport::DriveSummary d;
+        d.range = {first, count};
+        d.start = start;
+        d.end = end;
+        return d;
+    };
+    DriveReport::DriveSummary a = drive(0, 2, t0, t0.addSecs(120));
     a.figures.distanceMetres = 1850;
     a.figures.topKmh = 64;
-    DriveReport::DriveSummary b{{2, 1}, t0.addSecs(900), t0.addSecs(960), {}};
+    DriveReport::DriveSummary b = drive(2, 1, t0.addSecs(900), t0.addSecs(960));
     s.drives = {a, b};
     s.events = {event(DriveEvents::Kind::HardBraking, 1, 33, 0.71),
                 event(DriveEvents::Kind::Impact, 2, 3, 2.2),
@@ -43,6 +50,7 @@ class TestEventListPanel : public QObject
 private slots:
     void drivesHoldTheirEvents();
     void clickSeeksALittleBefore();
+    void timesFollowTheCardsClock();
 };
 
 void TestEventListPanel::drivesHoldTheirEvents()
@@ -95,6 +103,45 @@ void TestEventListPanel::clickSeeksALittleBefore()
     QCOMPARE(spy.at(1).at(1).toInt(), 0);
     click(tree->topLevelItem(0)); // a drive row asks for nothing
     QCOMPARE(spy.count(), 2);
+}
+
+// A camera running 2 h 00 min 14 s ahead of GPS, whose clock jumped back an hour before the
+// third recording: each recording's own offset corrects its times.
+void TestEventListPanel::timesFollowTheCardsClock()
+{
+    CardSummary s = summary();
+    const QDateTime camera0 = CardClock::cameraTime(QDate(2024, 5, 17), QTime(10, 0, 14));
+    for (int row = 0; row < 3; ++row) {
+        RecordingClock clock;
+        clock.cameraStart = camera0.addSecs(row * 60 - (row == 2 ? 3600 : 0));
+        clock.offset = ClockOffset::known(row == 2 ? 7214 - 3600 : 7214);
+        s.clocks.append(clock);
+    }
+    s.drives[0].cameraStart = camera0;
+    s.drives[0].cameraEnd = camera0.addSecs(120);
+    s.drives[0].startOffset = s.drives[0].endOffset = ClockOffset::known(7214);
+    EventListPanel panel;
+    panel.setSummary(s);
+    auto *tree = panel.findChild<QTreeWidget *>("tree_Events");
+    ClockChoice utc;
+    utc.display = ClockChoice::Display::Utc;
+    panel.setClockChoice(utc);
+    QCOMPARE(tree->topLevelItem(0)->text(0), QString("2024/05/17 08:00:00 UTC - 08:02:00"));
+    QVERIFY(tree->topLevelItem(0)->toolTip(0).contains("2024/05/17 10:00:14"));
+    // Row 1, 33 s in: camera 10:01:47, less 2 h 00 min 14 s: 08:01:33 UTC.
+    QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QString("08:01:33"));
+    QVERIFY(tree->topLevelItem(0)->child(0)->toolTip(0).contains("10:01:47"));
+    // Row 2 after the jump: camera 09:02:17, offset 1 h 00 min 14 s, UTC 08:02:03.
+    QCOMPARE(tree->topLevelItem(1)->child(0)->text(0), QString("08:02:03"));
+    // Local time from the offset drops the drift alone; the camera's own time keeps it.
+    panel.setClockChoice(ClockChoice());
+    QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QString("10:01:33"));
+    QCOMPARE(tree->topLevelItem(1)->child(0)->text(0), QString("09:02:03"));
+    ClockChoice camera;
+    camera.display = ClockChoice::Display::Camera;
+    panel.setClockChoice(camera);
+    QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QString("10:01:47"));
+    QCOMPARE(tree->topLevelItem(0)->text(0), QString("2024/05/17 10:00:14 - 10:02:14"));
 }
 
 QTEST_MAIN(TestEventListPanel)

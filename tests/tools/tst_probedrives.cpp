@@ -102,6 +102,7 @@ class TestProbeDrives : public QObject
 private slots:
     void drivesSplitByGapAcrossMidnightWithAGapInTheGps();
     void eventsAtTheirSeconds();
+    void timesByTheCameraClockAndUtc();
 };
 
 void TestProbeDrives::drivesSplitByGapAcrossMidnightWithAGapInTheGps()
@@ -206,6 +207,41 @@ void TestProbeDrives::eventsAtTheirSeconds()
     const QJsonObject stop = events.at(0).toObject();
     QVERIFY(qAbs(stop.value("latitude").toDouble() - a.at(20).latitude) < 1e-5);
     QVERIFY(qAbs(stop.value("strength").toDouble() - 0.7) < 0.05);
+}
+
+// A camera 2 h 00 min 14 s ahead of its GPS: the file names and the creation times carry its
+// clock, the fixes UTC. A second recording of the card has no GPS and takes the card's offset.
+void TestProbeDrives::timesByTheCameraClockAndUtc()
+{
+    Card card;
+    const QDateTime camera0(QDate(2024, 6, 2), QTime(16, 0, 14), Qt::UTC);
+    QVector<Simulator::Fix> a = quietTrack(camera0.addSecs(-7214));
+    a[20].gsensorY = -0.7f;
+    a[21].gsensorY = -0.6f;
+    for (int i = 21; i < 60; ++i)
+        a[i].speed = qMin(60, i < 23 ? 60 - 20 * (i - 20) : 20 + 5 * (i - 22));
+    QVERIFY(card.add(camera0, a));
+    QVERIFY(card.add(camera0.addSecs(60), {}));
+
+    const QJsonObject drive =
+        probe({"--drives", card.path()}).value("drives").toArray().at(0).toObject();
+    QCOMPARE(drive.value("clockOffsetSeconds").toDouble(), 7214.0);
+    QCOMPARE(drive.value("cameraStart").toString(), QString("2024-06-02T16:00:14"));
+    QCOMPARE(drive.value("utcStart").toString(), QString("2024-06-02T14:00:00Z"));
+    QCOMPARE(drive.value("utcEnd").toString(), QString("2024-06-02T14:02:00Z"));
+    const QJsonArray recordings = drive.value("recordings").toArray();
+    QCOMPARE(recordings.size(), 2);
+    QCOMPARE(recordings.at(1).toObject().value("utcStart").toString(),
+             QString("2024-06-02T14:01:00Z"));
+    QCOMPARE(recordings.at(1).toObject().value("clockOffsetSeconds").toDouble(), 7214.0);
+
+    const QJsonArray events = probe({"--events", card.path()}).value("events").toArray();
+    QVERIFY(!events.isEmpty());
+    const QJsonObject stop = events.at(0).toObject();
+    QCOMPARE(stop.value("kind").toString(), QString("hardBraking"));
+    QCOMPARE(stop.value("cameraTime").toString(), QString("2024-06-02T16:00:34"));
+    QCOMPARE(stop.value("utcTime").toString(), QString("2024-06-02T14:00:20Z"));
+    QCOMPARE(stop.value("clockOffsetSeconds").toDouble(), 7214.0);
 }
 
 QTEST_GUILESS_MAIN(TestProbeDrives)

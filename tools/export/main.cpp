@@ -84,6 +84,10 @@ int main(int argc, char *argv[])
         {"text", "A free text line in the overlay.", "text"},
         {"quality", "high, standard or small (default standard).", "preset", "standard"},
         {"mph", "Speed in MPH instead of km/h."},
+        {"time",
+         "The overlay's time: local (the camera's clock less its drift, where GPS tells the "
+         "offset; default), utc, or camera (as the camera's clock ran).",
+         "clock", "local"},
         {"evidence", "Write an evidence pack folder instead of a clip."},
         {{"o", "output"}, "The clip file (or the evidence folder).", "path"},
     });
@@ -116,6 +120,8 @@ int main(int argc, char *argv[])
     if (!ExportNames::qualityFromName(parser.value(QStringLiteral("quality")), &options.quality))
         return usage(QStringLiteral("unknown quality ") + parser.value(QStringLiteral("quality")));
     options.mph = parser.isSet(QStringLiteral("mph"));
+    if (!ExportNames::clockFromName(parser.value(QStringLiteral("time")), &options.clock))
+        return usage(QStringLiteral("--time takes camera, utc or local"));
     options.output = parser.value(QStringLiteral("output"));
 
     QDateTime from;
