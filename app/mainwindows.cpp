@@ -5,6 +5,7 @@
 #include "app/fontscale.h"
 #include "app/mainwindowsprivate.h"
 #include "app/startup.h"
+#include "app/trackfilemenu.h"
 #include "app/tripexportmenu.h"
 #include "controls/controlpanel.h"
 #include "instruments/mapwebview.h"
@@ -115,7 +116,12 @@ void MainWindows::setUpPlaylistTable()
     const int widths[] = {300, 80, 180, 90};
     for (int column = 0; column < 4; ++column)
         table->setColumnWidth(column, widths[column]);
-    new TripExportMenu(table, playlistModel);
+    auto *tripMenu = new TripExportMenu(table, playlistModel);
+    auto *trackFiles = new TrackFileMenu(playlistModel, this);
+    tripMenu->setExtraItems(
+        [trackFiles](QMenu &menu, int row) { trackFiles->addItems(menu, row); });
+    connect(trackFiles, &TrackFileMenu::trackFileChanged, this,
+            [this](int row) { retrackedRow = row; });
     clockCoordinator = new ClockCoordinator(ui->wgt_ClockBar, this);
     connect(clockCoordinator, &ClockCoordinator::choiceChanged, this, [this] {
         ui->wgt_EventList->setClockChoice(clockCoordinator->choice());

@@ -134,6 +134,9 @@ private:
         int second = 0;
     };
     std::optional<PendingSeek> pendingSeek;
+    // The row whose track is being read again with another GPS track file: its track only
+    // redraws the instruments, playback goes on as it was.
+    int retrackedRow = -1;
     // The playing card's camera clock; the last record shown, to show again in another time.
     ClockCoordinator *clockCoordinator = nullptr;
     std::optional<GpsData> shownRecord;

@@ -347,10 +347,15 @@ void MainWindows::onAllGpsDataParserFinished(int id, QList<GpsData> dataList)
     shownRecord.reset();
     fillChart(ui->gView_GyroChart, dataList, playlistModel->durationAt(id),
               playlistModel->frameRateAt(id));
-    ui->wgt_PlayArea->play();
-    if (pendingSeek && pendingSeek->row == id)
-        ui->wgt_PlayArea->seek(pendingSeek->second);
-    pendingSeek.reset();
+    if (retrackedRow == id) {
+        retrackedRow = -1;
+        ui->wgt_MapView->clearAll();
+    } else {
+        ui->wgt_PlayArea->play();
+        if (pendingSeek && pendingSeek->row == id)
+            ui->wgt_PlayArea->seek(pendingSeek->second);
+        pendingSeek.reset();
+    }
     QVector<QVector<double>> track;
     track.reserve(dataList.size());
     for (const GpsData &record : qAsConst(dataList))

@@ -66,6 +66,8 @@ void TripExportMenu::showMenu(const QPoint &position)
     track->setEnabled(row >= 0 && !busy);
     QAction *trip = menu.addAction(tr("Export trip..."));
     trip->setEnabled(model->rowCount() > 0 && !busy);
+    if (extraItems)
+        extraItems(menu, row);
     QAction *chosen = menu.exec(table->viewport()->mapToGlobal(position));
     if (chosen == track)
         exportTrack(row);

@@ -4,7 +4,9 @@
 
 #include <QObject>
 #include <QStringList>
+#include <functional>
 
+class QMenu;
 class PlaylistModel;
 class QTableView;
 
@@ -25,6 +27,8 @@ public:
     // The row's front file, or every row's; empty outside the table.
     QStringList rowPaths(int row) const;
     QStringList allPaths() const;
+    // Adds further items for the row under the pointer (-1 outside the rows) to the menu.
+    void setExtraItems(std::function<void(QMenu &, int)> add) { extraItems = std::move(add); }
 
 public slots:
     void exportTrack(int row);
@@ -42,4 +46,5 @@ private:
     QTableView *table;
     PlaylistModel *model;
     bool busy = false;
+    std::function<void(QMenu &, int)> extraItems;
 };

@@ -194,6 +194,12 @@ int PlaylistModel::appendRow(const QString &fileName, const QString &path, const
     item->parser->setFile(path, row);
     item->parser->setReader(recordingReader);
     VideoParser *parser = item->parser;
+    if (trackFileLookup) {
+        double offset = 0;
+        const QString trackFile = trackFileLookup(path, &offset);
+        if (!trackFile.isEmpty())
+            parser->setTrackFile(trackFile, offset);
+    }
     parser->setTrackScheduler([this, parser] { parsing.runNow(parser); });
     PlaylistItem *raw = item.get();
     items.push_back(std::move(item));
@@ -347,6 +353,26 @@ void PlaylistModel::requestAllGps(int row)
 {
     if (inTable(row))
         items[size_t(row)]->parser->requestAllGpsData();
+}
+
+void PlaylistModel::useTrackFile(int row, const QString &trackFile, double offsetSeconds)
+{
+    if (!inTable(row))
+        return;
+    VideoParser *parser = items[size_t(row)]->parser;
+    parser->setTrackFile(trackFile, offsetSeconds);
+    // The lane of the row about to play: the user is waiting for this track.
+    parsing.runNow(parser);
+}
+
+QString PlaylistModel::trackFileAt(int row) const
+{
+    return inTable(row) ? items[size_t(row)]->parser->trackFile() : QString();
+}
+
+double PlaylistModel::trackFileOffsetAt(int row) const
+{
+    return inTable(row) ? items[size_t(row)]->parser->trackFileOffset() : 0.0;
 }
 
 void PlaylistModel::onVideoInfoChanged(int mId, VideoInfo info)

@@ -8,6 +8,7 @@
 
 #include <QAbstractItemModel>
 #include <QFileInfo>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -78,6 +79,16 @@ public:
     float frameRateAt(int row) const;
     void requestGpsAt(int row, int second);
     void requestAllGps(int row);
+    // The row's track from now on comes from `trackFile` (GPX or NMEA), aligned to the
+    // recording by time and moved by `offsetSeconds`; empty goes back to the recording's own.
+    // The row is read again at once and its track announced as usual.
+    void useTrackFile(int row, const QString &trackFile, double offsetSeconds);
+    QString trackFileAt(int row) const;
+    double trackFileOffsetAt(int row) const;
+    // Asked for each row added from now on: the track file remembered for the recording at
+    // `path` (empty when none) and its offset.
+    using TrackFileLookup = std::function<QString(const QString &path, double *offsetSeconds)>;
+    void setTrackFileLookup(TrackFileLookup lookup) { trackFileLookup = std::move(lookup); }
 
     // Channel file lookup of a row (kinds 1 rear, 2 third, 4 fourth).
     static QUrl relatedUrl(const PlaylistItem *item, FolderScheme scheme, int kind);
@@ -113,6 +124,7 @@ private:
     std::vector<std::unique_ptr<PlaylistItem>> items;
     RecordingGroups groups;
     RecordingReader *recordingReader = nullptr;
+    TrackFileLookup trackFileLookup;
     // Last member: destroyed first, after the destructor has already stopped it.
     ParseScheduler parsing;
 };

@@ -22,7 +22,24 @@ public:
     QList<GpsData> readTrackExplained(const QString &path, GpsSourceKind *kind, VideoInfo *facts,
                                       GpsDiagnosis *diagnosis) override
     {
+        return read(path, QString(), 0, kind, facts, diagnosis);
+    }
+
+    QList<GpsData> readTrackWithFile(const QString &path, const QString &trackFile,
+                                     double offsetSeconds, GpsSourceKind *kind, VideoInfo *facts,
+                                     GpsDiagnosis *diagnosis) override
+    {
+        return read(path, trackFile, offsetSeconds, kind, facts, diagnosis);
+    }
+
+private:
+    static QList<GpsData> read(const QString &path, const QString &trackFile,
+                               double offsetSeconds, GpsSourceKind *kind, VideoInfo *facts,
+                               GpsDiagnosis *diagnosis)
+    {
         const std::unique_ptr<ParserObject> parser = createParser(path);
+        if (!trackFile.isEmpty())
+            parser->useChosenTrack(trackFile, offsetSeconds);
         if (facts)
             *facts = videoInfoOf(*parser);
         QList<GpsData> track = decodeTrack(*parser);

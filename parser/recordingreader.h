@@ -27,6 +27,16 @@ public:
         return readTrack(path, kind, facts);
     }
 
+    // readTrackExplained with the track taken from `trackFile` (GPX or NMEA), aligned to the
+    // recording by time and moved by `offsetSeconds`. Readers that cannot take a track file
+    // read the recording's own.
+    virtual QList<GpsData> readTrackWithFile(const QString &path, const QString & /*trackFile*/,
+                                             double /*offsetSeconds*/, GpsSourceKind *kind,
+                                             VideoInfo *facts, GpsDiagnosis *diagnosis)
+    {
+        return readTrackExplained(path, kind, facts, diagnosis);
+    }
+
     // The MP4/MOV and AVI readers; shared, stateless.
     static RecordingReader *containerReader();
 };

@@ -95,6 +95,8 @@ void VideoParser::parseFacts()
 void VideoParser::parse()
 {
     bool factsKnown = false;
+    QString trackFile;
+    double trackFileOffset = 0;
     {
         // The other thread may have parsed this row, or be parsing it, since the caller looked.
         std::lock_guard<std::mutex> lock(mMutex);
@@ -102,6 +104,8 @@ void VideoParser::parse()
             return;
         mParsing = true;
         factsKnown = mFactsKnown;
+        trackFile = mTrackFile;
+        trackFileOffset = mTrackFileOffset;
     }
     qDebug() << "run" << mId << QThread::currentThreadId();
     const ParserObject::PauseScope pacing(&mHurry);
@@ -111,8 +115,12 @@ void VideoParser::parse()
     VideoInfo info;
     GpsSourceKind kind = GpsSourceKind::GpsNone;
     GpsDiagnosis diagnosis;
+    VideoInfo *facts = factsKnown ? nullptr : &info;
     const QList<GpsData> track =
-        mReader->readTrackExplained(mPath, &kind, factsKnown ? nullptr : &info, &diagnosis);
+        trackFile.isEmpty()
+            ? mReader->readTrackExplained(mPath, &kind, facts, &diagnosis)
+            : mReader->readTrackWithFile(mPath, trackFile, trackFileOffset, &kind, facts,
+                                         &diagnosis);
     if (diagnosis.verdict != GpsVerdict::NotExamined)
         emit gpsDiagnosed(mId, diagnosis);
     if (!factsKnown) {
@@ -124,6 +132,20 @@ void VideoParser::parse()
 
     bool announceTrack = false;
     std::optional<GpsData> record;
+    bool again = false;
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        if (mParseAgain) {
+            // The track file changed while this one was read: read with the new one instead.
+            mParseAgain = false;
+            mParsing = false;
+            again = true;
+        }
+    }
+    if (again) {
+        parse();
+        return;
+    }
     {
         std::lock_guard<std::mutex> lock(mMutex);
         mKind = kind;
@@ -141,6 +163,29 @@ void VideoParser::parse()
         emit allGpsDataParserFinished(mId, track);
     if (record)
         emit gpsDataChanged(mId, *record);
+}
+
+void VideoParser::setTrackFile(const QString &trackFile, double offsetSeconds)
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    mTrackFile = trackFile;
+    mTrackFileOffset = offsetSeconds;
+    mTrackWanted = true;
+    mFinished = false;
+    if (mParsing)
+        mParseAgain = true;
+}
+
+QString VideoParser::trackFile() const
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    return mTrackFile;
+}
+
+double VideoParser::trackFileOffset() const
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    return mTrackFileOffset;
 }
 
 void VideoParser::requestAllGpsData()

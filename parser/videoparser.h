@@ -48,6 +48,14 @@ public:
     // they are known or a parse is under way.
     void parseFacts();
 
+    // From the next parse on, the track comes from `trackFile` (GPX or NMEA) aligned to the
+    // recording and moved by `offsetSeconds`; an empty name goes back to the recording's
+    // own. The row is parsed again: at once when idle (the caller starts the parse), after
+    // the running one otherwise, and its track is announced when read.
+    void setTrackFile(const QString &trackFile, double offsetSeconds);
+    QString trackFile() const;
+    double trackFileOffset() const;
+
     bool isFinished() const { return mFinished; }
     int id() const { return mId; }
     QString path() const { return mPath; }
@@ -83,11 +91,15 @@ private:
     QList<GpsData> mGpsList;
     // Guards mFinished's change, mGpsList, mKind and the parse state below; held only
     // briefly, never while the file is read, so that a request never waits for a parse.
-    std::mutex mMutex;
+    mutable std::mutex mMutex;
     bool mParsing = false;
     bool mFactsKnown = false;
     bool mReadingFacts = false;
     bool mTrackWanted = false;
+    // Set when the track file changes during a parse: its result is stale on arrival.
+    bool mParseAgain = false;
+    QString mTrackFile;
+    double mTrackFileOffset = 0;
     std::optional<int> mWantedSecond;
     // Raised when the user waits for this row: its parse stops pausing.
     std::atomic<bool> mHurry{false};

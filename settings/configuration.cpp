@@ -11,6 +11,8 @@
 #include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QUrl>
+#include <cmath>
 
 namespace {
 
@@ -385,6 +387,34 @@ QString Configuration::cardClockChoice(const QString &cardKey)
 void Configuration::setCardClockChoice(const QString &cardKey, const QString &choice)
 {
     settings->setValue(QStringLiteral("cardClock/") + cardKey, choice);
+}
+
+// The recording's path, escaped whole: its slashes would otherwise nest settings groups.
+static QString trackFileKey(const QString &recording)
+{
+    return QStringLiteral("trackFile/") + QString::fromLatin1(QUrl::toPercentEncoding(recording));
+}
+
+QString Configuration::trackFileFor(const QString &recording, double *offsetSeconds)
+{
+    const QStringList stored = settings->value(trackFileKey(recording)).toStringList();
+    bool ok = false;
+    const double offset = stored.value(1).toDouble(&ok);
+    if (stored.size() != 2 || stored.first().isEmpty() || !ok || !std::isfinite(offset))
+        return QString();
+    if (offsetSeconds)
+        *offsetSeconds = offset;
+    return stored.first();
+}
+
+void Configuration::setTrackFileFor(const QString &recording, const QString &trackFile,
+                                    double offsetSeconds)
+{
+    if (trackFile.isEmpty())
+        settings->remove(trackFileKey(recording));
+    else
+        settings->setValue(trackFileKey(recording),
+                           QStringList{trackFile, QString::number(offsetSeconds)});
 }
 
 void Configuration::setParseDelayMs(int ms)

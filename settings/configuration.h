@@ -69,6 +69,10 @@ public:
     // card's key (its folder and the camera's identity); empty when never chosen.
     QString cardClockChoice(const QString &cardKey);
     void setCardClockChoice(const QString &cardKey, const QString &choice);
+    // The GPS track file chosen for the recording at `recording` (its absolute path) and the
+    // offset in seconds the user gave it; empty when none. An empty file forgets the choice.
+    QString trackFileFor(const QString &recording, double *offsetSeconds);
+    void setTrackFileFor(const QString &recording, const QString &trackFile, double offsetSeconds);
     // The clip export dialog's last choices. Layout, overlay items and quality are the
     // command line's names ("side", "time,speed,...", "standard"); before/after are the
     // seconds that "Export around now" takes, bounded to 1..600.

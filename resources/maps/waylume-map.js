@@ -18,6 +18,26 @@
   }
 
   function isNeutral(lng, lat) { return lng === 0 && lat === 0; }
+  function isPlace(point) {
+    return point && isFinite(point[0]) && isFinite(point[1]) && !isNeutral(point[0], point[1]);
+  }
+
+  // The player sends a track point for every second, 0, 0 for a second without a position
+  // (a camera parked with the GPS asleep logs a fix every few seconds). Those seconds are
+  // gaps: the runs of positions between them are drawn as lines of their own.
+  function trackRuns(points) {
+    var runs = [], run = [];
+    for (var i = 0; i < points.length; ++i) {
+      if (isPlace(points[i])) {
+        run.push(points[i]);
+      } else if (run.length) {
+        runs.push(run);
+        run = [];
+      }
+    }
+    if (run.length) runs.push(run);
+    return runs;
+  }
 
   // The player's one entry point, through Qt's web channel when the page runs in the player.
   var seekTarget = null;
@@ -68,12 +88,17 @@
   global.mapAddPoint = function (lng, lat, index) {
     log('mapAddPoint', arguments);
     model.points.push([lng, lat]);
+    if (!isPlace([lng, lat])) {
+      if (backend && backend.addGap) backend.addGap();
+      return;
+    }
     model.current = [lng, lat, index];
     if (backend) backend.addPoint(lng, lat, index);
   };
 
   global.mapSetCurrentPoint = function (lng, lat, index) {
     log('mapSetCurrentPoint', arguments);
+    if (!isPlace([lng, lat])) return;
     model.current = [lng, lat, index];
     if (backend) backend.setCurrent(lng, lat, index);
   };
@@ -238,16 +263,18 @@
     var marker = L.circleMarker([0, 0], { radius: 6, color: '#ffffff', weight: 2,
                                           fillColor: '#e4412b', fillOpacity: 1 });
     var eventLayer = L.layerGroup().addTo(map);
+    var playedGap = false;
 
     // A click within a finger's width of the drawn track jumps to its nearest point.
     var SeekReach = 24;
     map.on('click', function (event) {
-      var latlngs = trackLine.getLatLngs();
+      var track = model.track;
+      if (!trackLine.getLatLngs().length) return;
       var click = map.latLngToContainerPoint(event.latlng);
       var best = -1, bestDistance = Infinity;
-      for (var i = 0; i < latlngs.length; ++i) {
-        if (isNeutral(latlngs[i].lng, latlngs[i].lat)) continue;
-        var distance = map.latLngToContainerPoint(latlngs[i]).distanceTo(click);
+      for (var i = 0; i < track.length; ++i) {
+        if (!isPlace(track[i])) continue;
+        var distance = map.latLngToContainerPoint([track[i][1], track[i][0]]).distanceTo(click);
         if (distance < bestDistance) { bestDistance = distance; best = i; }
       }
       if (best >= 0 && bestDistance <= SeekReach) requestSeek(best);
@@ -265,23 +292,39 @@
       clear: function () {
         trackLine.setLatLngs([]);
         playedLine.setLatLngs([]);
+        playedGap = false;
         map.removeLayer(marker);
       },
       addPoint: function (lng, lat) {
-        playedLine.addLatLng([lat, lng]);
+        var runs = playedLine.getLatLngs();
+        if (playedGap || !runs.length) runs.push([]);
+        playedGap = false;
+        runs[runs.length - 1].push(L.latLng(lat, lng));
+        playedLine.setLatLngs(runs);
         follow([lat, lng]);
       },
+      addGap: function () { playedGap = true; },
       setCurrent: function (lng, lat) { follow([lat, lng]); },
       center: function (lng, lat) { map.panTo([lat, lng], { animate: false }); },
       setTrack: function (points) {
-        var latlngs = new Array(points.length);
-        for (var i = 0; i < points.length; ++i) latlngs[i] = [points[i][1], points[i][0]];
-        trackLine.setLatLngs(latlngs);
-        if (latlngs.length) map.fitBounds(trackLine.getBounds(), { padding: [24, 24], maxZoom: 17, animate: false });
+        var runs = trackRuns(points).map(function (run) {
+          return run.map(function (q) { return [q[1], q[0]]; });
+        });
+        trackLine.setLatLngs(runs);
+        if (runs.length) map.fitBounds(trackLine.getBounds(), { padding: [24, 24], maxZoom: 17, animate: false });
       },
-      trackLength: function () { return trackLine.getLatLngs().length; },
+      trackLength: function () {
+        return trackLine.getLatLngs().reduce(function (n, run) { return n + run.length; }, 0);
+      },
+      trackRuns: function () { return trackLine.getLatLngs().length; },
+      trackBounds: function () {
+        if (!trackLine.getLatLngs().length) return null;
+        var b = trackLine.getBounds();
+        return [b.getSouth(), b.getWest(), b.getNorth(), b.getEast()];
+      },
       trackPoint: function (index) {
-        var p = map.latLngToContainerPoint(trackLine.getLatLngs()[index]);
+        var q = model.track[index];
+        var p = map.latLngToContainerPoint([q[1], q[0]]);
         return [Math.round(p.x), Math.round(p.y)];
       },
       setEvents: function (marks) {
@@ -360,8 +403,10 @@
     backend = next;
     if (model.center) backend.center(model.center[0], model.center[1]);
     if (model.track.length) backend.setTrack(model.track);
-    for (var i = 0; i < model.points.length; ++i)
-      backend.addPoint(model.points[i][0], model.points[i][1]);
+    for (var i = 0; i < model.points.length; ++i) {
+      if (isPlace(model.points[i])) backend.addPoint(model.points[i][0], model.points[i][1]);
+      else if (backend.addGap) backend.addGap();
+    }
     if (model.current) backend.setCurrent(model.current[0], model.current[1], model.current[2]);
     if (model.events.length && backend.setEvents) backend.setEvents(model.events);
   }
@@ -434,10 +479,13 @@
         current: model.current ? model.current.slice() : null,
         track: model.track.length,
         drawnTrack: backend && backend.trackLength ? backend.trackLength() : -1,
+        drawnRuns: backend && backend.trackRuns ? backend.trackRuns() : -1,
+        drawnBounds: backend && backend.trackBounds ? backend.trackBounds() : null,
         points: model.points.length
       };
     },
     receiveTrackPoint: receiveTrackPoint,
+    trackRuns: trackRuns,
     seekChannelReady: function () { return seekTarget !== null; },
     // The callable members the player's object shows the page.
     seekCalls: function () {

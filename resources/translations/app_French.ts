@@ -263,7 +263,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="188" />
+        <location filename="../../app/mainwindows.cpp" line="194" />
         <source>Maximize</source>
         <translation>Agrandir</translation>
     </message>
@@ -283,7 +283,7 @@
         <translation>Événements</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="188" />
+        <location filename="../../app/mainwindows.cpp" line="194" />
         <source>Restore Down</source>
         <translation>Restaurer</translation>
     </message>
@@ -303,19 +303,52 @@
         <translation>Ouvrir un dossier</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="423" />
+        <location filename="../../app/playbackcoordination.cpp" line="428" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Cet ordinateur ne peut pas lire cette vidéo, car il ne dispose pas de la prise en charge nécessaire à la lecture du H.265 (HEVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="425" />
+        <location filename="../../app/playbackcoordination.cpp" line="430" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Cet ordinateur ne peut pas lire cette vidéo, car il ne dispose pas de la prise en charge nécessaire à la lecture du H.264 (AVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="427" />
+        <location filename="../../app/playbackcoordination.cpp" line="432" />
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>TrackFileMenu</name>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="32" />
+        <source>Use a GPS track file...</source>
+        <translation>Utiliser un fichier de trace GPS...</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="39" />
+        <source>GPS track 1 s earlier (now %1 s)</source>
+        <translation>Trace GPS 1 s plus tôt (actuellement %1 s)</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="41" />
+        <source>GPS track 1 s later (now %1 s)</source>
+        <translation>Trace GPS 1 s plus tard (actuellement %1 s)</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="43" />
+        <source>Stop using the GPS track file</source>
+        <translation>Ne plus utiliser le fichier de trace GPS</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="53" />
+        <source>Use a GPS track file</source>
+        <translation>Utiliser un fichier de trace GPS</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="54" />
+        <source>GPS tracks (*.gpx *.nmea *.log);;All files (*)</source>
+        <translation>Traces GPS (*.gpx *.nmea *.log);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -323,7 +356,7 @@
     <message>
         <location filename="../../app/tripexportmenu.cpp" line="25" />
         <location filename="../../app/tripexportmenu.cpp" line="28" />
-        <location filename="../../app/tripexportmenu.cpp" line="82" />
+        <location filename="../../app/tripexportmenu.cpp" line="84" />
         <source>Export</source>
         <translation>Exporter</translation>
     </message>
@@ -348,17 +381,17 @@
         <translation>Exporter le trajet...</translation>
     </message>
     <message>
-        <location filename="../../app/tripexportmenu.cpp" line="78" />
+        <location filename="../../app/tripexportmenu.cpp" line="80" />
         <source>GPX track (*.gpx)</source>
         <translation>Trace GPX (*.gpx)</translation>
     </message>
     <message>
-        <location filename="../../app/tripexportmenu.cpp" line="79" />
+        <location filename="../../app/tripexportmenu.cpp" line="81" />
         <source>KML track (*.kml)</source>
         <translation>Trace KML (*.kml)</translation>
     </message>
     <message>
-        <location filename="../../app/tripexportmenu.cpp" line="80" />
+        <location filename="../../app/tripexportmenu.cpp" line="82" />
         <source>CSV table (*.csv)</source>
         <translation>Tableau CSV (*.csv)</translation>
     </message>

@@ -263,7 +263,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="188" />
+        <location filename="../../app/mainwindows.cpp" line="194" />
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
@@ -283,7 +283,7 @@
         <translation>イベント</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="188" />
+        <location filename="../../app/mainwindows.cpp" line="194" />
         <source>Restore Down</source>
         <translation>元のサイズに戻す</translation>
     </message>
@@ -303,19 +303,52 @@
         <translation>フォルダーを開く</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="423" />
+        <location filename="../../app/playbackcoordination.cpp" line="428" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>このコンピューターには H.265 (HEVC) の再生に必要なビデオ再生支援機能がないため、このビデオを再生できません。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="425" />
+        <location filename="../../app/playbackcoordination.cpp" line="430" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>このコンピューターには H.264 (AVC) の再生に必要なビデオ再生支援機能がないため、このビデオを再生できません。</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="427" />
+        <location filename="../../app/playbackcoordination.cpp" line="432" />
         <source>Error</source>
         <translation>エラー</translation>
+    </message>
+</context>
+<context>
+    <name>TrackFileMenu</name>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="32" />
+        <source>Use a GPS track file...</source>
+        <translation>GPS トラックファイルを使用...</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="39" />
+        <source>GPS track 1 s earlier (now %1 s)</source>
+        <translation>GPS トラックを 1 秒早める（現在 %1 秒）</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="41" />
+        <source>GPS track 1 s later (now %1 s)</source>
+        <translation>GPS トラックを 1 秒遅らせる（現在 %1 秒）</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="43" />
+        <source>Stop using the GPS track file</source>
+        <translation>GPS トラックファイルの使用をやめる</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="53" />
+        <source>Use a GPS track file</source>
+        <translation>GPS トラックファイルを使用</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="54" />
+        <source>GPS tracks (*.gpx *.nmea *.log);;All files (*)</source>
+        <translation>GPS トラック (*.gpx *.nmea *.log);;すべてのファイル (*)</translation>
     </message>
 </context>
 <context>
@@ -323,7 +356,7 @@
     <message>
         <location filename="../../app/tripexportmenu.cpp" line="25" />
         <location filename="../../app/tripexportmenu.cpp" line="28" />
-        <location filename="../../app/tripexportmenu.cpp" line="82" />
+        <location filename="../../app/tripexportmenu.cpp" line="84" />
         <source>Export</source>
         <translation>エクスポート</translation>
     </message>
@@ -348,17 +381,17 @@
         <translation>旅程をエクスポート...</translation>
     </message>
     <message>
-        <location filename="../../app/tripexportmenu.cpp" line="78" />
+        <location filename="../../app/tripexportmenu.cpp" line="80" />
         <source>GPX track (*.gpx)</source>
         <translation>GPX トラック (*.gpx)</translation>
     </message>
     <message>
-        <location filename="../../app/tripexportmenu.cpp" line="79" />
+        <location filename="../../app/tripexportmenu.cpp" line="81" />
         <source>KML track (*.kml)</source>
         <translation>KML トラック (*.kml)</translation>
     </message>
     <message>
-        <location filename="../../app/tripexportmenu.cpp" line="80" />
+        <location filename="../../app/tripexportmenu.cpp" line="82" />
         <source>CSV table (*.csv)</source>
         <translation>CSV 表 (*.csv)</translation>
     </message>

@@ -263,7 +263,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="188" />
+        <location filename="../../app/mainwindows.cpp" line="194" />
         <source>Maximize</source>
         <translation>최대화</translation>
     </message>
@@ -283,7 +283,7 @@
         <translation>이벤트</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="188" />
+        <location filename="../../app/mainwindows.cpp" line="194" />
         <source>Restore Down</source>
         <translation>이전 크기로 복원</translation>
     </message>
@@ -303,19 +303,52 @@
         <translation>폴더 열기</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="423" />
+        <location filename="../../app/playbackcoordination.cpp" line="428" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>이 컴퓨터에는 H.265 (HEVC) 재생에 필요한 비디오 재생 지원 기능이 없어 이 동영상을 재생할 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="425" />
+        <location filename="../../app/playbackcoordination.cpp" line="430" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>이 컴퓨터에는 H.264 (AVC) 재생에 필요한 비디오 재생 지원 기능이 없어 이 동영상을 재생할 수 없습니다.</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="427" />
+        <location filename="../../app/playbackcoordination.cpp" line="432" />
         <source>Error</source>
         <translation>오류</translation>
+    </message>
+</context>
+<context>
+    <name>TrackFileMenu</name>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="32" />
+        <source>Use a GPS track file...</source>
+        <translation>GPS 트랙 파일 사용...</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="39" />
+        <source>GPS track 1 s earlier (now %1 s)</source>
+        <translation>GPS 트랙 1초 앞당기기 (현재 %1초)</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="41" />
+        <source>GPS track 1 s later (now %1 s)</source>
+        <translation>GPS 트랙 1초 늦추기 (현재 %1초)</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="43" />
+        <source>Stop using the GPS track file</source>
+        <translation>GPS 트랙 파일 사용 중지</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="53" />
+        <source>Use a GPS track file</source>
+        <translation>GPS 트랙 파일 사용</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="54" />
+        <source>GPS tracks (*.gpx *.nmea *.log);;All files (*)</source>
+        <translation>GPS 트랙 (*.gpx *.nmea *.log);;모든 파일 (*)</translation>
     </message>
 </context>
 <context>
@@ -323,7 +356,7 @@
     <message>
         <location filename="../../app/tripexportmenu.cpp" line="25" />
         <location filename="../../app/tripexportmenu.cpp" line="28" />
-        <location filename="../../app/tripexportmenu.cpp" line="82" />
+        <location filename="../../app/tripexportmenu.cpp" line="84" />
         <source>Export</source>
         <translation>내보내기</translation>
     </message>
@@ -348,17 +381,17 @@
         <translation>여정 내보내기...</translation>
     </message>
     <message>
-        <location filename="../../app/tripexportmenu.cpp" line="78" />
+        <location filename="../../app/tripexportmenu.cpp" line="80" />
         <source>GPX track (*.gpx)</source>
         <translation>GPX 트랙 (*.gpx)</translation>
     </message>
     <message>
-        <location filename="../../app/tripexportmenu.cpp" line="79" />
+        <location filename="../../app/tripexportmenu.cpp" line="81" />
         <source>KML track (*.kml)</source>
         <translation>KML 트랙 (*.kml)</translation>
     </message>
     <message>
-        <location filename="../../app/tripexportmenu.cpp" line="80" />
+        <location filename="../../app/tripexportmenu.cpp" line="82" />
         <source>CSV table (*.csv)</source>
         <translation>CSV 표 (*.csv)</translation>
     </message>

@@ -263,7 +263,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="188" />
+        <location filename="../../app/mainwindows.cpp" line="194" />
         <source>Maximize</source>
         <translation>Maksymalizuj</translation>
     </message>
@@ -283,7 +283,7 @@
         <translation>Zdarzenia</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="188" />
+        <location filename="../../app/mainwindows.cpp" line="194" />
         <source>Restore Down</source>
         <translation>Przywróć w dół</translation>
     </message>
@@ -303,19 +303,52 @@
         <translation>Otwórz folder</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="423" />
+        <location filename="../../app/playbackcoordination.cpp" line="428" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Ten komputer nie może odtworzyć tego wideo, ponieważ nie obsługuje odtwarzania wymaganego dla H.265 (HEVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="425" />
+        <location filename="../../app/playbackcoordination.cpp" line="430" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Ten komputer nie może odtworzyć tego wideo, ponieważ nie obsługuje odtwarzania wymaganego dla H.264 (AVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="427" />
+        <location filename="../../app/playbackcoordination.cpp" line="432" />
         <source>Error</source>
         <translation>Błąd</translation>
+    </message>
+</context>
+<context>
+    <name>TrackFileMenu</name>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="32" />
+        <source>Use a GPS track file...</source>
+        <translation>Użyj pliku śladu GPS...</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="39" />
+        <source>GPS track 1 s earlier (now %1 s)</source>
+        <translation>Ślad GPS 1 s wcześniej (teraz %1 s)</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="41" />
+        <source>GPS track 1 s later (now %1 s)</source>
+        <translation>Ślad GPS 1 s później (teraz %1 s)</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="43" />
+        <source>Stop using the GPS track file</source>
+        <translation>Przestań używać pliku śladu GPS</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="53" />
+        <source>Use a GPS track file</source>
+        <translation>Użyj pliku śladu GPS</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="54" />
+        <source>GPS tracks (*.gpx *.nmea *.log);;All files (*)</source>
+        <translation>Ślady GPS (*.gpx *.nmea *.log);;Wszystkie pliki (*)</translation>
     </message>
 </context>
 <context>
@@ -323,7 +356,7 @@
     <message>
         <location filename="../../app/tripexportmenu.cpp" line="25" />
         <location filename="../../app/tripexportmenu.cpp" line="28" />
-        <location filename="../../app/tripexportmenu.cpp" line="82" />
+        <location filename="../../app/tripexportmenu.cpp" line="84" />
         <source>Export</source>
         <translation>Eksport</translation>
     </message>
@@ -348,17 +381,17 @@
         <translation>Eksportuj podróż...</translation>
     </message>
     <message>
-        <location filename="../../app/tripexportmenu.cpp" line="78" />
+        <location filename="../../app/tripexportmenu.cpp" line="80" />
         <source>GPX track (*.gpx)</source>
         <translation>Ślad GPX (*.gpx)</translation>
     </message>
     <message>
-        <location filename="../../app/tripexportmenu.cpp" line="79" />
+        <location filename="../../app/tripexportmenu.cpp" line="81" />
         <source>KML track (*.kml)</source>
         <translation>Ślad KML (*.kml)</translation>
     </message>
     <message>
-        <location filename="../../app/tripexportmenu.cpp" line="80" />
+        <location filename="../../app/tripexportmenu.cpp" line="82" />
         <source>CSV table (*.csv)</source>
         <translation>Tabela CSV (*.csv)</translation>
     </message>

@@ -263,7 +263,7 @@
     </message>
     <message>
         <location filename="../../app/mainwindows.ui" line="97" />
-        <location filename="../../app/mainwindows.cpp" line="188" />
+        <location filename="../../app/mainwindows.cpp" line="194" />
         <source>Maximize</source>
         <translation>Maximizar</translation>
     </message>
@@ -283,7 +283,7 @@
         <translation>Eventos</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindows.cpp" line="188" />
+        <location filename="../../app/mainwindows.cpp" line="194" />
         <source>Restore Down</source>
         <translation>Restaurar</translation>
     </message>
@@ -303,19 +303,52 @@
         <translation>Abrir carpeta</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="423" />
+        <location filename="../../app/playbackcoordination.cpp" line="428" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.265 (HEVC).</source>
         <translation>Este equipo no puede reproducir este vídeo porque no tiene la compatibilidad de reproducción necesaria para H.265 (HEVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="425" />
+        <location filename="../../app/playbackcoordination.cpp" line="430" />
         <source>This computer cannot play this video because it does not have the video playback support function required to play H.264 (AVC).</source>
         <translation>Este equipo no puede reproducir este vídeo porque no tiene la compatibilidad de reproducción necesaria para H.264 (AVC).</translation>
     </message>
     <message>
-        <location filename="../../app/playbackcoordination.cpp" line="427" />
+        <location filename="../../app/playbackcoordination.cpp" line="432" />
         <source>Error</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>TrackFileMenu</name>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="32" />
+        <source>Use a GPS track file...</source>
+        <translation>Usar un archivo de track GPS...</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="39" />
+        <source>GPS track 1 s earlier (now %1 s)</source>
+        <translation>Track GPS 1 s antes (ahora %1 s)</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="41" />
+        <source>GPS track 1 s later (now %1 s)</source>
+        <translation>Track GPS 1 s después (ahora %1 s)</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="43" />
+        <source>Stop using the GPS track file</source>
+        <translation>Dejar de usar el archivo de track GPS</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="53" />
+        <source>Use a GPS track file</source>
+        <translation>Usar un archivo de track GPS</translation>
+    </message>
+    <message>
+        <location filename="../../app/trackfilemenu.cpp" line="54" />
+        <source>GPS tracks (*.gpx *.nmea *.log);;All files (*)</source>
+        <translation>Tracks GPS (*.gpx *.nmea *.log);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -323,7 +356,7 @@
     <message>
         <location filename="../../app/tripexportmenu.cpp" line="25" />
         <location filename="../../app/tripexportmenu.cpp" line="28" />
-        <location filename="../../app/tripexportmenu.cpp" line="82" />
+        <location filename="../../app/tripexportmenu.cpp" line="84" />
         <source>Export</source>
         <translation>Exportar</translation>
     </message>
@@ -348,17 +381,17 @@
         <translation>Exportar viaje...</translation>
     </message>
     <message>
-        <location filename="../../app/tripexportmenu.cpp" line="78" />
+        <location filename="../../app/tripexportmenu.cpp" line="80" />
         <source>GPX track (*.gpx)</source>
         <translation>Ruta GPX (*.gpx)</translation>
     </message>
     <message>
-        <location filename="../../app/tripexportmenu.cpp" line="79" />
+        <location filename="../../app/tripexportmenu.cpp" line="81" />
         <source>KML track (*.kml)</source>
         <translation>Ruta KML (*.kml)</translation>
     </message>
     <message>
-        <location filename="../../app/tripexportmenu.cpp" line="80" />
+        <location filename="../../app/tripexportmenu.cpp" line="82" />
         <source>CSV table (*.csv)</source>
         <translation>Tabla CSV (*.csv)</translation>
     </message>

@@ -155,6 +155,7 @@ private slots:
     void loadClearsAndCentresAndPointsWaitForIt();
     void osmPageGetsTheWholeTrackAndDrawsItOnAPlainBackground();
     void onlyAReloadedOsmPageGetsTheTrackAgain();
+    void secondsWithoutAPositionAreGapsOnEveryPage();
     void baiduPageConvertsToItsOffsetCoordinates();
     void newWindowsReachTheBrowserOnlyAsWebAddresses();
     void pageScriptsReachOnlyPageFilesAndProviders();
@@ -291,6 +292,48 @@ void TestMapWebView::onlyAReloadedOsmPageGetsTheTrackAgain()
     QCOMPARE(pageState(map).value("notice").toString(), QStringLiteral("nokey"));
     map->addPoint({1, 116.4, 39.9});
     QCOMPARE(pageState(map).value("points").toInt(), 1);
+}
+
+// A parked camera logs a fix every few seconds; the seconds between arrive as 0, 0 and must
+// neither pull the line to 0°N 0°E nor take the view there.
+void TestMapWebView::secondsWithoutAPositionAreGapsOnEveryPage()
+{
+    const QVector<QVector<double>> parked = {{-0.1, 51.5}, {0, 0}, {0, 0}, {-0.2, 51.6},
+                                             {-0.3, 51.7}, {0, 0}, {-0.4, 51.8}};
+    const QVector<QVector<double>> nothing = {{0, 0}, {0, 0}};
+    for (const MapTypes type : {OpenStreetMap, GoogleMap, BaiduMap}) {
+        MapWebView *map = makeView(type);
+        QVERIFY(waitForLoad(map));
+        // Only the OpenStreetMap page takes the whole track from the player; the others draw
+        // it when the page holds one, so it is handed to them directly.
+        if (type == OpenStreetMap)
+            map->loadAllGpsData(parked);
+        else
+            evaluate(map, "[[-0.1, 51.5], [0, 0], [0, 0], [-0.2, 51.6], [-0.3, 51.7], [0, 0],"
+                          " [-0.4, 51.8]].forEach(function (q, i) {"
+                          " waylumeMap.receiveTrackPoint(q[0], q[1], i, 7); }); true");
+        QTRY_COMPARE(pageState(map).value("drawnTrack").toInt(), 4);
+        QCOMPARE(pageState(map).value("drawnRuns").toInt(), 3);
+        const QJsonArray bounds = pageState(map).value("drawnBounds").toArray();
+        QCOMPARE(bounds.size(), 4);
+        QVERIFY2(bounds[0].toDouble() > 51.4 && bounds[1].toDouble() < -0.09,
+                 qPrintable(QString::number(bounds[0].toDouble())));
+
+        // Played seconds without a position leave the marker where it was.
+        map->addPoint({0, -0.1, 51.5});
+        map->addPoint({1, 0, 0});
+        map->setCurrentPoint({2, 0, 0});
+        QCOMPARE(pageState(map).value("current").toArray().at(2).toInt(), 0);
+
+        if (type == OpenStreetMap) {
+            map->clearAll();
+            map->loadAllGpsData(nothing);
+            QTRY_COMPARE(pageState(map).value("track").toInt(), 2);
+            QCOMPARE(pageState(map).value("drawnTrack").toInt(), 0);
+            QVERIFY(pageState(map).value("drawnBounds").isNull());
+        }
+        view.reset();
+    }
 }
 
 void TestMapWebView::baiduPageConvertsToItsOffsetCoordinates()

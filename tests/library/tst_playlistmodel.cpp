@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <atomic>
 #include <memory>
 #include <mutex>
@@ -73,6 +74,63 @@ private:
     QStringList log;
     QStringList background;
     QSemaphore gate;
+};
+// The recording's own track is one record at 10°N; a track file's is one record whose
+// latitude is its offset and whose longitude counts the file's reads. While held, track-file
+// reads wait at the gate.
+class TrackFileReader : public RecordingReader
+{
+public:
+    VideoInfo readFacts(const QString &) override
+    {
+        VideoInfo info;
+        info.duration = 30;
+        return info;
+    }
+
+    QList<GpsData> readTrack(const QString &path, GpsSourceKind *kind, VideoInfo *facts) override
+    {
+        if (facts)
+            *facts = readFacts(path);
+        *kind = GpsSourceKind::GpsMetaTrack;
+        GpsData own;
+        own.latitude = 10;
+        return {own};
+    }
+
+    QList<GpsData> readTrackWithFile(const QString &path, const QString &trackFile,
+                                     double offsetSeconds, GpsSourceKind *kind, VideoInfo *facts,
+                                     GpsDiagnosis *) override
+    {
+        if (facts)
+            *facts = readFacts(path);
+        const int read = ++fileReads;
+        if (held)
+            gate.acquire();
+        *kind = GpsSourceKind::ChosenTrack;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            files << trackFile;
+        }
+        GpsData chosen;
+        chosen.latitude = offsetSeconds;
+        chosen.longitude = read;
+        return {chosen};
+    }
+
+    QStringList filesRead() const
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return files;
+    }
+
+    std::atomic<bool> held{false};
+    std::atomic<int> fileReads{0};
+    QSemaphore gate;
+
+private:
+    mutable std::mutex mutex;
+    QStringList files;
 };
 } // namespace
 
@@ -297,6 +355,80 @@ private slots:
         QCOMPARE(background, expectedBackground);
         // Each track reached the model after its row's facts.
         QVERIFY(!durationsAtTrack.contains(0));
+    }
+
+    // A row told to use a track file is read again with it, on a pool thread, and its track
+    // reaches the window as a queued signal; a row listed again gets the remembered file; an
+    // empty name goes back to the recording's own track.
+    void trackFileRereadsTheRow()
+    {
+        TrackFileReader reader;
+        PlaylistModel model;
+        model.setRecordingReader(&reader);
+        model.setTrackFileLookup([](const QString &path, double *offset) {
+            *offset = 4;
+            return path.endsWith("r1.MP4") ? QString("/phone/remembered.gpx") : QString();
+        });
+        model.addRow(QFileInfo("/nonexistent/r0.MP4"));
+        model.addRow(QFileInfo("/nonexistent/r1.MP4"));
+        QCOMPARE(model.trackFileAt(1), QString("/phone/remembered.gpx"));
+        QCOMPARE(model.trackFileOffsetAt(1), 4.0);
+        QVERIFY(model.trackFileAt(0).isEmpty());
+
+        QList<std::pair<int, GpsData>> tracks;
+        QList<bool> onGuiThread;
+        connect(&model, &PlaylistModel::allGpsDataParserFinished, this,
+                [&](int row, const QList<GpsData> &list) {
+                    onGuiThread << (QThread::currentThread() == thread());
+                    tracks << std::make_pair(row, list.value(0));
+                });
+        const auto lastOf = [&tracks](int row) {
+            for (int i = tracks.size() - 1; i >= 0; --i) {
+                if (tracks[i].first == row)
+                    return tracks[i].second.latitude;
+            }
+            return -99.0;
+        };
+        model.requestAllGps(1);
+        QTRY_COMPARE(lastOf(1), 4.0);
+        QCOMPARE(reader.filesRead(), QStringList({"/phone/remembered.gpx"}));
+
+        // Row 0 announces its own track unasked (the first recording of an open waits for it).
+        model.requestAllGps(0);
+        QTRY_COMPARE(lastOf(0), 10.0);
+        model.useTrackFile(0, "/phone/chosen.nmea", -2);
+        QTRY_COMPARE(lastOf(0), -2.0);
+        model.useTrackFile(0, QString(), 0);
+        QTRY_COMPARE(lastOf(0), 10.0);
+        QVERIFY(!onGuiThread.contains(false));
+    }
+
+    // Nudges while the row is being read: the read under way is stale and never announced;
+    // the row is read once more with the last offset.
+    void trackFileChangedDuringItsRead()
+    {
+        TrackFileReader reader;
+        reader.held = true;
+        PlaylistModel model;
+        model.setRecordingReader(&reader);
+        const auto releaseOnExit = qScopeGuard([&reader] { reader.gate.release(100); });
+        model.setParsingSuspended(true);
+        model.addRow(QFileInfo("/nonexistent/r0.MP4"));
+        QList<GpsData> announced;
+        connect(&model, &PlaylistModel::allGpsDataParserFinished, this,
+                [&](int, const QList<GpsData> &list) { announced << list.value(0); });
+        model.useTrackFile(0, "/phone/a.gpx", 0);
+        QTRY_COMPARE(reader.fileReads.load(), 1);
+        model.useTrackFile(0, "/phone/a.gpx", 1);
+        model.useTrackFile(0, "/phone/a.gpx", 2);
+        reader.held = false;
+        reader.gate.release(1);
+        QTRY_COMPARE(announced.size(), 1);
+        QTest::qWait(100);
+        QCOMPARE(announced.size(), 1);
+        QCOMPARE(announced.first().latitude, 2.0);
+        // The stale read, then one more: not one per nudge.
+        QCOMPARE(reader.fileReads.load(), 2);
     }
 
     // Destroying the model while jobs run: the queued jobs are dropped and the running ones

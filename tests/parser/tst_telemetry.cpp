@@ -318,6 +318,84 @@ private slots:
         }
     }
 
+    // The simulator's sidecar files beside a recording without a track of its own read back
+    // as the track it was given; its BlackVue log has the real log's shape.
+    void simulatedSidecarsReadBack()
+    {
+        Simulator::TrackShape shape;
+        shape.latitude = -33.8688;
+        shape.longitude = -70.6483; // south and west: the hemisphere letters matter
+        const QVector<Simulator::Fix> fixes = Simulator::makeTrack(15, shape);
+        Simulator::Recording r;
+        r.arrangement = Simulator::Arrangement::None;
+        r.track = fixes;
+        r.duration = 15;
+        r.creationTime = shape.start;
+        const struct
+        {
+            Simulator::Sidecar side;
+            const char *name;
+            GpsSourceKind kind;
+            double degrees; // the written precision
+        } cases[] = {
+            {Simulator::Sidecar::Gpx, "phone_gpx.mp4", GpsSourceKind::SidecarTrack, 1e-7},
+            {Simulator::Sidecar::Nmea, "phone_nmea.mp4", GpsSourceKind::SidecarTrack, 1e-7},
+            {Simulator::Sidecar::BlackVue, "20240517_083000_NF.mp4",
+             GpsSourceKind::BlackVueSidecar, 1e-5 / 60 * 1.01},
+        };
+        for (const auto &c : cases) {
+            const QString dir = mDir.filePath(QString("sidecar-%1").arg(int(c.side)));
+            QVERIFY(QDir().mkpath(dir));
+            const QString path = dir + "/" + c.name;
+            QString error;
+            QStringList written;
+            QVERIFY2(Simulator::write(r, path, &error), qPrintable(error));
+            QVERIFY2(Simulator::writeSidecar(r, path, c.side, &written, &error), qPrintable(error));
+            QCOMPARE(written.size(), c.side == Simulator::Sidecar::BlackVue ? 2 : 1);
+            const RecordingScan scan = scanRecording(path);
+            QCOMPARE(scan.kind, c.kind);
+            QVERIFY(scan.track.size() >= fixes.size());
+            for (int s = 0; s < fixes.size(); ++s) {
+                const GpsData &d = scan.track[s];
+                const QString where = QString("%1 second %2").arg(c.name).arg(s);
+                QVERIFY2(std::fabs(d.latitude - fixes[s].latitude) <= c.degrees, qPrintable(where));
+                QVERIFY2(std::fabs(d.longitude - fixes[s].longitude) <= c.degrees, qPrintable(where));
+                QCOMPARE(dateTimeOf(d), fixes[s].time.toUTC().toString("yyyyMMddhhmmss"));
+                if (c.side == Simulator::Sidecar::BlackVue)
+                    QVERIFY2(std::fabs(d.gsensorZ - fixes[s].gsensorZ) < 0.01f, qPrintable(where));
+            }
+        }
+        // A rear channel finds the same pair; a name BlackVue never gives gets none written.
+        const QString rear = mDir.filePath("sidecar-2/20240517_083000_NR.mp4");
+        QVERIFY(Simulator::write(r, rear));
+        QCOMPARE(scanRecording(rear).kind, GpsSourceKind::BlackVueSidecar);
+        QString error;
+        QVERIFY(!Simulator::writeSidecar(r, mDir.filePath("plain.mp4"), Simulator::Sidecar::BlackVue,
+                                         nullptr, &error));
+        QVERIFY(error.contains("plain.mp4"));
+
+        // Stamped sentences, each line followed by an empty one, like the real log.
+        const QRegularExpression line("^\\[\\d{13}\\]\\$GP(RMC|VTG|GGA|GSA|GSV|GLL),[^*]*\\*[0-9A-F]{2}$");
+        const auto shapeOf = [&line](const QByteArray &log) {
+            QSet<QString> kinds;
+            const QList<QByteArray> lines = log.split('\n');
+            for (int i = 0; i + 1 < lines.size(); i += 2) {
+                const QRegularExpressionMatch m = line.match(QString::fromLatin1(lines[i]));
+                if (!m.hasMatch() || !lines[i + 1].isEmpty())
+                    return QSet<QString>{QString::fromLatin1(lines[i])};
+                kinds << m.captured(1);
+            }
+            return kinds;
+        };
+        const QSet<QString> real = shapeOf(readAll(RealFiles + "/20170709_084652_P.gps"));
+        const QSet<QString> simulated = shapeOf(readAll(mDir.filePath("sidecar-2/20240517_083000_N.gps")));
+        QVERIFY2(real.contains("RMC") && real.contains("GGA"), qPrintable(QStringList(real.values()).join(',')));
+        QVERIFY2(real.contains(simulated) && simulated.contains("RMC") && simulated.contains("GGA"),
+                 qPrintable(QStringList(simulated.values()).join(',')));
+        // The 3gf's records are ten bytes, whole.
+        QCOMPARE(readAll(mDir.filePath("sidecar-2/20240517_083000_N.3gf")).size() % 10, 0);
+    }
+
     // Cut and damaged copies of the real files never crash, hang or exhaust memory.
     void truncatedAndMutatedInputs()
     {

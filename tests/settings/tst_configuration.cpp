@@ -118,6 +118,7 @@ private slots:
     void setLanguageSwapsCatalogues();
     void valuesReachTheFile();
     void eventThresholdsKeepSaneValues();
+    void trackFilesAreRememberedPerRecording();
     void damagedFileGivesDefaults_data();
     void damagedFileGivesDefaults();
 
@@ -255,6 +256,26 @@ void TestConfiguration::eventThresholdsKeepSaneValues()
     QCOMPARE(store->eventThresholds().impactG, DriveEvents::Thresholds().impactG);
     QCOMPARE(store->eventThresholds().speedingKmh, 100);
     QCOMPARE(store->driveGapSeconds(), 5);
+}
+
+void TestConfiguration::trackFilesAreRememberedPerRecording()
+{
+    Configuration *store = Configuration::instance();
+    const QString front = QStringLiteral("/media/card/DCIM/2024_0501_101500_F.MP4");
+    const QString folder = QStringLiteral("/media/card/DCIM");
+    store->setTrackFileFor(front, QStringLiteral("/home/me/phone é.gpx"), -2.5);
+    store->setTrackFileFor(folder, QStringLiteral("/home/me/other.nmea"), 0);
+    double offset = 99;
+    QCOMPARE(store->trackFileFor(front, &offset), QStringLiteral("/home/me/phone é.gpx"));
+    QCOMPARE(offset, -2.5);
+    // A recording's path that begins with another's is a recording of its own.
+    QCOMPARE(store->trackFileFor(folder, &offset), QStringLiteral("/home/me/other.nmea"));
+    QCOMPARE(offset, 0.0);
+    QVERIFY(store->trackFileFor(front + QStringLiteral(".bak"), &offset).isEmpty());
+
+    store->setTrackFileFor(folder, QString(), 0);
+    QVERIFY(store->trackFileFor(folder, &offset).isEmpty());
+    QCOMPARE(store->trackFileFor(front, &offset), QStringLiteral("/home/me/phone é.gpx"));
 }
 
 QJsonObject TestConfiguration::runChild(const QString &scenario)

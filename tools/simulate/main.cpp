@@ -97,9 +97,15 @@ int main(int argc, char *argv[])
                                   QStringLiteral("With --card --real-video: a TrueType font "
                                                  "for the camera label in the picture."),
                                   QStringLiteral("file"));
+    const QCommandLineOption sidecar(
+        QStringLiteral("sidecar"),
+        QStringLiteral("Also write the track beside the recording: gpx, nmea or blackvue "
+                       "(<date>_<time>_<type>.gps and .3gf; the file must be named "
+                       "<date>_<time>_<type><channel>). May be given more than once."),
+        QStringLiteral("kind"));
     parser.addOptions({kind, container, records, duration, size, fps, codec, created, start,
                        clockOffset, timeOfDay, lat, lon, seed, sound, real, handler, marker,
-                       large, card, cardRecordings, font});
+                       large, card, cardRecordings, font, sidecar});
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Output file."));
     if (!parser.parse(QCoreApplication::arguments()))
         return usage(parser, parser.errorText());
@@ -188,6 +194,13 @@ int main(int argc, char *argv[])
     }
     if (!all)
         return usage(parser, QStringLiteral("invalid option value"));
+    QList<Simulator::Sidecar> sidecars;
+    for (const QString &name : parser.values(sidecar)) {
+        Simulator::Sidecar side;
+        if (!Simulator::sidecarFromName(name, &side))
+            return usage(parser, QStringLiteral("unknown sidecar ") + name);
+        sidecars.append(side);
+    }
 
     if (recording.arrangement == Simulator::Arrangement::JldvAudio)
         shape.intervalMs = 500;
@@ -200,7 +213,11 @@ int main(int argc, char *argv[])
     recording.gps0LargeSize = parser.isSet(large);
 
     QString error;
-    if (!Simulator::write(recording, parser.positionalArguments().first(), &error)) {
+    const QString output = parser.positionalArguments().first();
+    bool written = Simulator::write(recording, output, &error);
+    for (const Simulator::Sidecar side : qAsConst(sidecars))
+        written = written && Simulator::writeSidecar(recording, output, side, nullptr, &error);
+    if (!written) {
         QTextStream(stderr) << "waylume-simulate: " << error << "\n";
         return 1;
     }

@@ -1,8 +1,12 @@
 #include "tools/simulator/recordingsimulator.h"
 
+#include "tools/simulator/telemetrywriter.h"
 #include "tools/simulator/writers.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QtMath>
 
@@ -116,6 +120,70 @@ bool write(const Recording &recording, const QString &path, QString *error)
         *reason = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
         return false;
     }
+    return true;
+}
+
+namespace {
+bool writeFile(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    return false;
+}
+} // namespace
+
+bool writeSidecar(const Recording &recording, const QString &recordingPath, Sidecar kind,
+                  QStringList *written, QString *error)
+{
+    QString ignored;
+    QString *reason = error ? error : &ignored;
+    const QFileInfo info(recordingPath);
+    const QString stem = info.dir().filePath(info.completeBaseName());
+    QList<QPair<QString, QByteArray>> files;
+    switch (kind) {
+    case Sidecar::Gpx:
+        files.append({stem + QStringLiteral(".gpx"), gpxTrack(recording)});
+        break;
+    case Sidecar::Nmea:
+        files.append({stem + QStringLiteral(".nmea"), nmeaLog(recording)});
+        break;
+    case Sidecar::BlackVue: {
+        // One pair per moment, named without the channel letter (BlackVue's SD-card file list).
+        static const QRegularExpression name(QStringLiteral("^(\\d{8}_\\d{6}_[A-Z])[FRIO]$"));
+        const QRegularExpressionMatch match = name.match(info.completeBaseName());
+        if (!match.hasMatch()) {
+            *reason = QStringLiteral("a BlackVue recording is named <date>_<time>_<type><channel>: %1")
+                          .arg(info.fileName());
+            return false;
+        }
+        const QString moment = info.dir().filePath(match.captured(1));
+        files.append({moment + QStringLiteral(".gps"), blackVueSidecarLog(recording)});
+        files.append({moment + QStringLiteral(".3gf"), blackVue3gf(recording)});
+        break;
+    }
+    }
+    for (const auto &file : qAsConst(files)) {
+        if (!writeFile(file.first, file.second, reason))
+            return false;
+        if (written)
+            written->append(file.first);
+    }
+    return true;
+}
+
+bool sidecarFromName(const QString &name, Sidecar *kind)
+{
+    const QString lower = name.toLower();
+    if (lower == QLatin1String("gpx"))
+        *kind = Sidecar::Gpx;
+    else if (lower == QLatin1String("nmea"))
+        *kind = Sidecar::Nmea;
+    else if (lower == QLatin1String("blackvue"))
+        *kind = Sidecar::BlackVue;
+    else
+        return false;
     return true;
 }
 

@@ -123,6 +123,20 @@ bool write(const Recording &recording, const QString &path, QString *error = nul
 // The same bytes in memory (mind the size: FreeGpsAudio writes 64 KiB of sound a second).
 QByteArray build(const Recording &recording, QString *error = nullptr);
 
+// The track as files beside a recording instead of inside it.
+enum class Sidecar
+{
+    Gpx,      // <name>.gpx, as a phone logs it
+    Nmea,     // <name>.nmea, as a phone logs it
+    BlackVue, // <date>_<time>_<type>.gps and .3gf beside <date>_<time>_<type><channel>.mp4
+};
+// Writes `recording`'s track as `kind` beside the recording at `recordingPath` (which need
+// not exist); the files written in *written. False with a reason when a BlackVue pair is
+// asked for beside a name BlackVue would not give its recording, or a file cannot be written.
+bool writeSidecar(const Recording &recording, const QString &recordingPath, Sidecar kind,
+                  QStringList *written = nullptr, QString *error = nullptr);
+bool sidecarFromName(const QString &name, Sidecar *kind);
+
 QString arrangementName(Arrangement arrangement);
 bool arrangementFromName(const QString &name, Arrangement *arrangement);
 // The nine arrangements that carry GPS.

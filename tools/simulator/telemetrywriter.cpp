@@ -150,4 +150,75 @@ QByteArray blackVue3gf(const Recording &r)
     return records.data();
 }
 
+namespace {
+QByteArray hemisphere(double value, char positive, char negative)
+{
+    return QByteArray(1, value < 0 ? negative : positive);
+}
+
+// The BlackVue receiver's style: ddmm.mmmmm, dddmm.mmmmm.
+QByteArray minutes5(double value, int degreeDigits)
+{
+    const double magnitude = qAbs(value);
+    const int degrees = int(magnitude);
+    return QByteArray::number(degrees).rightJustified(degreeDigits, '0') +
+           QByteArray::number((magnitude - degrees) * 60.0, 'f', 5).rightJustified(8, '0');
+}
+} // namespace
+
+QByteArray blackVueSidecarLog(const Recording &r)
+{
+    QByteArray log;
+    for (const Fix &fix : r.track) {
+        const QDateTime utc = utcOf(fix);
+        const QByteArray stamp = "[" + QByteArray::number(utc.toMSecsSinceEpoch()) + "]";
+        const QByteArray time = utc.toString("hhmmss").toLatin1() + ".00";
+        const QByteArray lat = minutes5(fix.latitude, 2) + "," + hemisphere(fix.latitude, 'N', 'S');
+        const QByteArray lon =
+            minutes5(fix.longitude, 3) + "," + hemisphere(fix.longitude, 'E', 'W');
+        const QByteArray knots = QByteArray::number(fix.speed / 1.852, 'f', 3);
+        const QByteArray kmh = QByteArray::number(fix.speed, 'f', 3);
+        const QByteArray lines[] = {
+            sentence("GPRMC," + time + ",A," + lat + "," + lon + "," + knots + ",," +
+                     utc.toString("ddMMyy").toLatin1() + ",,,A"),
+            sentence("GPVTG,,T,,M," + knots + ",N," + kmh + ",K,A"),
+            sentence("GPGGA," + time + "," + lat + "," + lon + ",1,09,0.96,212.7,M,25.0,M,,"),
+            sentence("GPGSA,A,3,10,24,01,17,13,19,28,15,12,,,,2.10,0.96,1.87"),
+            sentence("GPGLL," + lat + "," + lon + "," + time + ",A,A")};
+        for (const QByteArray &line : lines)
+            log += stamp + line + "\n\n";
+    }
+    return log;
+}
+
+QByteArray gpxTrack(const Recording &r)
+{
+    QByteArray gpx = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<gpx version=\"1.1\" creator=\"waylume-simulate\" "
+                     "xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
+                     "  <trk>\n    <name>Phone log</name>\n    <trkseg>\n";
+    for (const Fix &fix : r.track) {
+        gpx += "      <trkpt lat=\"" + QByteArray::number(fix.latitude, 'f', 7) + "\" lon=\"" +
+               QByteArray::number(fix.longitude, 'f', 7) + "\">\n        <ele>212.7</ele>\n"
+               "        <time>" +
+               utcOf(fix).toString(Qt::ISODateWithMs).toLatin1() + "</time>\n      </trkpt>\n";
+    }
+    return gpx + "    </trkseg>\n  </trk>\n</gpx>\n";
+}
+
+QByteArray nmeaLog(const Recording &r)
+{
+    QByteArray log;
+    for (const Fix &fix : r.track) {
+        const QDateTime utc = utcOf(fix);
+        log += rmcSentence(fix, "GP") + "\r\n";
+        log += sentence("GPGGA," + utc.toString("hhmmss.zzz").toLatin1() + "," +
+                        nmeaCoordinate(fix.latitude, 2) + "," + hemisphere(fix.latitude, 'N', 'S') +
+                        "," + nmeaCoordinate(fix.longitude, 3) + "," +
+                        hemisphere(fix.longitude, 'E', 'W') + ",1,12,0.86,273.7,M,-7.0,M,,") +
+               "\r\n";
+    }
+    return log;
+}
+
 } // namespace Simulator

@@ -16,4 +16,14 @@ QByteArray blackVueLog(const Recording &recording);
 QByteArray blackVue3gf(const Recording &recording);
 QByteArray rmcSentence(const Fix &fix, const char *talker);
 
+// Sidecar files beside a recording, shaped like the real ones:
+// - BlackVue's <date>_<time>_<type>.gps: each second's RMC, VTG, GGA, GSA and GLL under one
+//   "[unix ms]" stamp, times to the hundredth, minutes to five decimals, every line followed
+//   by an empty one (LF), as the real parking-mode log holds them;
+// - a phone logger's GPX 1.1 track (trkpt lat/lon, ele, time in UTC with a Z);
+// - a phone logger's NMEA log: $GPRMC and $GPGGA a second, CRLF.
+QByteArray blackVueSidecarLog(const Recording &recording);
+QByteArray gpxTrack(const Recording &recording);
+QByteArray nmeaLog(const Recording &recording);
+
 } // namespace Simulator
