@@ -12,8 +12,10 @@ namespace {
 DriveReport::DriveSummary drive(int first, int count, int startSecond, int seconds)
 {
     const QDateTime t0(QDate(2024, 5, 17), QTime(8, 0, 0), Qt::UTC);
-    DriveReport::DriveSummary d{{first, count}, t0.addSecs(startSecond),
-                                t0.addSecs(startSecond + seconds), {}};
+    DriveReport::DriveSummary d;
+    d.range = {first, count};
+    d.start = t0.addSecs(startSecond);
+    d.end = t0.addSecs(startSecond + seconds);
     d.figures.distanceMetres = 12345;
     d.figures.topKmh = 97;
     return d;
