@@ -119,6 +119,7 @@ void MainWindows::connectPlayback()
     // Direct: a drop stops playback before the dropped files are handed over.
     connect(area, &PlayAreaManager::dropStop, this, &MainWindows::onStop, Qt::DirectConnection);
     connect(area, &PlayAreaManager::playNext, this, &MainWindows::nextClicked);
+    connect(area, &PlayAreaManager::advanced, this, &MainWindows::onAdvanced);
     connect(area, &PlayAreaManager::dropFile, this, &MainWindows::onDropFile);
     connect(area, &PlayAreaManager::showModeChanged, panel, &ControlPanel::onShowModeChanged);
 
@@ -166,6 +167,7 @@ void MainWindows::playRecording(PlaylistItem *item)
     selectRow(item->rowId);
     PlayAreaManager *area = ui->wgt_PlayArea;
     area->stop();
+    continuedRow = -1;
 
     qDebug() << item->url;
     const ChannelSetup setup = channelSetupFor(*item);
@@ -270,6 +272,10 @@ void MainWindows::nextClicked()
     if (nextBusy)
         return;
     const BusyGuard guard(nextBusy);
+    PlayAreaManager *area = ui->wgt_PlayArea;
+    // The end of a recording reaches here also after its preloaded successor took over.
+    if (area->advancedRecently() || area->advance())
+        return;
     const QUrl url = ui->wgt_PlayArea->mainMedia().request().url();
     if (PlaylistItem *item = playlistModel->next(url)) {
         playRecording(item);
@@ -309,6 +315,7 @@ void MainWindows::positionChanged(qlonglong second, int rowId)
     ui->wgt_PlayCtrl->setCurrentTime(second);
     playlistModel->requestGpsAt(rowId, int(second));
     lastSecond = second;
+    preloadFollowing(rowId, second);
 }
 
 void MainWindows::onTableDoubleClicked(QModelIndex index)
@@ -343,7 +350,10 @@ void MainWindows::onAllGpsDataParserFinished(int id, QList<GpsData> dataList)
     shownRecord.reset();
     fillChart(ui->gView_GyroChart, dataList, playlistModel->durationAt(id),
               playlistModel->frameRateAt(id));
-    ui->wgt_PlayArea->play();
+    if (id == continuedRow)
+        continuedRow = -1;
+    else
+        ui->wgt_PlayArea->play();
     if (pendingSeek && pendingSeek->row == id)
         ui->wgt_PlayArea->seek(pendingSeek->second);
     pendingSeek.reset();
