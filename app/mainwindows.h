@@ -123,6 +123,10 @@ private:
     void showEventsOf(int row);
     // The row of the recording in the play area, -1 when there is none.
     int currentRowId() const;
+    // Straight through a drive: the recording after `rowId` is loaded ahead while `rowId`
+    // plays, when the card's drives say that it follows; then the window follows it.
+    void preloadFollowing(int rowId, qint64 second);
+    void onAdvanced(PlaylistItem *item);
 
     QString currentFileName;
     // The whole track of the recording that plays, lent to the map view.
@@ -137,6 +141,8 @@ private:
     // The row whose track is being read again with another GPS track file: its track only
     // redraws the instruments, playback goes on as it was.
     int retrackedRow = -1;
+    // The row that took over from a preload: it plays already when its track arrives.
+    int continuedRow = -1;
     // The playing card's camera clock; the last record shown, to show again in another time.
     ClockCoordinator *clockCoordinator = nullptr;
     std::optional<GpsData> shownRecord;

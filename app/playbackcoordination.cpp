@@ -120,6 +120,7 @@ void MainWindows::connectPlayback()
     // Direct: a drop stops playback before the dropped files are handed over.
     connect(area, &PlayAreaManager::dropStop, this, &MainWindows::onStop, Qt::DirectConnection);
     connect(area, &PlayAreaManager::playNext, this, &MainWindows::nextClicked);
+    connect(area, &PlayAreaManager::advanced, this, &MainWindows::onAdvanced);
     connect(area, &PlayAreaManager::dropFile, this, &MainWindows::onDropFile);
     connect(area, &PlayAreaManager::showModeChanged, panel, &ControlPanel::onShowModeChanged);
 
@@ -167,6 +168,7 @@ void MainWindows::playRecording(PlaylistItem *item)
     selectRow(item->rowId);
     PlayAreaManager *area = ui->wgt_PlayArea;
     area->stop();
+    continuedRow = -1;
 
     qDebug() << item->url;
     const ChannelSetup setup = channelSetupFor(*item);
@@ -271,6 +273,10 @@ void MainWindows::nextClicked()
     if (nextBusy)
         return;
     const BusyGuard guard(nextBusy);
+    PlayAreaManager *area = ui->wgt_PlayArea;
+    // The end of a recording reaches here also after its preloaded successor took over.
+    if (area->advancedRecently() || area->advance())
+        return;
     const QUrl url = ui->wgt_PlayArea->mainMedia().request().url();
     if (PlaylistItem *item = playlistModel->next(url)) {
         playRecording(item);
@@ -310,6 +316,7 @@ void MainWindows::positionChanged(qlonglong second, int rowId)
     ui->wgt_PlayCtrl->setCurrentTime(second);
     playlistModel->requestGpsAt(rowId, int(second));
     lastSecond = second;
+    preloadFollowing(rowId, second);
 }
 
 void MainWindows::onTableDoubleClicked(QModelIndex index)
@@ -351,7 +358,10 @@ void MainWindows::onAllGpsDataParserFinished(int id, QList<GpsData> dataList)
         retrackedRow = -1;
         ui->wgt_MapView->clearAll();
     } else {
-        ui->wgt_PlayArea->play();
+        if (id == continuedRow)
+            continuedRow = -1;
+        else
+            ui->wgt_PlayArea->play();
         if (pendingSeek && pendingSeek->row == id)
             ui->wgt_PlayArea->seek(pendingSeek->second);
         pendingSeek.reset();

@@ -95,16 +95,34 @@ void PlayAreaManager::setUpMediaPlayer(PlayerWidget *widget, QMediaPlayer *playe
     connect(player, &QMediaPlayer::mediaStatusChanged, this, &PlayAreaManager::startWhenLoaded);
     player->setVolume(volumeLevel);
     player->setPlaybackRate(playbackRate);
-    if (widget != mainPlayer) {
-        player->setMuted(true);
-        return;
-    }
-    player->setMuted(mutedState);
-    connect(player, &QMediaPlayer::stateChanged, this, &PlayAreaManager::stateChanged);
-    connect(player, &QMediaPlayer::volumeChanged, this, &PlayAreaManager::volumeChanged);
-    connect(player, &QMediaPlayer::mutedChanged, this, &PlayAreaManager::mutedChanged);
-    connect(player, &QMediaPlayer::durationChanged, this, &PlayAreaManager::durationChanged);
-    connect(player, &QMediaPlayer::positionChanged, this, &PlayAreaManager::onPositionChanged);
+    // A preloaded player becomes the main one later: which player is the main one is asked
+    // at each signal, not fixed when the player is made.
+    player->setMuted(widget == mainPlayer ? mutedState : true);
+    connect(player, &QMediaPlayer::stateChanged, this, [this, widget](QMediaPlayer::State state) {
+        if (widget == mainPlayer)
+            onMainStateChanged(state);
+    });
+    connect(player, &QMediaPlayer::mediaStatusChanged, this,
+            [this, widget](QMediaPlayer::MediaStatus status) {
+                if (widget == mainPlayer)
+                    onMainStatusChanged(status);
+            });
+    connect(player, &QMediaPlayer::volumeChanged, this, [this, widget](int volume) {
+        if (widget == mainPlayer)
+            emit volumeChanged(volume);
+    });
+    connect(player, &QMediaPlayer::mutedChanged, this, [this, widget](bool muted) {
+        if (widget == mainPlayer)
+            emit mutedChanged(muted);
+    });
+    connect(player, &QMediaPlayer::durationChanged, this, [this, widget](qint64 duration) {
+        if (widget == mainPlayer)
+            emit durationChanged(duration);
+    });
+    connect(player, &QMediaPlayer::positionChanged, this, [this, widget](qint64 position) {
+        if (widget == mainPlayer)
+            onPositionChanged(position);
+    });
 }
 
 QList<QMediaPlayer *> PlayAreaManager::existingMediaPlayers() const
@@ -209,6 +227,12 @@ PlayerWidget *PlayAreaManager::playerFor(ShowMode channel) const
 
 void PlayAreaManager::setChannelPresence(bool front, bool rear, bool third, bool fourth)
 {
+    presenceMode = presenceOf(front, rear, third, fourth);
+    qDebug() << "gPlayShowMode=" << int(presenceMode);
+}
+
+ShowMode PlayAreaManager::presenceOf(bool front, bool rear, bool third, bool fourth)
+{
     ShowMode mode = ShowAll;
     if (front)
         mode = ShowFront;
@@ -220,8 +244,7 @@ void PlayAreaManager::setChannelPresence(bool front, bool rear, bool third, bool
         mode = ShowFourth;
     if (front && rear && third && fourth)
         mode = ShowAll;
-    presenceMode = mode;
-    qDebug() << "gPlayShowMode=" << int(presenceMode);
+    return mode;
 }
 
 void PlayAreaManager::setSources(PlaylistItem *newItem, const QString &rear, const QString &third,
@@ -531,6 +554,7 @@ void PlayAreaManager::pause()
 void PlayAreaManager::stop()
 {
     cancelPendingStart();
+    dropPreloaded();
     sync->setActive(false);
     for (QMediaPlayer *player : existingMediaPlayers())
         player->stop();
@@ -615,6 +639,10 @@ void PlayAreaManager::setPlaybackRate(double rate)
     playbackRate = rate;
     for (QMediaPlayer *player : existingMediaPlayers())
         player->setPlaybackRate(rate);
+    for (PlayerWidget *widget : following.players()) {
+        if (QMediaPlayer *player = widget->existingMediaPlayer())
+            player->setPlaybackRate(rate);
+    }
     sync->align();
 }
 
@@ -671,6 +699,24 @@ void PlayAreaManager::onSliderStatusChanged(bool isSliderDown, int seconds)
     // The seek bar can be let go while a recording just started is still loading: the same
     // start as play(), or GStreamer's preroll hang comes back this way.
     startTogether(false);
+}
+
+void PlayAreaManager::onMainStateChanged(QMediaPlayer::State newState)
+{
+    // The end of a recording with its successor preloaded: the successor takes over here,
+    // and the stop that the finished stream reports is not passed on.
+    QMediaPlayer *main = mainPlayer->existingMediaPlayer();
+    if (newState == QMediaPlayer::StoppedState && main &&
+        main->mediaStatus() == QMediaPlayer::EndOfMedia && advance())
+        return;
+    emit stateChanged(newState);
+}
+
+void PlayAreaManager::onMainStatusChanged(QMediaPlayer::MediaStatus status)
+{
+    // Some back ends report the end only as a media status.
+    if (status == QMediaPlayer::EndOfMedia && following.item)
+        advance();
 }
 
 void PlayAreaManager::onPositionChanged(qint64 position)

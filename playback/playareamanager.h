@@ -2,6 +2,7 @@
 
 #include "playback/showmode.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMediaContent>
 #include <QMediaPlayer>
@@ -27,6 +28,8 @@ public:
     ~PlayAreaManager() override;
 
     void setChannelPresence(bool front, bool rear, bool third, bool fourth);
+    // The mode that stands for a recording with these channels (what setChannelPresence keeps).
+    static ShowMode presenceOf(bool front, bool rear, bool third, bool fourth);
     void setSources(PlaylistItem *item, const QString &rear, const QString &third,
                     const QString &fourth);
     void setChannelCount(int count);
@@ -51,6 +54,22 @@ public:
     // grid of frameRate (30 when unknown), kept within 0..durationMs when that is known.
     static qint64 frameStepTarget(qint64 positionMs, float frameRate, int direction,
                                   qint64 durationMs);
+
+    // Loads the recording that follows the current one into a second set of players, hidden
+    // and paused on their first frames, so that the end of the current one hands over to
+    // them without a stop, a load and a preroll. Replaces an earlier preload; stop() drops it.
+    void preload(PlaylistItem *next, const QString &rear, const QString &third,
+                 const QString &fourth, int count, ShowMode presence);
+    PlaylistItem *preloadedItem() const { return following.item; }
+    // Every preloaded player has finished loading (a player still prerolling must not be set
+    // playing, see play()).
+    bool preloadReady() const;
+    // The preloaded recording plays now in place of the current one: false (and nothing
+    // changes) without a ready preload.
+    bool advance();
+    // True for a moment after advance(): a request for the next recording already on its way
+    // then was about the recording just left.
+    bool advancedRecently() const;
 
     // Keeps the secondary players in step with the main one while they play.
     ChannelSync *channelSync() const { return sync; }
@@ -77,6 +96,8 @@ signals:
     void showModeChanged(ShowMode mode);
     // Part of the window's wiring; the end of a recording is detected by the control panel.
     void playNext();
+    // The preloaded recording has taken over and plays; currentItem() is it.
+    void advanced(PlaylistItem *item);
 
 public slots:
     void play();
@@ -103,6 +124,24 @@ private slots:
     void onPositionChanged(qint64 position);
 
 private:
+    // The players of one recording and what they were loaded with.
+    struct PreloadedSet
+    {
+        PlayerWidget *main = nullptr;
+        PlayerWidget *rear = nullptr;
+        PlayerWidget *third = nullptr;
+        PlayerWidget *fourth = nullptr;
+        PlaylistItem *item = nullptr;
+        QString rearUrl;
+        QString thirdUrl;
+        QString fourthUrl;
+        int count = 1;
+        ShowMode presence = ShowAll;
+        // Since the last of its players was asked to pause on its first frame.
+        QElapsedTimer pausedSince;
+        QList<PlayerWidget *> players() const;
+    };
+
     PlayerWidget *createPlayer();
     void setUpMediaPlayer(PlayerWidget *widget, QMediaPlayer *player);
     // The media players made so far, main first; asking a widget for its player makes one.
@@ -122,6 +161,11 @@ private:
     void startWhenLoaded();
     void cancelPendingStart();
     void startPlayers(bool resuming);
+    void onMainStateChanged(QMediaPlayer::State newState);
+    void onMainStatusChanged(QMediaPlayer::MediaStatus status);
+    PlayerWidget *preloadPlayer(const QString &url);
+    void pauseWhenLoaded(PlayerWidget *widget);
+    void dropPreloaded();
 
     QWidget *background = nullptr;
     QLabel *noticeLabel = nullptr;
@@ -146,4 +190,6 @@ private:
     // A start asked for while media were still loading, carried out once they have.
     bool startPending = false;
     QTimer loadWait;
+    PreloadedSet following;
+    QElapsedTimer sinceAdvance;
 };

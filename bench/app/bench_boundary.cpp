@@ -17,6 +17,7 @@
 #include <QMediaPlayer>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 #include <map>
 
@@ -57,23 +58,34 @@ int main(int argc, char **argv)
     clock.start();
     Channel channels[] = {{"front", ShowFront, {}, {}, {}}, {"rear", ShowRear, {}, {}, {}}};
     window.openFolder(folder);
-    for (Channel &channel : channels) {
-        PlayerWidget *player = area->playerFor(channel.mode);
-        if (!player)
-            continue;
-        QMediaPlayer *media = player->mediaPlayer();
-        media->setNotifyInterval(10);
-        QObject::connect(media, &QMediaPlayer::positionChanged, area, [&, media](qint64 position) {
-            const PlaylistItem *item = area->currentItem();
-            if (!item || position <= 0)
-                return;
-            const int row = item->rowId;
-            if (!channel.first.count(row))
-                channel.first[row] = clock.elapsed();
-            channel.lastWall[row] = clock.elapsed();
-            channel.lastLeft[row] = qMax<qint64>(0, media->duration() - position);
-        });
-    }
+    // Each recording of a drive may play on players of its own (the next one is preloaded):
+    // players are watched as they appear, and a report counts for the current recording only
+    // while its player is that channel's player of the play area.
+    const auto watch = [&] {
+        for (Channel &channel : channels) {
+            PlayerWidget *player = area->playerFor(channel.mode);
+            if (!player || player->property("benchWatched").toBool())
+                continue;
+            player->setProperty("benchWatched", true);
+            QMediaPlayer *media = player->mediaPlayer();
+            media->setNotifyInterval(10);
+            QObject::connect(
+                media, &QMediaPlayer::positionChanged, area, [&, player, media](qint64 position) {
+                    const PlaylistItem *item = area->currentItem();
+                    if (!item || position <= 0 || area->playerFor(channel.mode) != player)
+                        return;
+                    const int row = item->rowId;
+                    if (!channel.first.count(row))
+                        channel.first[row] = clock.elapsed();
+                    channel.lastWall[row] = clock.elapsed();
+                    channel.lastLeft[row] = qMax<qint64>(0, media->duration() - position);
+                });
+        }
+    };
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, area, watch);
+    QObject::connect(area, &PlayAreaManager::advanced, area, watch);
+    poll.start(5);
     // Until the last recording has played a few seconds.
     (void)QTest::qWaitFor(
         [&] {
