@@ -1,7 +1,8 @@
 #include "controls/controlpanel.h"
 
-#include "controls/seekmarks.h"
 #include "controls/rangemarks.h"
+#include "controls/seekmarks.h"
+#include "parser/speedunits.h"
 #include "settings/configuration.h"
 #include "ui_controlpanel.h"
 
@@ -16,7 +17,6 @@ namespace {
 const int kSamePositionIntervalMs = 2600;
 // Timer ticks without a position update after which playback counts as stalled.
 const int kStalledTicks = 2;
-const double kKmPerMile = 1.609344;
 const char *const kDateTimeFormat = "yyyy/MM/dd hh:mm:ss";
 // The seek slider's handle margins as the style draws them; a click on the groove maps to
 // a position between these.
@@ -212,7 +212,7 @@ void ControlPanel::setSpeed(int kmh)
     if (Configuration::instance()->speedUnit() == 0)
         ui->pBtn_SP->setText(tr("%1 km/h").arg(kmh, 3, 10, zero));
     else
-        ui->pBtn_SP->setText(tr("%1 MPH").arg(int(kmh / kKmPerMile), 3, 10, zero));
+        ui->pBtn_SP->setText(tr("%1 MPH").arg(int(kmh / KmPerMile), 3, 10, zero));
     update();
 }
 

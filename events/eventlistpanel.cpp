@@ -1,6 +1,7 @@
 #include "events/eventlistpanel.h"
 
 #include "library/drivetimes.h"
+#include "parser/speedunits.h"
 #include "ui_eventlistpanel.h"
 
 #include <QEvent>
@@ -11,7 +12,6 @@ namespace {
 
 // Item data: the event's index in the summary, -1 for a drive row.
 constexpr int EventRole = Qt::UserRole;
-constexpr double KmPerMile = 1.609344;
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "export/exportoptions.h"
 #include "instruments/needles.h"
+#include "parser/speedunits.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr double kKmPerMile = 1.609344;
 constexpr int kDialMax = 220; // the same scale as the speed gauge beside the map
 
 const QColor kPanel(0, 0, 0, 190);
@@ -158,7 +158,7 @@ void OverlayPainter::paintSpeed(QPainter &painter, const OverlaySample &sample)
 {
     if (speedDial.isEmpty())
         return;
-    const double value = mph ? sample.speedKmh / kKmPerMile : sample.speedKmh;
+    const double value = mph ? sample.speedKmh / KmPerMile : sample.speedKmh;
     painter.setFont(dialFont);
     painter.setPen(kText);
     const QRectF number(speedDial.left(), speedDial.top() + speedDial.height() * 0.62,

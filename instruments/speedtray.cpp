@@ -2,6 +2,7 @@
 
 #include "instruments/dialsquare.h"
 #include "instruments/needles.h"
+#include "parser/speedunits.h"
 #include "settings/configuration.h"
 
 #include <QPainter>
@@ -10,7 +11,6 @@
 namespace {
 
 constexpr int kMaxSpeed = 220;
-constexpr double kKmPerMile = 1.609344;
 
 bool showsMph()
 {
@@ -28,7 +28,7 @@ void SpeedTray::setSpeed(int kmh)
 {
     if (kmh < 0 || kmh > kMaxSpeed)
         return;
-    value = showsMph() ? int(kmh / kKmPerMile) : kmh;
+    value = showsMph() ? int(kmh / KmPerMile) : kmh;
     // The dial has one scale for both units, so an MPH value uses the km/h angles.
     angle = value * 270 / kMaxSpeed - 135;
     update();

@@ -2,14 +2,9 @@
 
 #include "library/drivetimes.h"
 #include "library/playlistmodel.h"
+#include "parser/speedunits.h"
 
 #include <QTime>
-
-namespace {
-
-constexpr double KmPerMile = 1.609344;
-
-} // namespace
 
 DrivePlaylist::DrivePlaylist(QObject *parent) : QAbstractProxyModel(parent) {}
 
